@@ -1,0 +1,18 @@
+#include "engine/bar_counts.h"
+
+#include <cmath>
+
+#include "engine/number_text.h"
+
+namespace pilaro {
+
+BarSelection selectBars(double requiredArea) {
+    BarSelection selection;
+    const double A = requiredArea * 10000;
+    for (std::size_t i = 0; i < kBarSizes.size(); ++i)
+        selection.counts[i] = std::floor(A / kBarSizes[i].area + 0.9);
+    selection.Ag = floorToDecimals(A, 3);
+    return selection;
+}
+
+}  // namespace pilaro

@@ -1,0 +1,38 @@
+// How many bars of each standard diameter alone supply the required area.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "engine/calculation.h"
+
+namespace pilaro {
+
+struct BarSize {
+    std::string_view label;
+    double area;  // one bar, cm^2, as tabulated (not computed from the diameter)
+};
+
+inline constexpr std::array<BarSize, kBarSizeCount> kBarSizes = {{
+    {"D12", 1.131},
+    {"D14", 1.539},
+    {"D16", 2.011},
+    {"D18", 2.545},
+    {"D20", 3.142},
+    {"D22", 3.801},
+    {"D25", 4.909},
+    {"D28", 6.158},
+    {"D32", 8.042},
+    {"D34", 9.079},
+    {"D36", 10.179},
+}};
+
+struct BarSelection {
+    double Ag = 0.0;  // cm^2, three decimals
+    std::array<double, kBarSizeCount> counts{};
+};
+
+// A shortfall of less than a tenth of one bar's area is accepted.
+BarSelection selectBars(double requiredArea);
+
+}  // namespace pilaro

@@ -1,0 +1,111 @@
+// The calculation run of a circular reinforced-concrete section under an
+// axial force and a bending moment: the shared records and the run itself.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pilaro {
+
+// A quantity of the calculation state that no run or grade choice has set
+// yet. It acts as 0 in arithmetic and prints as empty text.
+using MaybeValue = std::optional<double>;
+
+inline double valueOr0(const MaybeValue& v) {
+    return v.value_or(0.0);
+}
+
+enum class CalcType { None, Design, Check };
+
+// Everything one run reads (kN, m, kPa; Ag in cm^2).
+struct CalcInput {
+    CalcType type = CalcType::None;
+    MaybeValue Mj;
+    MaybeValue Nj;
+    MaybeValue D;
+    MaybeValue a;
+    double l0 = 0.0;
+    MaybeValue Ag;  // given steel area; 0 on the design road
+    MaybeValue Ra;
+    MaybeValue Eh;
+    MaybeValue Rg;
+    MaybeValue Eg;
+};
+
+inline constexpr int kBarSizeCount = 11;
+
+// Everything a run produces, updated in place: a field that a run does not
+// set keeps its earlier value.
+struct CalcResult {
+    MaybeValue g;
+    MaybeValue r;
+    MaybeValue I;
+    MaybeValue e0;
+    MaybeValue lambda;
+    MaybeValue alpha;
+    MaybeValue eta;
+    MaybeValue rhoGiven;
+    MaybeValue xi;
+    MaybeValue coefA;
+    MaybeValue coefB;
+    MaybeValue coefC;
+    double coefD = 0.0;
+    MaybeValue rho;
+    double Ag = 0.0;  // required area, cm^2
+    // D12 ... D36 in bar-table order; the D36 count starts at 0.
+    std::array<MaybeValue, kBarSizeCount> barCounts = {
+        {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, 0.0}};
+    MaybeValue Nq;
+    double Mq = 0.0;
+    std::string verdict;  // UTF-8
+};
+
+enum class CalcStatus {
+    Done,
+    NoType,
+    EnlargeSection,
+    InputOutOfRange,   // a field read as an infinite or overflowing number
+    ZeroDiameter,      // D = 0
+    ZeroAxialForce,    // Nj = 0
+    MissingGrade,      // a material value the run needs is unset
+    DivisionByZero,    // any other zero divisor of the section formulas
+    ResultOutOfRange,  // a value the run would store is not finite
+    NotConverging,     // no state of the section matches the loads
+};
+
+// The message the window shows for a status; empty for Done.
+std::string_view statusMessage(CalcStatus status);
+
+// True when the run's input becomes the last input of the state (every
+// status that got past the type check and the input checks).
+bool storesInput(CalcStatus status);
+
+// One run. On Done and EnlargeSection the result is updated as the
+// calculation defines; on every other status it is left exactly as it was.
+CalcStatus runCalculation(const CalcInput& input, CalcResult& result);
+
+// The calculation state the window owns for its whole life.
+struct CalcState {
+    MaybeValue Ra;
+    MaybeValue Eh;
+    MaybeValue Rg;
+    MaybeValue Eg;
+    int flagDesign = 0;
+    int flagCheck = 0;
+    CalcInput lastInput;
+    CalcResult result;
+
+    CalcType type() const {
+        if (flagDesign == 1) return CalcType::Design;
+        if (flagCheck == 1) return CalcType::Check;
+        return CalcType::None;
+    }
+};
+
+// One run against the state: runs `input` and, where the status says so,
+// keeps it as the last input.
+CalcStatus runCalculation(CalcState& state, const CalcInput& input);
+
+}  // namespace pilaro

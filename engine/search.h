@@ -1,0 +1,260 @@
+// The fixed-step search on xi that both solvers share, with what it does
+// where the fixed steps can never land in the acceptance band.
+//
+// The written search starts at xi = 0.55 and steps up or down by fixed
+// amounts until a trial's ratio lies within 1 +/- 0.001. Every trial xi is
+// a point 0.55 + 0.0004 k of one grid (up to accumulated rounding), and the
+// next trial depends only on the grid point (and, above xi = 1.5, on the
+// retained stress-block factor). So the search either lands, comes back to
+// a point it has seen and circles forever, or runs away without end.
+//
+// - Landing: nothing is changed; the same trial, the same xi, bit for bit.
+// - Circling: found exactly, by Brent's cycle detection on the grid index.
+//   The search then goes once more round its cycle (a landing there still
+//   ends as written), and the two neighbouring grid points of the cycle
+//   whose ratios lie on either side of 1 are bisected until a trial lands.
+// - Running away: once xi is more than 1000 from the start, the section
+//   coefficients have long reached their limits (beyond xi = 1.5 every angle
+//   tends to a constant, the ratio changes by less than 1e-6 over the rest
+//   of the way), so no landing is left; and a hard cap of trials backs this
+//   up. Then the grid points of 0 < xi <= 1.5 are scanned for neighbours on
+//   either side of 1, nearest to 0.55 first, and each pair is bisected until
+//   one lands. A sign change across a pole never lands and is passed over.
+//
+// Nothing here allocates.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace pilaro {
+
+struct TrialOutcome {
+    double ratio = 0.0;
+    bool zeroDivisor = false;  // a formula of this trial divided by exactly 0
+    bool finite = true;        // every value of the trial is finite
+};
+
+struct SearchSteps {
+    double up;    // when the ratio is below 1
+    double down;  // when it is above 1
+};
+
+enum class SearchEnd { Landed, ZeroDivisor, NotFinite, NotConverging };
+
+struct SearchResult {
+    SearchEnd end = SearchEnd::NotConverging;
+    double xi = 0.0;
+    long trials = 0;       // trials of the search plus those of the refinement
+    bool refined = false;  // landed by bisection rather than on the grid
+};
+
+inline constexpr double kSearchStart = 0.55;
+inline constexpr double kGridStep = 0.0004;
+inline constexpr double kDriftBound = 1000.0;
+inline constexpr long kTrialCap = 1'000'000;
+inline constexpr long kTrialBound = kTrialCap + 200'000;  // cap, cycle trace and refinement
+
+inline bool landsInBand(double ratio) {
+    return std::fabs(ratio - 1.0) <= 0.001;
+}
+
+inline long gridIndex(double xi) {
+    return std::lround((xi - kSearchStart) / kGridStep);
+}
+
+namespace search_detail {
+
+struct GridPoint {
+    long k;
+    double xi;
+    double ratio;
+};
+
+inline bool oppositeSides(double ra, double rb) {
+    return (ra < 1) != (rb < 1);
+}
+
+// Halves [xa, xb], whose ratios lie on either side of 1, until a trial lands.
+template <typename Trial>
+bool bisect(Trial& trial, double xa, double ra, double xb, SearchResult& result) {
+    for (int i = 0; i < 256; ++i) {
+        const double xm = (xa + xb) / 2;
+        if (xm == xa || xm == xb) return false;
+        const TrialOutcome t = trial(xm);
+        ++result.trials;
+        if (t.zeroDivisor || !t.finite) return false;
+        if (landsInBand(t.ratio)) {
+            result.end = SearchEnd::Landed;
+            result.xi = xm;
+            result.refined = true;
+            return true;
+        }
+        if (oppositeSides(t.ratio, ra)) {
+            xb = xm;
+        } else {
+            xa = xm;
+            ra = t.ratio;
+        }
+    }
+    return false;
+}
+
+// Neighbouring grid points of 0 < xi <= 1.5 with ratios on either side of
+// 1, nearest to the start first.
+template <typename Trial>
+bool scanForBracket(Trial& trial, SearchResult& result) {
+    constexpr long kLowest = -1374;  // xi = 0.0004
+    constexpr long kHighest = 2375;  // xi = 1.5
+    auto at = [](long k) { return kSearchStart + kGridStep * static_cast<double>(k); };
+    auto usable = [](const TrialOutcome& t) { return !t.zeroDivisor && t.finite; };
+
+    const TrialOutcome start = trial(at(0));
+    ++result.trials;
+    TrialOutcome up = start;
+    TrialOutcome down = start;
+    long upK = 0;
+    long downK = 0;
+    while (upK < kHighest || downK > kLowest) {
+        if (upK < kHighest) {
+            const TrialOutcome next = trial(at(upK + 1));
+            ++result.trials;
+            if (usable(up) && usable(next) && oppositeSides(up.ratio, next.ratio) &&
+                bisect(trial, at(upK), up.ratio, at(upK + 1), result))
+                return true;
+            up = next;
+            ++upK;
+        }
+        if (downK > kLowest) {
+            const TrialOutcome next = trial(at(downK - 1));
+            ++result.trials;
+            if (usable(down) && usable(next) && oppositeSides(next.ratio, down.ratio) &&
+                bisect(trial, at(downK - 1), next.ratio, at(downK), result))
+                return true;
+            down = next;
+            --downK;
+        }
+    }
+    return false;
+}
+
+// The points of one circuit of a cycle, sorted by grid index: neighbours
+// on either side of 1, nearest to the start first.
+template <typename Trial, std::size_t N>
+bool bisectCycle(Trial& trial, std::array<GridPoint, N>& points, std::size_t count,
+                 SearchResult& result) {
+    std::sort(points.begin(), points.begin() + count,
+              [](const GridPoint& a, const GridPoint& b) { return a.k < b.k; });
+    std::array<std::size_t, N> pairs{};
+    std::size_t pairCount = 0;
+    for (std::size_t i = 0; i + 1 < count; ++i)
+        if (points[i + 1].k == points[i].k + 1 &&
+            oppositeSides(points[i].ratio, points[i + 1].ratio))
+            pairs[pairCount++] = i;
+    std::sort(pairs.begin(), pairs.begin() + pairCount, [&](std::size_t a, std::size_t b) {
+        return std::labs(2 * points[a].k + 1) < std::labs(2 * points[b].k + 1);
+    });
+    for (std::size_t p = 0; p < pairCount; ++p) {
+        const GridPoint& a = points[pairs[p]];
+        const GridPoint& b = points[pairs[p] + 1];
+        if (bisect(trial, a.xi, a.ratio, b.xi, result)) return true;
+    }
+    return false;
+}
+
+}  // namespace search_detail
+
+// `trial(xi)` evaluates one trial and keeps its values, so that after a
+// landing the solver reads the landed trial; `trial.retainedBeta()` is the
+// stress-block factor it would use above xi = 1.5.
+template <typename Trial>
+SearchResult searchXi(Trial& trial, SearchSteps steps) {
+    using search_detail::GridPoint;
+    SearchResult result;
+    double xi = kSearchStart;
+
+    // Brent's cycle detection on the search's state (grid index, factor).
+    long savedK = LONG_MIN;
+    double savedBeta = 0.0;
+    long power = 1;
+    long cycleLength = 0;
+    bool watchForCycles = true;
+
+    for (;;) {
+        const TrialOutcome t = trial(xi);
+        ++result.trials;
+        result.xi = xi;
+        if (t.zeroDivisor) {
+            result.end = SearchEnd::ZeroDivisor;
+            return result;
+        }
+        if (!t.finite) {
+            result.end = SearchEnd::NotFinite;
+            return result;
+        }
+        if (landsInBand(t.ratio)) {
+            result.end = SearchEnd::Landed;
+            return result;
+        }
+
+        const long k = gridIndex(xi);
+        if (watchForCycles && k == savedK && trial.retainedBeta() == savedBeta) {
+            // Once round the cycle again, as the written search would go.
+            constexpr std::size_t kMaxCycle = 512;
+            std::array<GridPoint, kMaxCycle> points{};
+            std::size_t count = 0;
+            double nearestToEdge = std::fabs(std::fabs(t.ratio - 1.0) - 0.001);
+            points[count++] = {k, xi, t.ratio};
+            double ratio = t.ratio;
+            for (long i = 1; i < cycleLength; ++i) {
+                xi = ratio < 1 ? xi + steps.up : xi - steps.down;
+                const TrialOutcome c = trial(xi);
+                ++result.trials;
+                result.xi = xi;
+                if (c.zeroDivisor || !c.finite) {
+                    result.end = c.zeroDivisor ? SearchEnd::ZeroDivisor : SearchEnd::NotFinite;
+                    return result;
+                }
+                if (landsInBand(c.ratio)) {
+                    result.end = SearchEnd::Landed;
+                    return result;
+                }
+                nearestToEdge =
+                    std::min(nearestToEdge, std::fabs(std::fabs(c.ratio - 1.0) - 0.001));
+                if (count < kMaxCycle) points[count++] = {gridIndex(xi), xi, c.ratio};
+                ratio = c.ratio;
+            }
+            // The rounding that xi gathers over the rest of the trial cap
+            // moves a ratio by far less than 1e-9: a cycle that keeps this
+            // far from the band's edges can never land.
+            if (nearestToEdge > 1e-9) {
+                if (count == static_cast<std::size_t>(cycleLength) &&
+                    search_detail::bisectCycle(trial, points, count, result))
+                    return result;
+                break;
+            }
+            watchForCycles = false;  // too close to call: keep to the written steps
+            xi = ratio < 1 ? xi + steps.up : xi - steps.down;
+            continue;
+        }
+        if (cycleLength == power) {
+            savedK = k;
+            savedBeta = trial.retainedBeta();
+            power *= 2;
+            cycleLength = 0;
+        }
+        ++cycleLength;
+
+        if (std::fabs(xi - kSearchStart) > kDriftBound || result.trials >= kTrialCap) break;
+        xi = t.ratio < 1 ? xi + steps.up : xi - steps.down;
+    }
+
+    if (search_detail::scanForBracket(trial, result)) return result;
+    result.end = SearchEnd::NotConverging;
+    return result;
+}
+
+}  // namespace pilaro

@@ -1,0 +1,30 @@
+// The four coefficients of the circular section at a trial depth of the
+// neutral axis: concrete (A, B) and the thin steel ring (C, D).
+#pragma once
+
+namespace pilaro {
+
+inline constexpr double kPi = 3.1415926;  // the section formulas' pi, not the full value
+
+struct SectionCoefficients {
+    double coefA = 0.0;
+    double coefB = 0.0;
+    double coefC = 0.0;
+    double coefD = 0.0;
+    bool zeroDivisor = false;  // t0, t1, t2 or den was exactly 0
+};
+
+// The arccosine of t as the section formulas take it: atan(sqrt|1-t^2| / t),
+// plus pi for negative t. t = 0 divides by zero.
+double angleOf(double t);
+
+// Stress-block factor above xi = 1.5: the factor of the most recent
+// evaluation at or below 1.5 within one solver run.
+struct StressBlockMemory {
+    double beta = 0.0;
+};
+
+SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double Eg,
+                                        StressBlockMemory& memory);
+
+}  // namespace pilaro
