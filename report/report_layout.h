@@ -1,0 +1,37 @@
+// Where the texts of one report line go across the page: the lead-in and
+// the print zones, in whatever unit the printer measures text in.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "report/report_lines.h"
+
+namespace pilaro {
+
+// Print zones begin every 14 columns; a column is the average character
+// width of the printer's font.
+inline constexpr int kZoneColumns = 14;
+
+// A text drawn at one place on the line, `x` from the left margin.
+struct PlacedText {
+    double x = 0.0;
+    std::string text;
+};
+
+// The width a text takes on the page.
+using TextWidth = std::function<double(const std::string& text)>;
+
+// The texts between zone breaks, each the adjacent items run together.
+std::vector<std::string> lineRuns(const ReportLine& line);
+
+// Places the runs of `line`. The lead-in n is read as "move to column n",
+// column 1 being the left margin, so the first run starts n - 1 columns in
+// (the title at 5 columns, every other line at 4). After a zone break the
+// next run starts at the first zone start strictly right of where the
+// previous run ended, so two runs never touch even when one ends exactly on
+// a zone start.
+std::vector<PlacedText> placeLine(const ReportLine& line, double column, const TextWidth& width);
+
+}  // namespace pilaro

@@ -1,0 +1,42 @@
+// The lines of one copy of the printed report, built from the calculation
+// state: fixed labels and units, the material values, the last run's inputs
+// and the results of the block that the Check flag chooses.
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "engine/calculation.h"
+
+namespace pilaro {
+
+// What follows an item on its line.
+enum class Separator {
+    Adjacent,   // the next item follows directly
+    NextZone,   // the next item starts at the next print zone
+    EndOfLine,  // the line ends here
+};
+
+// A label, unit, title or verdict (UTF-8, written unchanged), or a value of
+// the state (written as numberToText plus one blank; unset writes nothing).
+using ItemContent = std::variant<std::string, MaybeValue>;
+
+struct ReportItem {
+    ItemContent content;
+    Separator after = Separator::EndOfLine;
+};
+
+struct ReportLine {
+    int leadIn = 5;  // 6 on the title line, 5 on every other line
+    std::vector<ReportItem> items;
+};
+
+// Seven lines (Design, or no type chosen) or five lines (Check). The state
+// is only read.
+std::vector<ReportLine> reportLines(const CalcState& state);
+
+// The text an item puts on the paper.
+std::string itemText(const ReportItem& item);
+
+}  // namespace pilaro
