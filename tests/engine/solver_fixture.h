@@ -1,0 +1,51 @@
+// Sections of the worked examples, for the solver tests.
+#pragma once
+
+#include "engine/calculation.h"
+#include "engine/solver_input.h"
+
+namespace pilaro::testing {
+
+struct Grade {
+    double strength;
+    double modulus;
+};
+
+inline constexpr Grade k25 = {14500, 28500000};
+inline constexpr Grade k50 = {28500, 35000000};
+inline constexpr Grade kII = {340000, 200000000};
+inline constexpr Grade kIV = {550000, 200000000};
+inline constexpr Grade k5 = {280000, 200000000};
+
+struct Section {
+    double Mj, Nj, D, a, l0;
+    Grade concrete = k25;
+    Grade steel = kII;
+};
+
+inline CalcInput inputOf(const Section& s, double Ag = 0) {
+    CalcInput in;
+    in.type = Ag == 0 ? CalcType::Design : CalcType::Check;
+    in.Mj = s.Mj;
+    in.Nj = s.Nj;
+    in.D = s.D;
+    in.a = s.a;
+    in.l0 = s.l0;
+    in.Ag = Ag;
+    in.Ra = s.concrete.strength;
+    in.Eh = s.concrete.modulus;
+    in.Rg = s.steel.strength;
+    in.Eg = s.steel.modulus;
+    return in;
+}
+
+// The solver's view of a section, with the run's derived quantities.
+inline SolverInput solverInputOf(const Section& s) {
+    CalcResult derived;
+    runCalculation(inputOf(s), derived);
+    return SolverInput{
+        s.Nj,       s.D,        s.concrete.strength, s.steel.strength, s.steel.modulus,
+        *derived.g, *derived.r, *derived.e0,         *derived.eta};
+}
+
+}  // namespace pilaro::testing
