@@ -199,17 +199,6 @@ TEST(ReportLines, CheckRunPrintsGivenRatioAndVerdictNotDesignRatio) {
     EXPECT_EQ(lines[4], kCheckCoefficients);
 }
 
-TEST(ReportLines, EveryLineEndsWithItsLastItemAndNowhereElse) {
-    for (const CalcState& s : {designRun(), checkRunAfterDesignRun()}) {
-        for (const ReportLine& line : reportLines(s)) {
-            ASSERT_FALSE(line.items.empty());
-            for (std::size_t i = 0; i + 1 < line.items.size(); ++i)
-                EXPECT_NE(line.items[i].after, Separator::EndOfLine) << describe(line);
-            EXPECT_EQ(line.items.back().after, Separator::EndOfLine) << describe(line);
-        }
-    }
-}
-
 // Which labels end in the full-width sign U+FF1D and which in ASCII "=",
 // written with escapes so that a slip of the keyboard cannot hide here.
 TEST(ReportLines, EqualsSignsOfEveryLabel) {
