@@ -3,45 +3,32 @@
 #include <cmath>
 
 namespace pilaro {
-namespace {
 
-// One trial of the check search; keeps the values of the last trial.
-struct CheckTrial {
-    const SolverInput& in;
-    double rhoGiven;
-    StressBlockMemory memory;
-    SectionCoefficients c;
-
-    TrialOutcome operator()(double xi) {
-        TrialOutcome t;
-        c = sectionCoefficients(xi, in.g, in.Rg, in.Eg, memory);
-        if (c.zeroDivisor) {
-            t.zeroDivisor = true;
-            return t;
-        }
-        const double numerator = c.coefB * in.Ra + c.coefD * rhoGiven * in.g * in.Rg;
-        const double denominator = c.coefA * in.Ra + c.coefC * rhoGiven * in.Rg;
-        if (denominator == 0) {
-            t.zeroDivisor = true;
-            return t;
-        }
-        const double eq = numerator / denominator * in.r;
-        if (eq == 0) {
-            t.zeroDivisor = true;
-            return t;
-        }
-        // The resistance must act at the amplified eccentricity of the
-        // loads, exactly as in the design; a check at e0 / eta would look at
-        // a smaller eccentricity than the loads have and overstate Nq.
-        t.ratio = (in.e0 * in.eta) / eq;
-        t.finite = std::isfinite(eq) && std::isfinite(t.ratio);
+TrialOutcome CheckTrial::operator()(double xi) {
+    TrialOutcome t;
+    c = sectionCoefficients(xi, in.g, in.Rg, in.Eg, memory);
+    if (c.zeroDivisor) {
+        t.zeroDivisor = true;
         return t;
     }
-
-    double retainedBeta() const { return memory.beta; }
-};
-
-}  // namespace
+    const double numerator = c.coefB * in.Ra + c.coefD * rhoGiven * in.g * in.Rg;
+    const double denominator = c.coefA * in.Ra + c.coefC * rhoGiven * in.Rg;
+    if (denominator == 0) {
+        t.zeroDivisor = true;
+        return t;
+    }
+    const double eq = numerator / denominator * in.r;
+    if (eq == 0) {
+        t.zeroDivisor = true;
+        return t;
+    }
+    // The resistance must act at the amplified eccentricity of the
+    // loads, exactly as in the design; a check at e0 / eta would look at
+    // a smaller eccentricity than the loads have and overstate Nq.
+    t.ratio = (in.e0 * in.eta) / eq;
+    t.finite = std::isfinite(eq) && std::isfinite(t.ratio);
+    return t;
+}
 
 double givenSteelRatio(double Ag, double D) {
     return 4 * Ag / kPi / D / D / 10000;
@@ -49,7 +36,7 @@ double givenSteelRatio(double Ag, double D) {
 
 SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution) {
     const double rhoGiven = givenSteelRatio(Ag, in.D);
-    CheckTrial trial{in, rhoGiven, {}, {}};
+    CheckTrial trial{in, rhoGiven};
     const SearchResult result = searchXi(trial, SearchSteps{0.02, 0.0156});
     if (result.end != SearchEnd::Landed) return result;
 

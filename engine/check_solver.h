@@ -21,6 +21,19 @@ struct CheckSolution {
 // The ratio of a given area (cm^2) to the section of diameter D (m).
 double givenSteelRatio(double Ag, double D);
 
+// One trial of the check search: the eccentricity of the resistance
+// against the amplified eccentricity of the loads. Keeps the values of the
+// last trial.
+struct CheckTrial {
+    const SolverInput& in;
+    double rhoGiven;
+    StressBlockMemory memory{};
+    SectionCoefficients c{};
+
+    TrialOutcome operator()(double xi);
+    double retainedBeta() const { return memory.beta; }
+};
+
 // Fills `solution` only when the search lands.
 SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution);
 

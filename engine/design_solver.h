@@ -15,6 +15,19 @@ struct DesignSolution {
     double requiredArea = 0.0;  // m^2
 };
 
+// One trial of the design search: the ratio at which the resistance acts
+// at eta * e0, then the axial resistance against Nj. Keeps the values of
+// the last trial, so that after a landing they are the landed ones.
+struct DesignTrial {
+    const SolverInput& in;
+    StressBlockMemory memory{};
+    SectionCoefficients c{};
+    double rho = 0.0;
+
+    TrialOutcome operator()(double xi);
+    double retainedBeta() const { return memory.beta; }
+};
+
 // Fills `solution` only when the search lands.
 SearchResult solveDesign(const SolverInput& in, DesignSolution& solution);
 
