@@ -1,0 +1,41 @@
+// The main window Form1 as data: every control with its name, kind,
+// container, caption or initial text, place, size and tab index.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace pilaro {
+
+enum class ControlKind {
+    Frame,          // captioned border around a group of controls
+    Caption,        // static text
+    TextField,      // single-line editable field
+    DropDownList,   // list with an editable text part
+    OptionButton,   // one of the calculation-type options
+    PushButton,     // run, print, exit
+    PrinterDialog,  // never visible; gives the print button its dialog
+};
+
+// Positions and sizes are in twips (15 twips to a pixel), measured from the
+// outer top-left corner of the container.
+struct ControlRow {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view container;  // kWindowName or the name of a frame
+    std::string_view text;       // caption or initial text, UTF-8
+    int left;
+    int top;
+    int width;
+    int height;
+    int tabIndex;  // -1: not in the tab order at all
+};
+
+inline constexpr std::string_view kWindowName = "Form1";
+inline constexpr int kClientWidthTwips = 7575;
+inline constexpr int kClientHeightTwips = 4935;
+
+// Every container comes before the controls it holds.
+std::span<const ControlRow> form1Controls();
+
+}  // namespace pilaro

@@ -1,0 +1,157 @@
+#include "ui/form1.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+#include "engine/materials.h"
+#include "ui/control_table.h"
+#include "ui/control_widgets.h"
+#include "ui/grade_list.h"
+#include "ui/message_box.h"
+#include "ui/qt_text.h"
+#include "ui/result_presentation.h"
+#include "ui/run_input.h"
+#include "ui/twips.h"
+
+namespace pilaro {
+
+namespace {
+
+template <class Widget>
+Widget* namedChild(const QWidget& window, std::string_view name) {
+    auto* widget = window.findChild<Widget*>(toQString(name));
+    Q_ASSERT_X(widget, "Form1", "every control of the table is built");
+    return widget;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    setObjectName(toQString(kWindowName));
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    buildControls(*this, form1Controls());
+
+    cbohnt_ = namedChild<QComboBox>(*this, "cbohnt");
+    cbogj_ = namedChild<QComboBox>(*this, "cbogj");
+    optpj_ = namedChild<QRadioButton>(*this, "optpj");
+    optqd_ = namedChild<QRadioButton>(*this, "optqd");
+    txtag1_ = field("txtag1");
+
+    showMessage_ = [this](const QString& text) { showInformation(this, text); };
+    exitProgram_ = [] { QCoreApplication::exit(0); };
+    connectEvents();
+
+    Form_Load();
+    namedChild<QPushButton>(*this, "cmdrun")->setFocus();
+}
+
+void Form1::setMessageFunction(MessageFunction showMessage) {
+    showMessage_ = std::move(showMessage);
+}
+
+void Form1::setExitFunction(ExitFunction exitProgram) {
+    exitProgram_ = std::move(exitProgram);
+}
+
+void Form1::setPrinterDialog(PrinterDialogStep dialog) {
+    printerDialog_ = std::move(dialog);
+}
+
+QLineEdit* Form1::field(std::string_view name) const {
+    return namedChild<QLineEdit>(*this, name);
+}
+
+void Form1::connectEvents() {
+    // Only a picked entry is a choice; typing into the text part is not
+    // (see makeTypingNoChoice).
+    connect(cbohnt_, &QComboBox::activated, this, &Form1::cbohnt_Click);
+    connect(cbogj_, &QComboBox::activated, this, &Form1::cbogj_Click);
+    // An option reacts when it becomes the chosen one, by mouse or keyboard.
+    connect(optpj_, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen) optpj_Click();
+    });
+    connect(optqd_, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen) optqd_Click();
+    });
+    connect(namedChild<QPushButton>(*this, "cmdrun"), &QPushButton::clicked, this,
+            &Form1::cmdrun_Click);
+    connect(namedChild<QPushButton>(*this, "cmdprint"), &QPushButton::clicked, this,
+            &Form1::cmdprint_Click);
+    connect(namedChild<QPushButton>(*this, "cmdexit"), &QPushButton::clicked, this,
+            &Form1::cmdexit_Click);
+}
+
+void Form1::Form_Load() {
+    QStringList concrete;
+    for (const ConcreteGrade& grade : concreteGrades()) concrete << toQString(grade.text);
+    appendEntriesNoneSelected(*cbohnt_, concrete);
+
+    QStringList steel;
+    for (const SteelGrade& grade : steelGrades()) steel << toQString(grade.text);
+    appendEntriesNoneSelected(*cbogj_, steel);
+}
+
+void Form1::cbohnt_Click() {
+    const QByteArray text = cbohnt_->currentText().toUtf8();
+    if (const ConcreteGrade* grade = findConcreteGrade(utf8View(text))) {
+        state_.Ra = grade->Ra;
+        state_.Eh = grade->Eh;
+    }
+}
+
+void Form1::cbogj_Click() {
+    const QByteArray text = cbogj_->currentText().toUtf8();
+    if (const SteelGrade* grade = findSteelGrade(utf8View(text))) {
+        state_.Rg = grade->Rg;
+        state_.Eg = grade->Eg;
+    }
+}
+
+void Form1::optpj_Click() {
+    state_.flagDesign = 1;
+    state_.flagCheck = 0;
+    txtag1_->hide();
+}
+
+void Form1::optqd_Click() {
+    state_.flagDesign = 0;
+    state_.flagCheck = 1;
+    txtag1_->show();
+}
+
+void Form1::cmdrun_Click() {
+    if (state_.type() == CalcType::None) {
+        // Stops before any field is read.
+        showMessage_(toQString(statusMessage(CalcStatus::NoType)));
+        return;
+    }
+    const CalcInput input =
+        inputFromFields(state_, [this](std::string_view name) { return field(name)->text(); });
+    const CalcStatus status = runCalculation(state_, input);
+    if (status != CalcStatus::Done) {
+        // A stopped run leaves every read-out field as it was.
+        showMessage_(toQString(statusMessage(status)));
+        return;
+    }
+    for (const ReadOutText& readOut : readOutTexts(state_.result, tookCheckPath(input))) {
+        QLineEdit* readOutField = field(readOut.field);
+        readOutField->setText(readOut.text);
+        // Long numbers show their leading digits, not their tail.
+        readOutField->setCursorPosition(0);
+    }
+}
+
+void Form1::cmdprint_Click() {
+    printReport(state_, this, printerDialog_);
+}
+
+void Form1::cmdexit_Click() {
+    exitProgram_();
+}
+
+}  // namespace pilaro

@@ -1,0 +1,25 @@
+#include "ui/grade_list.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace pilaro {
+
+void makeTypingNoChoice(QComboBox& list) {
+    list.setInsertPolicy(QComboBox::NoInsert);
+    list.setCompleter(nullptr);
+    if (QLineEdit* text = list.lineEdit()) {
+        // The box matches the typed text against its entries when editing
+        // finishes (Enter or focus out) and reports a match as a choice.
+        QObject::disconnect(text, &QLineEdit::editingFinished, &list, nullptr);
+    }
+}
+
+void appendEntriesNoneSelected(QComboBox& list, const QStringList& entries) {
+    const QString shown = list.currentText();
+    list.addItems(entries);
+    list.setCurrentIndex(-1);
+    list.setEditText(shown);
+}
+
+}  // namespace pilaro
