@@ -1,0 +1,36 @@
+// The numeric fields of a run's result, grouped by who may write them, so
+// that the state rule of a run can be checked field by field.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation.h"
+
+namespace pilaro::robustness {
+
+enum class FieldGroup {
+    Derived,  // g to rhoGiven: every run past the input checks
+    Solver,   // xi and the four coefficients: either road
+    Design,   // rho, the required area and the bar counts
+    Check,    // Nq and Mq (the verdict is text and compared on its own)
+};
+
+struct ResultField {
+    std::string name;
+    FieldGroup group;
+    MaybeValue value;
+    int decimals;  // as the reporting step leaves it; -1 for the derived fields
+};
+
+std::vector<ResultField> resultFields(const CalcResult& result);
+
+// Same presence and the same bits (so NaN equals itself and -0 differs
+// from 0).
+bool sameBits(const MaybeValue& a, const MaybeValue& b);
+
+// The names of the fields (and "verdict") whose bits differ.
+std::vector<std::string> changedFields(const CalcResult& before, const CalcResult& after);
+
+}  // namespace pilaro::robustness
