@@ -1,0 +1,148 @@
+// Whole calculation runs and the solvers' searches on the named sections,
+// with the trial count, the cost of one trial against one evaluation of the
+// section coefficients on the same depths, and the heap allocations made.
+#include <benchmark/benchmark.h>
+
+#include <time.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "bench/allocation_counter.h"
+#include "bench/named_cases.h"
+#include "bench/trial_sequence.h"
+#include "engine/calculation.h"
+#include "engine/check_solver.h"
+#include "engine/design_solver.h"
+#include "engine/section.h"
+
+namespace pilaro {
+namespace {
+
+// CPU time of this thread: the machine is shared, and another process
+// taking the core should not count against the engine.
+double cpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The benchmarks' figures mean something only if the replayed trial depths
+// and the derived quantities are those of the engine's own run.
+const char* mismatch(const SectionCase& s, const SearchResult& search,
+                     const TrialSequence& replay) {
+    if (search.trials == 0) return "the run stops before the search";
+    if (replay.search.trials != search.trials || replay.search.xi != search.xi)
+        return "the replayed trials differ from the solver's";
+    CalcResult result;
+    if (runCalculation(calcInputOf(s), result) == CalcStatus::Done &&
+        *result.eta != solverInputOf(s)->eta)
+        return "eta differs from the run's";
+    return nullptr;
+}
+
+void search(const SectionCase& s, const SolverInput& in) {
+    if (s.Ag == 0) {
+        DesignSolution solution;
+        benchmark::DoNotOptimize(solveDesign(in, solution));
+        benchmark::DoNotOptimize(solution);
+    } else {
+        CheckSolution solution;
+        benchmark::DoNotOptimize(solveCheck(in, s.Ag, solution));
+        benchmark::DoNotOptimize(solution);
+    }
+}
+
+// sectionCoefficients alone on the depths the search visits, in its order.
+void evaluateSection(const SolverInput& in, const TrialSequence& sequence) {
+    StressBlockMemory memory;
+    for (double xi : sequence.xi) {
+        SectionCoefficients c = sectionCoefficients(xi, in.g, in.Rg, in.Eg, memory);
+        benchmark::DoNotOptimize(c);
+    }
+}
+
+// Median over rounds of (search time / section-only time), the two timed
+// back to back in each round so that a change of load on the machine
+// affects both sides of a ratio alike.
+double trialVersusSection(const SectionCase& s, const SolverInput& in,
+                          const TrialSequence& sequence) {
+    constexpr int kRounds = 7;
+    std::array<double, kRounds> ratios{};
+    for (double& ratio : ratios) {
+        double searchSeconds = 0;
+        double sectionSeconds = 0;
+        long repeats = 0;
+        do {
+            double start = cpuSeconds();
+            search(s, in);
+            searchSeconds += cpuSeconds() - start;
+            start = cpuSeconds();
+            evaluateSection(in, sequence);
+            sectionSeconds += cpuSeconds() - start;
+            ++repeats;
+        } while (searchSeconds < 0.02 || repeats < 2);
+        ratio = searchSeconds / sectionSeconds;
+    }
+    std::nth_element(ratios.begin(), ratios.begin() + kRounds / 2, ratios.end());
+    return ratios[kRounds / 2];
+}
+
+benchmark::Counter perTrial(double trials) {
+    return benchmark::Counter(
+        trials, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void runCalculationOn(benchmark::State& state, const NamedCase& named) {
+    const SectionCase& s = named.section;
+    const SearchResult found = searchOf(s);
+    if (const char* why = mismatch(s, found, trialSequenceOf(s))) return state.SkipWithError(why);
+    const CalcInput input = calcInputOf(s);
+    CalcResult result;
+
+    const std::uint64_t before = allocationCount();
+    runCalculation(input, result);
+    state.counters["allocs"] = static_cast<double>(allocationCount() - before);
+
+    for (auto _ : state) {
+        CalcStatus status = runCalculation(input, result);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["trials"] = static_cast<double>(found.trials);
+    state.counters["per_trial"] = perTrial(static_cast<double>(found.trials));
+}
+
+// The solver alone: its search loop, the only part that grows with the
+// number of trials.
+void searchOn(benchmark::State& state, const NamedCase& named) {
+    const SectionCase& s = named.section;
+    const SearchResult found = searchOf(s);
+    const TrialSequence sequence = trialSequenceOf(s);
+    if (const char* why = mismatch(s, found, sequence)) return state.SkipWithError(why);
+    const SolverInput in = *solverInputOf(s);
+
+    const std::uint64_t before = allocationCount();
+    search(s, in);
+    state.counters["allocs"] = static_cast<double>(allocationCount() - before);
+
+    for (auto _ : state) search(s, in);
+    state.counters["trials"] = static_cast<double>(found.trials);
+    state.counters["per_trial"] = perTrial(static_cast<double>(found.trials));
+    state.counters["trial_vs_section"] = trialVersusSection(s, in, sequence);
+}
+
+const bool registered = [] {
+    for (const NamedCase& named : namedCases())
+        benchmark::RegisterBenchmark(("runCalculation/" + std::string(named.name)).c_str(),
+                                     runCalculationOn, named)
+            ->Unit(benchmark::kMicrosecond);
+    for (const NamedCase& named : namedCases())
+        benchmark::RegisterBenchmark(("search/" + std::string(named.name)).c_str(), searchOn, named)
+            ->Unit(benchmark::kMicrosecond);
+    return true;
+}();
+
+}  // namespace
+}  // namespace pilaro

@@ -1,0 +1,39 @@
+#include "bench/trial_sequence.h"
+
+#include "engine/check_solver.h"
+#include "engine/design_solver.h"
+
+namespace pilaro {
+namespace {
+
+// The solver's own trial, noting the depth of each call.
+template <typename Trial>
+struct RecordingTrial {
+    Trial trial;
+    std::vector<double>& xis;
+
+    TrialOutcome operator()(double xi) {
+        xis.push_back(xi);
+        return trial(xi);
+    }
+    double retainedBeta() const { return trial.retainedBeta(); }
+};
+
+}  // namespace
+
+TrialSequence trialSequenceOf(const SectionCase& section) {
+    TrialSequence sequence;
+    const std::optional<SolverInput> in = solverInputOf(section);
+    if (!in) return sequence;
+    if (section.Ag == 0) {
+        RecordingTrial<DesignTrial> recording{DesignTrial{*in}, sequence.xi};
+        sequence.search = searchXi(recording, SearchSteps{0.0156, 0.02});
+    } else {
+        const double rhoGiven = givenSteelRatio(section.Ag, section.D);
+        RecordingTrial<CheckTrial> recording{CheckTrial{*in, rhoGiven}, sequence.xi};
+        sequence.search = searchXi(recording, SearchSteps{0.02, 0.0156});
+    }
+    return sequence;
+}
+
+}  // namespace pilaro
