@@ -28,14 +28,14 @@ constexpr std::array<NamedCase, 12> kCases = {{
     {"design_drifting", {1.06, 0.032, 31.1, 256, 1259.2, 0, k25, kGrade5}},
     {"design_drifting_found", {0.52, 0.068, 9.6, 1789, 13.4, 0, k15, kGrade5}},
     // Found: circle between xi = 1 and 1.5, where the stress-block factor
-    // follows the accumulated xi and never repeats to the last bit, so the
-    // cycle goes unrecognised and the search runs to the trial cap.
-    {"design_circling_to_cap", {1.05, 0.046, 6, 7902, 97.7, 0, k15, kGrade5}},
-    {"check_circling_to_cap", {0.87, 0.037, 17.8, 624, 5.6, 98.742, k20, kGrade2}},
+    // follows the accumulated xi and never repeats to the last bit; the
+    // cycle is recognised on grid indices and bisected.
+    {"design_circling_1_to_1_5", {1.05, 0.046, 6, 7902, 97.7, 0, k15, kGrade5}},
+    {"check_circling_1_to_1_5", {0.87, 0.037, 17.8, 624, 5.6, 98.742, k20, kGrade2}},
     // Constructed: a circling section with Nj and Mj scaled together until
     // one trial of the cycle lies a hair outside the band, so that the
-    // cycle cannot be ruled out and the search keeps to the written steps
-    // up to the cap.
+    // cycle cannot be ruled out: the written steps are followed up to the
+    // cap, evaluating only the trials near the band's edge.
     {"design_band_edge_to_cap",
      {0.93, 0.063, 3.4, 246.72191581610483, 13.796286721145453, 0, k40, kGrade3}},
 }};

@@ -16,7 +16,6 @@ struct RecordingTrial {
         xis.push_back(xi);
         return trial(xi);
     }
-    double retainedBeta() const { return trial.retainedBeta(); }
 };
 
 }  // namespace

@@ -31,7 +31,6 @@ struct CheckTrial {
     SectionCoefficients c{};
 
     TrialOutcome operator()(double xi);
-    double retainedBeta() const { return memory.beta; }
 };
 
 // Fills `solution` only when the search lands.

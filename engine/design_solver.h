@@ -25,7 +25,6 @@ struct DesignTrial {
     double rho = 0.0;
 
     TrialOutcome operator()(double xi);
-    double retainedBeta() const { return memory.beta; }
 };
 
 // Fills `solution` only when the search lands.

@@ -11,8 +11,11 @@
 // - Landing: nothing is changed; the same trial, the same xi, bit for bit.
 // - Circling: found exactly, by Brent's cycle detection on the grid index.
 //   The search then goes once more round its cycle (a landing there still
-//   ends as written), and the two neighbouring grid points of the cycle
-//   whose ratios lie on either side of 1 are bisected until a trial lands.
+//   ends as written); where a trial of the cycle comes so close to an edge
+//   of the band that rounding could still tip it in, the written steps are
+//   followed on to the trial cap. Then the two neighbouring grid points of
+//   the cycle whose ratios lie on either side of 1 are bisected until a
+//   trial lands.
 // - Running away: once xi is more than 1000 from the start, the section
 //   coefficients have long reached their limits (beyond xi = 1.5 every angle
 //   tends to a constant, the ratio changes by less than 1e-6 over the rest
@@ -165,84 +168,119 @@ bool bisectCycle(Trial& trial, std::array<GridPoint, N>& points, std::size_t cou
     return false;
 }
 
+// Ends the search on a trial that lands or cannot go on.
+inline bool endsSearch(const TrialOutcome& t, SearchResult& result) {
+    if (t.zeroDivisor) {
+        result.end = SearchEnd::ZeroDivisor;
+        return true;
+    }
+    if (!t.finite) {
+        result.end = SearchEnd::NotFinite;
+        return true;
+    }
+    if (landsInBand(t.ratio)) {
+        result.end = SearchEnd::Landed;
+        return true;
+    }
+    return false;
+}
+
+// On a later circuit a trial's xi differs from the first only by the
+// rounding it has gathered: at most half an ulp a step, so less than 1e-10
+// (times |xi|) over the whole trial cap, which moves a ratio by far less
+// than 1e-6. Only a ratio this close to an edge of the band could still
+// cross into it.
+inline bool nearBandEdge(double ratio, double xi) {
+    return std::fabs(std::fabs(ratio - 1.0) - 0.001) <= 1e-6 * std::max(1.0, std::fabs(xi));
+}
+
+inline constexpr std::size_t kMaxCycle = 512;
+
+// Follows a cycle found at the trial (xi, ratio): once more round it as
+// the written search goes, then, if some trial of it comes close to an
+// edge of the band, on to the trial cap, evaluating only those trials (the
+// others' steps are known). Then bisects the cycle's bracket. True when
+// the search has ended; false when it is left to the bracket scan.
+template <typename Trial>
+bool followCycle(Trial& trial, SearchSteps steps, double xi, double ratio, long cycleLength,
+                 SearchResult& result) {
+    if (cycleLength > static_cast<long>(kMaxCycle)) return false;
+    const std::size_t length = static_cast<std::size_t>(cycleLength);
+    std::array<GridPoint, kMaxCycle> cycle{};
+    std::array<bool, kMaxCycle> near{};
+    bool anyNear = false;
+    bool evaluateAll = false;  // near the band above 1.5, where the factor is carried along
+    for (std::size_t i = 0;; ++i) {
+        cycle[i] = {gridIndex(xi), xi, ratio};
+        near[i] = nearBandEdge(ratio, xi);
+        anyNear = anyNear || near[i];
+        evaluateAll = evaluateAll || (near[i] && xi > 1.5);
+        if (i + 1 == length) break;
+        xi = ratio < 1 ? xi + steps.up : xi - steps.down;
+        const TrialOutcome t = trial(xi);
+        ++result.trials;
+        result.xi = xi;
+        if (endsSearch(t, result)) return true;
+        ratio = t.ratio;
+    }
+
+    if (anyNear) {
+        std::size_t at = length - 1;
+        bool up = ratio < 1;
+        while (result.trials < kTrialCap) {
+            xi = up ? xi + steps.up : xi - steps.down;
+            at = (at + 1) % length;
+            ++result.trials;
+            if (evaluateAll || near[at]) {
+                const TrialOutcome t = trial(xi);
+                result.xi = xi;
+                if (endsSearch(t, result)) return true;
+                up = t.ratio < 1;
+                evaluateAll = evaluateAll || up != (cycle[at].ratio < 1);  // left its cycle
+            } else {
+                up = cycle[at].ratio < 1;
+            }
+        }
+    }
+    return bisectCycle(trial, cycle, length, result);
+}
+
 }  // namespace search_detail
 
 // `trial(xi)` evaluates one trial and keeps its values, so that after a
-// landing the solver reads the landed trial; `trial.retainedBeta()` is the
-// stress-block factor it would use above xi = 1.5.
+// landing the solver reads the landed trial.
 template <typename Trial>
 SearchResult searchXi(Trial& trial, SearchSteps steps) {
-    using search_detail::GridPoint;
     SearchResult result;
     double xi = kSearchStart;
 
-    // Brent's cycle detection on the search's state (grid index, factor).
+    // Brent's cycle detection on the search's state: the grid point and,
+    // above xi = 1.5, the grid point whose stress-block factor is retained.
+    // (Grid indices, not the doubles: a point reached again carries other
+    // rounding, and so does a factor computed from it.)
     long savedK = LONG_MIN;
-    double savedBeta = 0.0;
+    long savedFactorK = LONG_MIN;
     long power = 1;
     long cycleLength = 0;
-    bool watchForCycles = true;
+    long lastFactorK = LONG_MIN;
 
     for (;;) {
         const TrialOutcome t = trial(xi);
         ++result.trials;
         result.xi = xi;
-        if (t.zeroDivisor) {
-            result.end = SearchEnd::ZeroDivisor;
-            return result;
-        }
-        if (!t.finite) {
-            result.end = SearchEnd::NotFinite;
-            return result;
-        }
-        if (landsInBand(t.ratio)) {
-            result.end = SearchEnd::Landed;
-            return result;
-        }
+        if (search_detail::endsSearch(t, result)) return result;
 
         const long k = gridIndex(xi);
-        if (watchForCycles && k == savedK && trial.retainedBeta() == savedBeta) {
-            // Once round the cycle again, as the written search would go.
-            constexpr std::size_t kMaxCycle = 512;
-            std::array<GridPoint, kMaxCycle> points{};
-            std::size_t count = 0;
-            double nearestToEdge = std::fabs(std::fabs(t.ratio - 1.0) - 0.001);
-            points[count++] = {k, xi, t.ratio};
-            double ratio = t.ratio;
-            for (long i = 1; i < cycleLength; ++i) {
-                xi = ratio < 1 ? xi + steps.up : xi - steps.down;
-                const TrialOutcome c = trial(xi);
-                ++result.trials;
-                result.xi = xi;
-                if (c.zeroDivisor || !c.finite) {
-                    result.end = c.zeroDivisor ? SearchEnd::ZeroDivisor : SearchEnd::NotFinite;
-                    return result;
-                }
-                if (landsInBand(c.ratio)) {
-                    result.end = SearchEnd::Landed;
-                    return result;
-                }
-                nearestToEdge =
-                    std::min(nearestToEdge, std::fabs(std::fabs(c.ratio - 1.0) - 0.001));
-                if (count < kMaxCycle) points[count++] = {gridIndex(xi), xi, c.ratio};
-                ratio = c.ratio;
-            }
-            // The rounding that xi gathers over the rest of the trial cap
-            // moves a ratio by far less than 1e-9: a cycle that keeps this
-            // far from the band's edges can never land.
-            if (nearestToEdge > 1e-9) {
-                if (count == static_cast<std::size_t>(cycleLength) &&
-                    search_detail::bisectCycle(trial, points, count, result))
-                    return result;
-                break;
-            }
-            watchForCycles = false;  // too close to call: keep to the written steps
-            xi = ratio < 1 ? xi + steps.up : xi - steps.down;
-            continue;
+        if (xi <= 1.5) lastFactorK = k;
+        const long factorK = xi > 1.5 ? lastFactorK : LONG_MIN;
+        if (k == savedK && factorK == savedFactorK) {
+            if (search_detail::followCycle(trial, steps, xi, t.ratio, cycleLength, result))
+                return result;
+            break;
         }
         if (cycleLength == power) {
             savedK = k;
-            savedBeta = trial.retainedBeta();
+            savedFactorK = factorK;
             power *= 2;
             cycleLength = 0;
         }

@@ -114,6 +114,31 @@ TEST(DesignSolver, RunawaySearchFindsTheBracketBelow) {
     EXPECT_LE(r.trials, kTrialBound);
 }
 
+// Between xi = 1 and 1.5 the stress-block factor follows the accumulated
+// xi, so a point reached again never repeats to the last bit: the cycle
+// must still be recognised. A cycle passing a hair outside the band is
+// followed on the written steps to the trial cap before it is refined.
+TEST(DesignSolver, CyclesThatRepeatOnlyUpToRounding) {
+    struct Case {
+        Section section;
+        long mostTrials;
+    };
+    constexpr testing::Grade k15 = {8500, 23000000};
+    constexpr testing::Grade k40 = {23000, 33000000};
+    constexpr testing::Grade kIII = {380000, 200000000};
+    const Case cases[] = {
+        {{97.7, 7902, 1.05, 0.046, 6, k15, testing::k5}, 1000},
+        {{13.796286721145453, 246.72191581610483, 0.93, 0.063, 3.4, k40, kIII}, kTrialBound},
+    };
+    for (const Case& c : cases) {
+        DesignSolution s;
+        const SearchResult r = solveDesign(solverInputOf(c.section), s);
+        EXPECT_EQ(r.end, SearchEnd::Landed) << c.section.Nj;
+        EXPECT_TRUE(r.refined) << c.section.Nj;
+        EXPECT_LE(r.trials, c.mostTrials) << c.section.Nj;
+    }
+}
+
 TEST(DesignSolver, HighStrengthSteelThroughTheUnyieldedRange) {
     // With Ⅳ级 steel the yield strain comes close to 0.0033: with a cover of
     // 0.1 m, below xi of 0.5 no steel reaches it in compression (t1 > 1).
