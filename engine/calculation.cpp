@@ -105,7 +105,7 @@ CalcStatus finishCheck(const CheckSolution& s, double Nj, CalcResult& next) {
 
 }  // namespace
 
-CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
+CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput& solverInput) {
     if (input.type == CalcType::None) return CalcStatus::NoType;
 
     const double Mj = valueOr0(input.Mj);
@@ -120,9 +120,6 @@ CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
     const double Eg = valueOr0(input.Eg);
     if (!allFinite({Mj, Nj, D, a, l0, Ag, Ra, Eh, Rg, Eg})) return CalcStatus::InputOutOfRange;
 
-    // Work on a copy: a run that stops on a fault leaves the state untouched.
-    CalcResult next = result;
-
     if (D == 0) return CalcStatus::ZeroDiameter;
     const double g = (D - a * 2) / D;
     const double r = D / 2;
@@ -132,10 +129,10 @@ CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
     double eta = 1;
     const double lambda = l0 / D;
     if (!allFinite({g, r, I, e0, lambda})) return CalcStatus::ResultOutOfRange;
-    next.g = g;
-    next.r = r;
-    next.e0 = e0;
-    next.lambda = lambda;
+    result.g = g;
+    result.r = r;
+    result.e0 = e0;
+    result.lambda = lambda;
 
     if (lambda > 7) {
         const double relativeEccentricity = e0 / D;
@@ -152,32 +149,39 @@ CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
         if (T == 1) return CalcStatus::DivisionByZero;
         eta = 1 / (1 - T);
         if (!allFinite({alpha, rhoGiven, I, T, eta})) return CalcStatus::ResultOutOfRange;
-        next.alpha = alpha;
-        next.rhoGiven = rhoGiven;
+        result.alpha = alpha;
+        result.rhoGiven = rhoGiven;
     }
-    next.I = I;
-    next.eta = eta;
-    if (eta < 0 || eta > 3) {
-        result = next;
-        return CalcStatus::EnlargeSection;
-    }
+    result.I = I;
+    result.eta = eta;
+    if (eta < 0 || eta > 3) return CalcStatus::EnlargeSection;
 
-    const SolverInput in{Nj, D, Ra, Rg, Eg, g, r, e0, eta};
     // The steel ring's formulas divide by the steel's modulus and by g; the
     // design's ratio divides by the steel strength and is zero without
     // concrete.
-    if (Eg == 0 || (Ag == 0 && (Rg == 0 || Ra == 0))) return CalcStatus::MissingGrade;
+    if (Eg == 0 || (!takesCheckRoad(input) && (Rg == 0 || Ra == 0)))
+        return CalcStatus::MissingGrade;
     if (g == 0) return CalcStatus::DivisionByZero;
+    solverInput = SolverInput{Nj, D, Ra, Rg, Eg, g, r, e0, eta};
+    return CalcStatus::Done;
+}
 
-    CalcStatus status;
-    if (Ag == 0) {
+CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
+    // Work on a copy: a run that stops on a fault leaves the state untouched.
+    CalcResult next = result;
+    SolverInput in{};
+    CalcStatus status = deriveSection(input, next, in);
+    if (status == CalcStatus::EnlargeSection) result = next;
+    if (status != CalcStatus::Done) return status;
+
+    if (takesCheckRoad(input)) {
+        CheckSolution solution;
+        status = statusOf(solveCheck(in, valueOr0(input.Ag), solution).end);
+        if (status == CalcStatus::Done) status = finishCheck(solution, in.Nj, next);
+    } else {
         DesignSolution solution;
         status = statusOf(solveDesign(in, solution).end);
         if (status == CalcStatus::Done) status = finishDesign(solution, next);
-    } else {
-        CheckSolution solution;
-        status = statusOf(solveCheck(in, Ag, solution).end);
-        if (status == CalcStatus::Done) status = finishCheck(solution, Nj, next);
     }
     if (status == CalcStatus::Done) result = next;
     return status;

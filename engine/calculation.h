@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/solver_input.h"
+
 namespace pilaro {
 
 // A quantity of the calculation state that no run or grade choice has set
@@ -81,6 +83,17 @@ std::string_view statusMessage(CalcStatus status);
 // True when the run's input becomes the last input of the state (every
 // status that got past the type check and the input checks).
 bool storesInput(CalcStatus status);
+
+// The run's road: a given area that reads as anything but 0 sends it to
+// the check solver, whatever the calculation type.
+inline bool takesCheckRoad(const CalcInput& input) {
+    return valueOr0(input.Ag) != 0;
+}
+
+// The run up to its solver: the derived quantities (g to rhoGiven) written
+// into `result` as far as they get, and what the solver reads. Done when a
+// solver may run; otherwise the status the run ends with.
+CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput& solverInput);
 
 // One run. On Done and EnlargeSection the result is updated as the
 // calculation defines; on every other status it is left exactly as it was.

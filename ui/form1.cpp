@@ -138,7 +138,7 @@ void Form1::cmdrun_Click() {
         showMessage_(toQString(statusMessage(status)));
         return;
     }
-    for (const ReadOutText& readOut : readOutTexts(state_.result, tookCheckPath(input))) {
+    for (const ReadOutText& readOut : readOutTexts(state_.result, takesCheckRoad(input))) {
         QLineEdit* readOutField = field(readOut.field);
         readOutField->setText(readOut.text);
         // Long numbers show their leading digits, not their tail.

@@ -28,10 +28,6 @@ void addCoefficients(std::vector<ReadOutText>& out, const CalcResult& result) {
 
 }  // namespace
 
-bool tookCheckPath(const CalcInput& input) {
-    return input.Ag.value_or(0.0) != 0.0;
-}
-
 std::vector<ReadOutText> readOutTexts(const CalcResult& result, bool checkPath) {
     std::vector<ReadOutText> out;
     if (!checkPath) {

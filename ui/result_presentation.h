@@ -14,10 +14,6 @@ struct ReadOutText {
     QString text;
 };
 
-// The run took the check road iff it was given a non-zero steel area; the
-// type alone does not decide it (a Check with area 0 is designed).
-bool tookCheckPath(const CalcInput& input);
-
 // The writes of a Done run, in the order they are made: the design road
 // fills the design frame and empties the check frame, the check road fills
 // the coefficients and the check frame and empties the rest of the design

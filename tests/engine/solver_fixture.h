@@ -42,10 +42,9 @@ inline CalcInput inputOf(const Section& s, double Ag = 0) {
 // The solver's view of a section, with the run's derived quantities.
 inline SolverInput solverInputOf(const Section& s) {
     CalcResult derived;
-    runCalculation(inputOf(s), derived);
-    return SolverInput{
-        s.Nj,       s.D,        s.concrete.strength, s.steel.strength, s.steel.modulus,
-        *derived.g, *derived.r, *derived.e0,         *derived.eta};
+    SolverInput in{};
+    deriveSection(inputOf(s), derived, in);
+    return in;
 }
 
 }  // namespace pilaro::testing

@@ -16,10 +16,6 @@ namespace {
 constexpr std::string_view kPasses = "通过验算！";
 constexpr std::string_view kReinforce = "重新配筋！";
 
-bool tookCheckRoad(const CalcInput& input) {
-    return valueOr0(input.Ag) != 0;
-}
-
 std::string joined(const std::vector<std::string>& names) {
     std::string out;
     for (const std::string& n : names) out += (out.empty() ? "" : ", ") + n;
@@ -64,7 +60,7 @@ std::string storedValuesFault(const CalcResult& after, std::initializer_list<Fie
 std::string doneFault(const CalcInput& input, const CalcResult& before, const CalcResult& after) {
     const double eta = valueOr0(after.eta);
     if (eta < 0 || eta > 3) return "Done with eta out of [0, 3]";
-    if (tookCheckRoad(input)) {
+    if (takesCheckRoad(input)) {
         std::string fault = untouchableChanged(before, after, {FieldGroup::Design}, false);
         if (!fault.empty()) return "check road " + fault;
         fault = storedValuesFault(after, {FieldGroup::Solver, FieldGroup::Check});
@@ -165,7 +161,7 @@ SolverCheck solverRuleFault(const CalcInput& input, CalcStatus status, const Cal
     }
     SearchResult search;
     double xi = 0;
-    if (tookCheckRoad(input)) {
+    if (takesCheckRoad(input)) {
         CheckSolution s;
         search = solveCheck(*in, valueOr0(input.Ag), s);
         xi = s.xi;

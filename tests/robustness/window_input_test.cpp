@@ -80,7 +80,7 @@ void enter(QLineEdit* field, const QString& text) {
 
 // Empty when the read-outs show exactly the completed run of `state`.
 QString completedRunFault(const Shown& shown, const CalcState& state) {
-    const bool checkRoad = valueOr0(state.lastInput.Ag) != 0;
+    const bool checkRoad = takesCheckRoad(state.lastInput);
     const std::map<std::string, MaybeValue> values = shownValues(state.result);
     for (const auto& [name, text] : shown) {
         if (name == "txtjg") continue;
