@@ -12,4 +12,9 @@ namespace pilaro {
 // A design case (Ag = 0) or, with `check`, a case with a given steel area.
 SectionCase randomSection(std::mt19937_64& random, bool check);
 
+// A near-axial case: no moment, or an eccentricity of at most 0.02 D, under
+// 0.2 to 1.6 times the section's axial capacity at a random steel ratio
+// (the ratio a check is given).
+SectionCase nearAxialSection(std::mt19937_64& random, bool check);
+
 }  // namespace pilaro

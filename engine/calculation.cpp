@@ -3,9 +3,8 @@
 #include <cmath>
 
 #include "engine/bar_counts.h"
-#include "engine/check_solver.h"
-#include "engine/design_solver.h"
 #include "engine/number_text.h"
+#include "engine/roads.h"
 #include "engine/section.h"
 
 namespace pilaro {
@@ -32,6 +31,30 @@ std::string_view statusMessage(CalcStatus status) {
             return "计算结果超出数值范围，请检查输入数据！";
         case CalcStatus::NotConverging:
             return "计算不收敛，请调整截面尺寸或荷载！";
+        case CalcStatus::MomentTooLarge:
+            return "计算弯矩的数值超出范围，请检查计算弯矩！";
+        case CalcStatus::AxialForceTooLarge:
+            return "轴向力的数值超出范围，请检查轴向力！";
+        case CalcStatus::DiameterTooLarge:
+            return "圆形直径的数值超出范围，请检查圆形直径！";
+        case CalcStatus::CoverTooLarge:
+            return "保护层厚度的数值超出范围，请检查保护层厚度！";
+        case CalcStatus::LengthTooLarge:
+            return "计算长度的数值超出范围，请检查计算长度！";
+        case CalcStatus::AreaTooLarge:
+            return "纵向钢筋面积的数值超出范围，请检查纵向钢筋面积！";
+        case CalcStatus::NegativeDiameter:
+            return "圆形直径不能为负数，请检查圆形直径！";
+        case CalcStatus::CoverOutsideSection:
+            return "保护层厚度应不小于0且小于圆形直径的一半（单位为m），请检查保护层厚度！";
+        case CalcStatus::TensionForce:
+            return "轴向力不能为负数：本程序只计算偏心受压构件，请输入轴向压力！";
+        case CalcStatus::NegativeLength:
+            return "计算长度不能为负数，请检查计算长度！";
+        case CalcStatus::NegativeArea:
+            return "纵向钢筋面积不能为负数，请检查纵向钢筋面积！";
+        case CalcStatus::SectionTooSmall:
+            return "截面太小：配筋率达到100%也不能承受轴向力，应加大截面尺寸！";
     }
     return {};
 }
@@ -46,20 +69,6 @@ bool allFinite(std::initializer_list<double> values) {
     for (double v : values)
         if (!std::isfinite(v)) return false;
     return true;
-}
-
-CalcStatus statusOf(SearchEnd end) {
-    switch (end) {
-        case SearchEnd::Landed:
-            return CalcStatus::Done;
-        case SearchEnd::ZeroDivisor:
-            return CalcStatus::DivisionByZero;
-        case SearchEnd::NotFinite:
-            return CalcStatus::ResultOutOfRange;
-        case SearchEnd::NotConverging:
-            return CalcStatus::NotConverging;
-    }
-    return CalcStatus::NotConverging;
 }
 
 // The reporting step of the design road: the counts and the area come from
@@ -108,7 +117,9 @@ CalcStatus finishCheck(const CheckSolution& s, double Nj, CalcResult& next) {
 CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput& solverInput) {
     if (input.type == CalcType::None) return CalcStatus::NoType;
 
-    const double Mj = valueOr0(input.Mj);
+    // The section is symmetric: a moment's sign only says which side is
+    // compressed.
+    const double Mj = std::fabs(valueOr0(input.Mj));
     const double Nj = valueOr0(input.Nj);
     const double D = valueOr0(input.D);
     const double a = valueOr0(input.a);
@@ -118,13 +129,25 @@ CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput
     const double Eh = valueOr0(input.Eh);
     const double Rg = valueOr0(input.Rg);
     const double Eg = valueOr0(input.Eg);
-    if (!allFinite({Mj, Nj, D, a, l0, Ag, Ra, Eh, Rg, Eg})) return CalcStatus::InputOutOfRange;
+    if (!std::isfinite(Mj)) return CalcStatus::MomentTooLarge;
+    if (!std::isfinite(Nj)) return CalcStatus::AxialForceTooLarge;
+    if (!std::isfinite(D)) return CalcStatus::DiameterTooLarge;
+    if (!std::isfinite(a)) return CalcStatus::CoverTooLarge;
+    if (!std::isfinite(l0)) return CalcStatus::LengthTooLarge;
+    if (!std::isfinite(Ag)) return CalcStatus::AreaTooLarge;
+    if (!allFinite({Ra, Eh, Rg, Eg})) return CalcStatus::InputOutOfRange;
 
     if (D == 0) return CalcStatus::ZeroDiameter;
+    if (Nj == 0) return CalcStatus::ZeroAxialForce;
+    if (D < 0) return CalcStatus::NegativeDiameter;
+    if (a < 0 || a >= D / 2) return CalcStatus::CoverOutsideSection;
+    if (Nj < 0) return CalcStatus::TensionForce;
+    if (l0 < 0) return CalcStatus::NegativeLength;
+    if (Ag < 0) return CalcStatus::NegativeArea;
+
     const double g = (D - a * 2) / D;
     const double r = D / 2;
     double I = (kPi * std::pow(D, 4)) / 64;
-    if (Nj == 0) return CalcStatus::ZeroAxialForce;
     const double e0 = Mj / Nj;
     double eta = 1;
     const double lambda = l0 / D;
@@ -176,11 +199,11 @@ CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
 
     if (takesCheckRoad(input)) {
         CheckSolution solution;
-        status = statusOf(solveCheck(in, valueOr0(input.Ag), solution).end);
+        status = checkRoad(in, valueOr0(input.Ag), solution);
         if (status == CalcStatus::Done) status = finishCheck(solution, in.Nj, next);
     } else {
         DesignSolution solution;
-        status = statusOf(solveDesign(in, solution).end);
+        status = designRoad(in, solution);
         if (status == CalcStatus::Done) status = finishDesign(solution, next);
     }
     if (status == CalcStatus::Done) result = next;

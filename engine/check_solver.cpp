@@ -17,7 +17,8 @@ TrialOutcome CheckTrial::operator()(double xi) {
         t.zeroDivisor = true;
         return t;
     }
-    const double eq = numerator / denominator * in.r;
+    eq = numerator / denominator * in.r;
+    compressed = denominator > 0;
     if (eq == 0) {
         t.zeroDivisor = true;
         return t;
@@ -27,6 +28,10 @@ TrialOutcome CheckTrial::operator()(double xi) {
     // a smaller eccentricity than the loads have and overstate Nq.
     t.ratio = (in.e0 * in.eta) / eq;
     t.finite = std::isfinite(eq) && std::isfinite(t.ratio);
+    // Past full compression (with the factor held above xi = 1.5) eq only
+    // grows with xi, so a ratio below the band only falls as the search
+    // steps up. The margin covers the last bits of the computed ratio.
+    t.noLandingAhead = xi > 1.5 && c.pastFullCompression && t.ratio < 1 - 0.001 - 1e-9;
     return t;
 }
 
@@ -34,10 +39,98 @@ double givenSteelRatio(double Ag, double D) {
     return 4 * Ag / kPi / D / D / 10000;
 }
 
-SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution) {
-    const double rhoGiven = givenSteelRatio(Ag, in.D);
+namespace {
+
+constexpr double kLowestXi = kSearchStart + kGridStep * -1374;  // 0.0004
+constexpr double kHighestXi = 1.5;
+
+// The state's eccentricity where it is a usable compression state, else
+// infinity.
+double eccentricityAt(CheckTrial& trial, double xi) {
+    const TrialOutcome t = trial(xi);
+    if (t.zeroDivisor || !t.finite || !trial.compressed || trial.eq <= 0) return INFINITY;
+    return trial.eq;
+}
+
+// The depth of smallest eccentricity between two depths around a grid
+// minimum, by golden-section search.
+double refineSmallest(CheckTrial& trial, double low, double high, SearchResult& result) {
+    constexpr double kGolden = 0.6180339887498949;
+    double x1 = high - kGolden * (high - low);
+    double x2 = low + kGolden * (high - low);
+    double e1 = eccentricityAt(trial, x1);
+    double e2 = eccentricityAt(trial, x2);
+    result.trials += 2;
+    for (int i = 0; i < 80 && x1 < x2; ++i) {
+        if (e1 <= e2) {
+            high = x2;
+            x2 = x1;
+            e2 = e1;
+            x1 = high - kGolden * (high - low);
+            e1 = eccentricityAt(trial, x1);
+        } else {
+            low = x1;
+            x1 = x2;
+            e1 = e2;
+            x2 = low + kGolden * (high - low);
+            e2 = eccentricityAt(trial, x2);
+        }
+        ++result.trials;
+    }
+    return e1 <= e2 ? x1 : x2;
+}
+
+// Where no state of 0 < xi <= 1.5 reaches the load's eccentricity: the
+// state of smallest eccentricity, from the grid points and then refined
+// between the neighbours of the smallest. False where some state reaches
+// the load's eccentricity after all (then the run has no answer here).
+bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& result,
+                              double& xiSmallest) {
+    long best = 0;
+    double bestEq = INFINITY;
+    for (long k = -1374; k <= 2375; ++k) {
+        const double eq = eccentricityAt(trial, kSearchStart + kGridStep * static_cast<double>(k));
+        ++result.trials;
+        if (eq < bestEq) {
+            bestEq = eq;
+            best = k;
+        }
+    }
+    if (!(bestEq > target) || !std::isfinite(bestEq)) return false;
+    const auto at = [](long k) {
+        return std::clamp(kSearchStart + kGridStep * static_cast<double>(k), kLowestXi, kHighestXi);
+    };
+    double xi = refineSmallest(trial, at(best - 1), at(best + 1), result);
+    if (eccentricityAt(trial, xi) > bestEq) xi = at(best);
+    // Between the grid points some state may come down to the load's
+    // eccentricity; the smallest state would then overstate the capacity.
+    if (!(eccentricityAt(trial, xi) > target)) return false;
+    xiSmallest = xi;
+    return true;
+}
+
+}  // namespace
+
+SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution) {
     CheckTrial trial{in, rhoGiven};
-    const SearchResult result = searchXi(trial, SearchSteps{0.02, 0.0156});
+    const double target = in.e0 * in.eta;
+    SearchResult result;
+    // Without a moment every trial's ratio is exactly 0: the search could
+    // never land nor find a bracket, so it goes straight to the smallest
+    // eccentricity, as it would after running away.
+    if (target != 0) result = searchXi(trial, SearchSteps{0.02, 0.0156});
+    bool smallest = false;
+    if (target == 0 || result.end == SearchEnd::NotConverging) {
+        double xi = 0;
+        if (findSmallestEccentricity(trial, target, result, xi)) {
+            smallest = true;
+            result.end = SearchEnd::Landed;
+            result.xi = xi;
+            trial(xi);  // the reported state's values
+        } else {
+            result.end = SearchEnd::NotConverging;
+        }
+    }
     if (result.end != SearchEnd::Landed) return result;
 
     const SectionCoefficients& c = trial.c;
@@ -49,7 +142,12 @@ SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solutio
                   0.95 * c.coefC * rhoGiven * in.r * in.r * in.Rg / 1.25;
     solution.Mq = 0.95 * c.coefB * r3 * in.Ra / 1.25 / in.eta +
                   0.95 * c.coefD * rhoGiven * in.g * r3 * in.Rg / 1.25 / in.eta;
+    solution.atSmallestEccentricity = smallest;
     return result;
+}
+
+SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution) {
+    return solveCheckAtRatio(in, givenSteelRatio(Ag, in.D), solution);
 }
 
 std::string_view checkVerdict(double reportedNq, double Nj) {

@@ -16,6 +16,11 @@ struct CheckSolution {
     SectionCoefficients coefficients;
     double Nq = 0.0;  // kN
     double Mq = 0.0;  // kN m
+    // The load's eccentricity lies below that of every state of the
+    // section: the state of smallest eccentricity (the top of the section's
+    // N-M curve) is reported, whose capacity only grows as the eccentricity
+    // shrinks.
+    bool atSmallestEccentricity = false;
 };
 
 // The ratio of a given area (cm^2) to the section of diameter D (m).
@@ -29,12 +34,19 @@ struct CheckTrial {
     double rhoGiven;
     StressBlockMemory memory{};
     SectionCoefficients c{};
+    double eq = 0.0;          // m, eccentricity of the resistance
+    bool compressed = false;  // the resistance is a compression
 
     TrialOutcome operator()(double xi);
 };
 
-// Fills `solution` only when the search lands.
+// Fills `solution` when the search lands, and also where the load's
+// eccentricity is below every state's (then `atSmallestEccentricity`); the
+// result's end is Landed in both cases.
 SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution);
+
+// The same for a steel ratio rather than an area.
+SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution);
 
 // On the reported (rounded) axial capacity; equality passes.
 std::string_view checkVerdict(double reportedNq, double Nj);

@@ -39,6 +39,10 @@ struct TrialOutcome {
     double ratio = 0.0;
     bool zeroDivisor = false;  // a formula of this trial divided by exactly 0
     bool finite = true;        // every value of the trial is finite
+    // The ratio lies outside the band and moves further from it at every
+    // later trial of the direction the search takes from here: the search
+    // can only run away, so it may stop running now.
+    bool noLandingAhead = false;
 };
 
 struct SearchSteps {
@@ -286,7 +290,9 @@ SearchResult searchXi(Trial& trial, SearchSteps steps) {
         }
         ++cycleLength;
 
-        if (std::fabs(xi - kSearchStart) > kDriftBound || result.trials >= kTrialCap) break;
+        if (t.noLandingAhead || std::fabs(xi - kSearchStart) > kDriftBound ||
+            result.trials >= kTrialCap)
+            break;
         xi = t.ratio < 1 ? xi + steps.up : xi - steps.down;
     }
 

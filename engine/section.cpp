@@ -44,6 +44,7 @@ SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double E
         return c;
     }
 
+    c.pastFullCompression = t0 < -1 && t1 < -1;
     const double theta = angleOf(t0);
     c.coefA = (2 * theta - std::sin(2 * theta)) / 2;
     c.coefB = (2.0 / 3.0) * std::sin(theta) * std::sin(theta) * std::sin(theta);

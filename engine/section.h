@@ -12,6 +12,11 @@ struct SectionCoefficients {
     double coefC = 0.0;
     double coefD = 0.0;
     bool zeroDivisor = false;  // t0, t1, t2 or den was exactly 0
+    // The concrete's stress block reaches past the far edge and the whole
+    // steel ring yields in compression (t0 and t1 below -1): the state of a
+    // depth beyond the section, where A falls and B rises with xi while C
+    // and D stay fixed.
+    bool pastFullCompression = false;
 };
 
 // The arccosine of t as the section formulas take it: atan(sqrt|1-t^2| / t),

@@ -49,7 +49,7 @@ TEST(RunProperties, RandomAndAwkwardInputsKeepTheRules) {
     InputStream inputs(kSeed);
     CalcState state;
     const Budget limits = budget();
-    std::array<long, 16> statusCounts{};
+    std::array<long, 32> statusCounts{};
     long runs = 0;
     long solverRuns = 0;
     long mostTrials = 0;

@@ -81,6 +81,14 @@ std::string doneFault(const CalcInput& input, const CalcResult& before, const Ca
     return {};
 }
 
+// The state reported where no state reaches the load's eccentricity lies
+// on the section's range and above that eccentricity.
+bool belowSmallestEccentricity(const SolverInput& in, const CheckSolution& s) {
+    CheckTrial trial{in, s.rhoGiven};
+    (void)trial(s.xi);
+    return s.xi > 0 && s.xi <= 1.5 && trial.eq > in.e0 * in.eta;
+}
+
 }  // namespace
 
 std::string runRuleFault(const CalcInput& input, CalcStatus status, const CalcResult& before,
@@ -105,7 +113,19 @@ std::string runRuleFault(const CalcInput& input, CalcStatus status, const CalcRe
         case CalcStatus::MissingGrade:
         case CalcStatus::DivisionByZero:
         case CalcStatus::ResultOutOfRange:
-        case CalcStatus::NotConverging: {
+        case CalcStatus::NotConverging:
+        case CalcStatus::MomentTooLarge:
+        case CalcStatus::AxialForceTooLarge:
+        case CalcStatus::DiameterTooLarge:
+        case CalcStatus::CoverTooLarge:
+        case CalcStatus::LengthTooLarge:
+        case CalcStatus::AreaTooLarge:
+        case CalcStatus::NegativeDiameter:
+        case CalcStatus::CoverOutsideSection:
+        case CalcStatus::TensionForce:
+        case CalcStatus::NegativeLength:
+        case CalcStatus::NegativeArea:
+        case CalcStatus::SectionTooSmall: {
             const std::vector<std::string> changed = changedFields(before, after);
             if (!changed.empty()) return "a stopped run changed " + joined(changed);
             if (status == CalcStatus::NoType && input.type != CalcType::None)
@@ -118,13 +138,13 @@ std::string runRuleFault(const CalcInput& input, CalcStatus status, const CalcRe
 
 std::optional<SolverInput> solverInputOf(const CalcInput& in) {
     if (in.type == CalcType::None) return std::nullopt;
-    const double Mj = valueOr0(in.Mj), Nj = valueOr0(in.Nj), D = valueOr0(in.D);
+    const double Mj = std::fabs(valueOr0(in.Mj)), Nj = valueOr0(in.Nj), D = valueOr0(in.D);
     const double a = valueOr0(in.a), l0 = in.l0, Ag = valueOr0(in.Ag);
     const double Ra = valueOr0(in.Ra), Eh = valueOr0(in.Eh), Rg = valueOr0(in.Rg);
     const double Eg = valueOr0(in.Eg);
     for (double v : {Mj, Nj, D, a, l0, Ag, Ra, Eh, Rg, Eg})
         if (!std::isfinite(v)) return std::nullopt;
-    if (D == 0 || Nj == 0) return std::nullopt;
+    if (D <= 0 || Nj <= 0 || a < 0 || a >= D / 2 || l0 < 0 || Ag < 0) return std::nullopt;
 
     const double g = (D - a * 2) / D;
     const double r = D / 2;
@@ -159,25 +179,39 @@ SolverCheck solverRuleFault(const CalcInput& input, CalcStatus status, const Cal
             return check;
         }
     }
-    SearchResult search;
-    double xi = 0;
     if (takesCheckRoad(input)) {
         CheckSolution s;
-        search = solveCheck(*in, valueOr0(input.Ag), s);
-        xi = s.xi;
-    } else {
-        DesignSolution s;
-        search = solveDesign(*in, s);
-        xi = s.xi;
+        const SearchResult search = solveCheck(*in, valueOr0(input.Ag), s);
+        check.trials = search.trials;
+        if (search.trials > kTrialBound)
+            check.fault = "the search took " + std::to_string(search.trials) + " trials";
+        else if (status == CalcStatus::Done &&
+                 (search.end != SearchEnd::Landed || !sameBits(after.xi, floorToDecimals(s.xi, 4))))
+            check.fault = "Done, but the check alone does not end where the run did";
+        else if (status == CalcStatus::Done && s.atSmallestEccentricity &&
+                 !belowSmallestEccentricity(*in, s))
+            check.fault = "a state of smallest eccentricity that the loads do not fall below";
+        else if (status == CalcStatus::NotConverging && search.end != SearchEnd::NotConverging)
+            check.fault = "NotConverging, but the check alone ends otherwise";
+        return check;
     }
+    DesignSolution s;
+    const SearchResult search = solveDesign(*in, s);
     check.trials = search.trials;
     if (search.trials > kTrialBound)
         check.fault = "the search took " + std::to_string(search.trials) + " trials";
-    else if (status == CalcStatus::Done &&
-             (search.end != SearchEnd::Landed || !sameBits(after.xi, floorToDecimals(xi, 4))))
-        check.fault = "Done, but the search alone does not land where the run did";
-    else if (status == CalcStatus::NotConverging && search.end != SearchEnd::NotConverging)
-        check.fault = "NotConverging, but the search alone ends otherwise";
+    else if (status == CalcStatus::Done) {
+        // A design must pass its own check: its reported area, checked
+        // under the same loads.
+        if (*after.rho > 1) {
+            check.fault = "a design with more steel than section";
+        } else {
+            CheckSolution own;
+            const SearchResult ownCheck = solveCheck(*in, after.Ag, own);
+            if (ownCheck.end != SearchEnd::Landed || own.Nq < 0.99 * in->Nj)
+                check.fault = "a design whose area fails its own check";
+        }
+    }
     return check;
 }
 
