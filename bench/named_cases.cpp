@@ -40,10 +40,27 @@ constexpr std::array<NamedCase, 12> kCases = {{
      {0.93, 0.063, 3.4, 246.72191581610483, 13.796286721145453, 0, k40, kGrade3}},
 }};
 
+constexpr std::array<NamedCase, 5> kEdgeCases = {{
+    // The worked design with its own check: one check run more.
+    {"design_example_checked", {1.2, 0.05, 10, 5000, 3000, 0, k25, kGrade2}},
+    // A pier under axial force alone: the written search lands on a false
+    // root; the ratio is bisected, each step a check at the top of the curve.
+    {"design_axial_bisected", {1.2, 0.05, 5, 30000, 0, 0, k25, kGrade2}},
+    // Nearly axial: each check of the bisection runs away before it finds
+    // the top of the curve.
+    {"design_near_axial_bisected", {1.12, 0.054, 3.8, 21290, 443.6, 0, k25, kGrade5}},
+    {"check_axial_top", {1.2, 0.05, 10, 5000, 0, 45.239, k25, kGrade2}},
+    {"check_near_axial_top", {1.2, 0.05, 10, 5000, 10, 45.239, k25, kGrade2}},
+}};
+
 }  // namespace
 
 std::span<const NamedCase> namedCases() {
     return kCases;
+}
+
+std::span<const NamedCase> edgeCases() {
+    return kEdgeCases;
 }
 
 }  // namespace pilaro

@@ -17,4 +17,9 @@ struct NamedCase {
 
 std::span<const NamedCase> namedCases();
 
+// Runs at the edges of the section model, whose answer is not a landing of
+// the written search alone: a design raised until its own check carries the
+// load, and checks of members under axial force alone.
+std::span<const NamedCase> edgeCases();
+
 }  // namespace pilaro

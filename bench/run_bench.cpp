@@ -109,6 +109,21 @@ void runCalculationOn(benchmark::State& state, const NamedCase& named) {
     state.counters["per_trial"] = perTrial(static_cast<double>(found.trials));
 }
 
+// A whole run whose answer is more than one search.
+void edgeRunOn(benchmark::State& state, const NamedCase& named) {
+    const CalcInput input = calcInputOf(named.section);
+    CalcResult result;
+    const std::uint64_t before = allocationCount();
+    if (runCalculation(input, result) != CalcStatus::Done)
+        return state.SkipWithError("the run ends without a result");
+    state.counters["allocs"] = static_cast<double>(allocationCount() - before);
+    for (auto _ : state) {
+        CalcStatus status = runCalculation(input, result);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
 // The solver alone: its search loop, the only part that grows with the
 // number of trials.
 void searchOn(benchmark::State& state, const NamedCase& named) {
@@ -132,6 +147,10 @@ const bool registered = [] {
     for (const NamedCase& named : namedCases())
         benchmark::RegisterBenchmark(("runCalculation/" + std::string(named.name)).c_str(),
                                      runCalculationOn, named)
+            ->Unit(benchmark::kMicrosecond);
+    for (const NamedCase& named : edgeCases())
+        benchmark::RegisterBenchmark(("runCalculation/" + std::string(named.name)).c_str(),
+                                     edgeRunOn, named)
             ->Unit(benchmark::kMicrosecond);
     for (const NamedCase& named : namedCases())
         benchmark::RegisterBenchmark(("search/" + std::string(named.name)).c_str(), searchOn, named)
