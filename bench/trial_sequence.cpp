@@ -2,6 +2,7 @@
 
 #include "engine/check_solver.h"
 #include "engine/design_solver.h"
+#include "engine/resistance.h"
 
 namespace pilaro {
 namespace {
@@ -26,11 +27,11 @@ TrialSequence trialSequenceOf(const SectionCase& section) {
     if (!in) return sequence;
     if (section.Ag == 0) {
         RecordingTrial<DesignTrial> recording{DesignTrial{*in}, sequence.xi};
-        sequence.search = searchXi(recording, SearchSteps{0.0156, 0.02});
+        sequence.search = searchXi(recording, kDesignSteps);
     } else {
         const double rhoGiven = givenSteelRatio(section.Ag, section.D);
         RecordingTrial<CheckTrial> recording{CheckTrial{*in, rhoGiven}, sequence.xi};
-        sequence.search = searchXi(recording, SearchSteps{0.02, 0.0156});
+        sequence.search = searchXi(recording, kCheckSteps);
     }
     return sequence;
 }

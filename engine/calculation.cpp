@@ -4,6 +4,7 @@
 
 #include "engine/bar_counts.h"
 #include "engine/number_text.h"
+#include "engine/resistance.h"
 #include "engine/roads.h"
 #include "engine/section.h"
 
@@ -71,17 +72,21 @@ bool allFinite(std::initializer_list<double> values) {
     return true;
 }
 
-// The reporting step of the design road: the counts and the area come from
-// the unrounded area, before rho is rounded.
-CalcStatus finishDesign(const DesignSolution& s, CalcResult& next) {
-    const BarSelection bars = selectBars(s.requiredArea);
-    const SectionCoefficients& c = s.coefficients;
-    next.rho = floorToDecimals(s.rho, 4);
+// The solver's state as both roads report it.
+void reportState(const SectionCoefficients& c, double xi, CalcResult& next) {
     next.coefA = floorToDecimals(c.coefA, 5);
     next.coefB = floorToDecimals(c.coefB, 5);
     next.coefC = floorToDecimals(c.coefC, 5);
     next.coefD = floorToDecimals(c.coefD, 5);
-    next.xi = floorToDecimals(s.xi, 4);
+    next.xi = floorToDecimals(xi, 4);
+}
+
+// The reporting step of the design road: the counts and the area come from
+// the unrounded area, before rho is rounded.
+CalcStatus finishDesign(const DesignSolution& s, CalcResult& next) {
+    const BarSelection bars = selectBars(s.requiredArea);
+    next.rho = floorToDecimals(s.rho, 4);
+    reportState(s.coefficients, s.xi, next);
     next.Ag = bars.Ag;
     for (std::size_t i = 0; i < bars.counts.size(); ++i) {
         if (!std::isfinite(bars.counts[i])) return CalcStatus::ResultOutOfRange;
@@ -96,12 +101,7 @@ CalcStatus finishDesign(const DesignSolution& s, CalcResult& next) {
 // The reporting step of the check road; the verdict is formed from the
 // reported (rounded) axial capacity.
 CalcStatus finishCheck(const CheckSolution& s, double Nj, CalcResult& next) {
-    const SectionCoefficients& c = s.coefficients;
-    next.coefA = floorToDecimals(c.coefA, 5);
-    next.coefB = floorToDecimals(c.coefB, 5);
-    next.coefC = floorToDecimals(c.coefC, 5);
-    next.coefD = floorToDecimals(c.coefD, 5);
-    next.xi = floorToDecimals(s.xi, 4);
+    reportState(s.coefficients, s.xi, next);
     next.Nq = floorToDecimals(s.Nq, 3);
     next.Mq = floorToDecimals(s.Mq, 3);
     next.rhoGiven = floorToDecimals(s.rhoGiven, 4);
@@ -164,7 +164,7 @@ CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput
             if (relativeEccentricity + 0.3 == 0) return CalcStatus::DivisionByZero;
             alpha = 0.1 / (relativeEccentricity + 0.3) + 0.143;
         }
-        const double rhoGiven = 4 * Ag / kPi / D / D / 10000;
+        const double rhoGiven = givenSteelRatio(Ag, D);
         if (rhoGiven > 3) I = 1.2 * I;
         if (Eh == 0) return CalcStatus::MissingGrade;
         if (alpha == 0 || I == 0) return CalcStatus::DivisionByZero;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/resistance.h"
+
 namespace pilaro {
 
 TrialOutcome CheckTrial::operator()(double xi) {
@@ -31,18 +33,12 @@ TrialOutcome CheckTrial::operator()(double xi) {
     // Past full compression (with the factor held above xi = 1.5) eq only
     // grows with xi, so a ratio below the band only falls as the search
     // steps up. The margin covers the last bits of the computed ratio.
-    t.noLandingAhead = xi > 1.5 && c.pastFullCompression && t.ratio < 1 - 0.001 - 1e-9;
+    t.noLandingAhead =
+        xi > kStressBlockLimit && c.pastFullCompression && t.ratio < 1 - kAcceptanceBand - 1e-9;
     return t;
 }
 
-double givenSteelRatio(double Ag, double D) {
-    return 4 * Ag / kPi / D / D / 10000;
-}
-
 namespace {
-
-constexpr double kLowestXi = kSearchStart + kGridStep * -1374;  // 0.0004
-constexpr double kHighestXi = 1.5;
 
 // The state's eccentricity where it is a usable compression state, else
 // infinity.
@@ -88,8 +84,8 @@ bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& re
                               double& xiSmallest) {
     long best = 0;
     double bestEq = INFINITY;
-    for (long k = -1374; k <= 2375; ++k) {
-        const double eq = eccentricityAt(trial, kSearchStart + kGridStep * static_cast<double>(k));
+    for (long k = kLowestGridIndex; k <= kHighestGridIndex; ++k) {
+        const double eq = eccentricityAt(trial, gridPoint(k));
         ++result.trials;
         if (eq < bestEq) {
             bestEq = eq;
@@ -98,7 +94,7 @@ bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& re
     }
     if (!(bestEq > target) || !std::isfinite(bestEq)) return false;
     const auto at = [](long k) {
-        return std::clamp(kSearchStart + kGridStep * static_cast<double>(k), kLowestXi, kHighestXi);
+        return gridPoint(std::clamp(k, kLowestGridIndex, kHighestGridIndex));
     };
     double xi = refineSmallest(trial, at(best - 1), at(best + 1), result);
     if (eccentricityAt(trial, xi) > bestEq) xi = at(best);
@@ -118,7 +114,7 @@ SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolu
     // Without a moment every trial's ratio is exactly 0: the search could
     // never land nor find a bracket, so it goes straight to the smallest
     // eccentricity, as it would after running away.
-    if (target != 0) result = searchXi(trial, SearchSteps{0.02, 0.0156});
+    if (target != 0) result = searchXi(trial, kCheckSteps);
     bool smallest = false;
     if (target == 0 || result.end == SearchEnd::NotConverging) {
         double xi = 0;
@@ -133,15 +129,11 @@ SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolu
     }
     if (result.end != SearchEnd::Landed) return result;
 
-    const SectionCoefficients& c = trial.c;
-    const double r3 = std::pow(in.r, 3);
     solution.rhoGiven = rhoGiven;
     solution.xi = result.xi;
-    solution.coefficients = c;
-    solution.Nq = 0.95 * c.coefA * in.r * in.r * in.Ra / 1.25 +
-                  0.95 * c.coefC * rhoGiven * in.r * in.r * in.Rg / 1.25;
-    solution.Mq = 0.95 * c.coefB * r3 * in.Ra / 1.25 / in.eta +
-                  0.95 * c.coefD * rhoGiven * in.g * r3 * in.Rg / 1.25 / in.eta;
+    solution.coefficients = trial.c;
+    solution.Nq = axialResistance(trial.c, rhoGiven, in);
+    solution.Mq = momentResistance(trial.c, rhoGiven, in);
     solution.atSmallestEccentricity = smallest;
     return result;
 }

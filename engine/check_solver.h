@@ -10,6 +10,10 @@
 
 namespace pilaro {
 
+// Up by 0.02 while the resistance's eccentricity is too large, down by
+// 0.0156: the design's steps reversed.
+inline constexpr SearchSteps kCheckSteps{0.02, 0.0156};
+
 struct CheckSolution {
     double rhoGiven = 0.0;
     double xi = 0.0;
@@ -22,9 +26,6 @@ struct CheckSolution {
     // shrinks.
     bool atSmallestEccentricity = false;
 };
-
-// The ratio of a given area (cm^2) to the section of diameter D (m).
-double givenSteelRatio(double Ag, double D);
 
 // One trial of the check search: the eccentricity of the resistance
 // against the amplified eccentricity of the loads. Keeps the values of the

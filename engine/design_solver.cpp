@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/resistance.h"
+
 namespace pilaro {
 
 TrialOutcome DesignTrial::operator()(double xi) {
@@ -18,25 +20,23 @@ TrialOutcome DesignTrial::operator()(double xi) {
         return t;
     }
     rho = numerator / in.Rg / denominator;
-    const double Nu = 0.95 * c.coefA * in.r * in.r * in.Ra / 1.25 +
-                      0.95 * c.coefC * rho * in.r * in.r * in.Rg / 1.25;
-    t.ratio = Nu / in.Nj;
+    t.ratio = axialResistance(c, rho, in) / in.Nj;
     t.finite = std::isfinite(rho) && std::isfinite(t.ratio);
     return t;
 }
 
 SearchResult solveDesign(const SolverInput& in, DesignSolution& solution) {
     DesignTrial trial{in};
-    const SearchResult result = searchXi(trial, SearchSteps{0.0156, 0.02});
+    const SearchResult result = searchXi(trial, kDesignSteps);
     if (result.end != SearchEnd::Landed) return result;
 
     solution.xi = result.xi;
     solution.coefficients = trial.c;
     solution.rho = trial.rho;
-    solution.requiredArea = kPi * trial.rho * in.D * in.D / 4;
-    if (trial.rho < 0.004) {
-        solution.rho = 0.004;
-        solution.requiredArea = (0.001 * kPi) * in.D * in.D;
+    solution.requiredArea = areaOfRatio(trial.rho, in.D);
+    if (trial.rho < kMinimumRatio) {
+        solution.rho = kMinimumRatio;
+        solution.requiredArea = minimumArea(in.D);
     }
     return result;
 }

@@ -8,6 +8,9 @@
 
 namespace pilaro {
 
+// Up by 0.0156 while the resistance is too small, down by 0.02.
+inline constexpr SearchSteps kDesignSteps{0.0156, 0.02};
+
 struct DesignSolution {
     double xi = 0.0;  // as the search reached it, unrounded
     SectionCoefficients coefficients;

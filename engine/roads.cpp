@@ -1,12 +1,15 @@
 #include "engine/roads.h"
 
 #include "engine/bar_counts.h"
+#include "engine/resistance.h"
 
 namespace pilaro {
 
 namespace {
 
-constexpr double kMinimumRatio = 0.004;
+// What a design's own check may fall short of Nj by: the rounding down of
+// the reported area and the check's acceptance band.
+constexpr double kOwnCheckShare = 0.99;
 
 CalcStatus statusOf(SearchEnd end) {
     switch (end) {
@@ -26,21 +29,22 @@ bool carries(const CheckSolution& check, double Nj) {
     return check.Nq >= Nj || landsInBand(check.Nq / Nj);
 }
 
-// The area a design of ratio `rho` reports, m^2: the minimum area at the
-// minimum ratio.
-double areaOfRatio(const SolverInput& in, double rho) {
-    return rho == kMinimumRatio ? (0.001 * kPi) * in.D * in.D : kPi * rho * in.D * in.D / 4;
+// The area (m^2) a ratio found by the bisection reports: the minimum area
+// at the minimum ratio.
+double bisectedArea(const SolverInput& in, double rho) {
+    return rho == kMinimumRatio ? minimumArea(in.D) : areaOfRatio(rho, in.D);
 }
 
 // The check an engineer makes of a design: of the area it reports (cm^2,
 // three decimals), under the design's own loads.
-SearchEnd checkReportedArea(const SolverInput& in, double rho, CheckSolution& check) {
-    const double reportedArea = selectBars(areaOfRatio(in, rho)).Ag;
+SearchEnd checkReportedArea(const SolverInput& in, double requiredArea, CheckSolution& check) {
+    const double reportedArea = selectBars(requiredArea).Ag;
     return solveCheckAtRatio(in, givenSteelRatio(reportedArea, in.D), check).end;
 }
 
 bool reportedAreaCarries(const SolverInput& in, double rho, CheckSolution& check) {
-    return checkReportedArea(in, rho, check) == SearchEnd::Landed && carries(check, in.Nj);
+    return checkReportedArea(in, bisectedArea(in, rho), check) == SearchEnd::Landed &&
+           carries(check, in.Nj);
 }
 
 // The design as the check of its area leaves it: the check's state, and
@@ -50,7 +54,7 @@ DesignSolution designFromCheck(const SolverInput& in, double rho, const CheckSol
     design.xi = check.xi;
     design.coefficients = check.coefficients;
     design.rho = rho;
-    design.requiredArea = areaOfRatio(in, rho);
+    design.requiredArea = bisectedArea(in, rho);
     return design;
 }
 
@@ -59,7 +63,7 @@ DesignSolution designFromCheck(const SolverInput& in, double rho, const CheckSol
 // the bisection still only ever reports a ratio whose check carries Nj.
 CalcStatus leastCarryingRatio(const SolverInput& in, DesignSolution& solution) {
     CheckSolution atHigh;
-    const SearchEnd highEnd = checkReportedArea(in, 1.0, atHigh);
+    const SearchEnd highEnd = checkReportedArea(in, areaOfRatio(1.0, in.D), atHigh);
     if (highEnd != SearchEnd::Landed) return statusOf(highEnd);
     if (!carries(atHigh, in.Nj)) return CalcStatus::SectionTooSmall;
 
@@ -94,8 +98,8 @@ CalcStatus designRoad(const SolverInput& in, DesignSolution& solution) {
         // The area the design reports, checked under its loads; the
         // reporting step and the check's band may cost up to 1 % of Nj.
         CheckSolution own;
-        if (checkReportedArea(in, written.rho, own) == SearchEnd::Landed &&
-            own.Nq >= 0.99 * in.Nj) {
+        if (checkReportedArea(in, written.requiredArea, own) == SearchEnd::Landed &&
+            own.Nq >= kOwnCheckShare * in.Nj) {
             solution = written;
             return CalcStatus::Done;
         }

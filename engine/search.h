@@ -23,8 +23,8 @@
 //   up. Then the grid points of 0 < xi <= 1.5 are scanned for neighbours on
 //   either side of 1, nearest to 0.55 first, and each pair is bisected until
 //   one lands. A sign change across a pole never lands and is passed over.
-//
-// Nothing here allocates.
+//   A trial may also tell the search that its ratio can only move away from
+//   the band from here on; the search then stops running at once.
 #pragma once
 
 #include <algorithm>
@@ -33,8 +33,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/section.h"
+
 namespace pilaro {
 
+// What one trial tells the search.
 struct TrialOutcome {
     double ratio = 0.0;
     bool zeroDivisor = false;  // a formula of this trial divided by exactly 0
@@ -55,23 +58,46 @@ enum class SearchEnd { Landed, ZeroDivisor, NotFinite, NotConverging };
 struct SearchResult {
     SearchEnd end = SearchEnd::NotConverging;
     double xi = 0.0;
-    long trials = 0;       // trials of the search plus those of the refinement
+    // The written search's trials, counted as it would make them (those of
+    // a cycle followed to the cap whose steps are already known count, though
+    // they are not evaluated again), plus the trials of the refinement.
+    long trials = 0;
     bool refined = false;  // landed by bisection rather than on the grid
 };
 
 inline constexpr double kSearchStart = 0.55;
 inline constexpr double kGridStep = 0.0004;
+inline constexpr double kAcceptanceBand = 0.001;  // on the ratio, either side of 1
 inline constexpr double kDriftBound = 1000.0;
 inline constexpr long kTrialCap = 1'000'000;
 inline constexpr long kTrialBound = kTrialCap + 200'000;  // cap, cycle trace and refinement
 
+// The grid points of the section's own range 0 < xi <= 1.5.
+inline constexpr long kLowestGridIndex = -1374;  // xi = 0.0004
+inline constexpr long kHighestGridIndex = 2375;
+static_assert(kSearchStart + kGridStep * kHighestGridIndex == kStressBlockLimit);
+
 inline bool landsInBand(double ratio) {
-    return std::fabs(ratio - 1.0) <= 0.001;
+    return std::fabs(ratio - 1.0) <= kAcceptanceBand;
 }
 
 inline long gridIndex(double xi) {
     return std::lround((xi - kSearchStart) / kGridStep);
 }
+
+inline double gridPoint(long k) {
+    return kSearchStart + kGridStep * static_cast<double>(k);
+}
+
+// Searches xi from 0.55 by the fixed steps until a trial lands in the band,
+// and refines where those steps can never land. `trial(xi)` evaluates one
+// trial and keeps its values, so that after a landing the solver reads the
+// landed trial. Nothing here allocates.
+template <typename Trial>
+SearchResult searchXi(Trial& trial, SearchSteps steps);
+
+// ---------------------------------------------------------------------------
+// Detail.
 
 namespace search_detail {
 
@@ -114,9 +140,9 @@ bool bisect(Trial& trial, double xa, double ra, double xb, SearchResult& result)
 // 1, nearest to the start first.
 template <typename Trial>
 bool scanForBracket(Trial& trial, SearchResult& result) {
-    constexpr long kLowest = -1374;  // xi = 0.0004
-    constexpr long kHighest = 2375;  // xi = 1.5
-    auto at = [](long k) { return kSearchStart + kGridStep * static_cast<double>(k); };
+    constexpr long kLowest = kLowestGridIndex;
+    constexpr long kHighest = kHighestGridIndex;
+    const auto at = gridPoint;
     auto usable = [](const TrialOutcome& t) { return !t.zeroDivisor && t.finite; };
 
     const TrialOutcome start = trial(at(0));
@@ -195,7 +221,8 @@ inline bool endsSearch(const TrialOutcome& t, SearchResult& result) {
 // than 1e-6. Only a ratio this close to an edge of the band could still
 // cross into it.
 inline bool nearBandEdge(double ratio, double xi) {
-    return std::fabs(std::fabs(ratio - 1.0) - 0.001) <= 1e-6 * std::max(1.0, std::fabs(xi));
+    return std::fabs(std::fabs(ratio - 1.0) - kAcceptanceBand) <=
+           1e-6 * std::max(1.0, std::fabs(xi));
 }
 
 inline constexpr std::size_t kMaxCycle = 512;
@@ -218,7 +245,7 @@ bool followCycle(Trial& trial, SearchSteps steps, double xi, double ratio, long 
         cycle[i] = {gridIndex(xi), xi, ratio};
         near[i] = nearBandEdge(ratio, xi);
         anyNear = anyNear || near[i];
-        evaluateAll = evaluateAll || (near[i] && xi > 1.5);
+        evaluateAll = evaluateAll || (near[i] && xi > kStressBlockLimit);
         if (i + 1 == length) break;
         xi = ratio < 1 ? xi + steps.up : xi - steps.down;
         const TrialOutcome t = trial(xi);
@@ -251,8 +278,6 @@ bool followCycle(Trial& trial, SearchSteps steps, double xi, double ratio, long 
 
 }  // namespace search_detail
 
-// `trial(xi)` evaluates one trial and keeps its values, so that after a
-// landing the solver reads the landed trial.
 template <typename Trial>
 SearchResult searchXi(Trial& trial, SearchSteps steps) {
     SearchResult result;
@@ -275,8 +300,8 @@ SearchResult searchXi(Trial& trial, SearchSteps steps) {
         if (search_detail::endsSearch(t, result)) return result;
 
         const long k = gridIndex(xi);
-        if (xi <= 1.5) lastFactorK = k;
-        const long factorK = xi > 1.5 ? lastFactorK : LONG_MIN;
+        if (xi <= kStressBlockLimit) lastFactorK = k;
+        const long factorK = xi > kStressBlockLimit ? lastFactorK : LONG_MIN;
         if (k == savedK && factorK == savedFactorK) {
             if (search_detail::followCycle(trial, steps, xi, t.ratio, cycleLength, result))
                 return result;

@@ -14,7 +14,7 @@ double angleOf(double t) {
 namespace {
 
 double stressBlockFactor(double xi, StressBlockMemory& memory) {
-    if (xi > 1.5) return memory.beta;
+    if (xi > kStressBlockLimit) return memory.beta;
     const double beta = xi <= 1 ? 0.8 : 1.06667 - 0.26667 * xi;
     memory.beta = beta;
     return beta;

@@ -6,6 +6,9 @@ namespace pilaro {
 
 inline constexpr double kPi = 3.1415926;  // the section formulas' pi, not the full value
 
+// The deepest xi the stress-block rule covers; beyond it the factor is held.
+inline constexpr double kStressBlockLimit = 1.5;
+
 struct SectionCoefficients {
     double coefA = 0.0;
     double coefB = 0.0;
@@ -23,8 +26,8 @@ struct SectionCoefficients {
 // plus pi for negative t. t = 0 divides by zero.
 double angleOf(double t);
 
-// Stress-block factor above xi = 1.5: the factor of the most recent
-// evaluation at or below 1.5 within one solver run.
+// Stress-block factor above kStressBlockLimit: the factor of the most recent
+// evaluation at or below it within one solver run.
 struct StressBlockMemory {
     double beta = 0.0;
 };
