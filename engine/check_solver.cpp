@@ -1,6 +1,7 @@
 #include "engine/check_solver.h"
 
 #include <cmath>
+#include <optional>
 
 #include "engine/resistance.h"
 
@@ -76,12 +77,9 @@ double refineSmallest(CheckTrial& trial, double low, double high, SearchResult& 
     return e1 <= e2 ? x1 : x2;
 }
 
-// Where no state of 0 < xi <= 1.5 reaches the load's eccentricity: the
-// state of smallest eccentricity, from the grid points and then refined
-// between the neighbours of the smallest. False where some state reaches
-// the load's eccentricity after all (then the run has no answer here).
-bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& result,
-                              double& xiSmallest) {
+// The state of smallest eccentricity on 0 < xi <= 1.5, from the grid
+// points and then refined between the neighbours of the smallest.
+std::optional<double> smallestEccentricity(CheckTrial& trial, SearchResult& result) {
     long best = 0;
     double bestEq = INFINITY;
     for (long k = kLowestGridIndex; k <= kHighestGridIndex; ++k) {
@@ -92,20 +90,33 @@ bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& re
             best = k;
         }
     }
-    if (!(bestEq > target) || !std::isfinite(bestEq)) return false;
+    if (!std::isfinite(bestEq)) return std::nullopt;
     const auto at = [](long k) {
         return gridPoint(std::clamp(k, kLowestGridIndex, kHighestGridIndex));
     };
-    double xi = refineSmallest(trial, at(best - 1), at(best + 1), result);
-    if (eccentricityAt(trial, xi) > bestEq) xi = at(best);
-    // Between the grid points some state may come down to the load's
-    // eccentricity; the smallest state would then overstate the capacity.
-    if (!(eccentricityAt(trial, xi) > target)) return false;
-    xiSmallest = xi;
+    const double xi = refineSmallest(trial, at(best - 1), at(best + 1), result);
+    return eccentricityAt(trial, xi) > bestEq ? at(best) : xi;
+}
+
+// Where no state of the section reaches the load's eccentricity: the state
+// of smallest eccentricity. False where some state comes down to the load's
+// eccentricity after all, between grid points (the smallest state would
+// then overstate the capacity).
+bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& result,
+                              double& xiSmallest) {
+    const std::optional<double> xi = smallestEccentricity(trial, result);
+    if (!xi || !(eccentricityAt(trial, *xi) > target)) return false;
+    xiSmallest = *xi;
     return true;
 }
 
 }  // namespace
+
+std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven) {
+    CheckTrial trial{in, rhoGiven};
+    SearchResult unused;
+    return smallestEccentricity(trial, unused);
+}
 
 SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution) {
     CheckTrial trial{in, rhoGiven};

@@ -2,6 +2,7 @@
 // whose resistance acts at the eccentricity of the loads, and its capacities.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "engine/search.h"
@@ -48,6 +49,11 @@ SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solutio
 
 // The same for a steel ratio rather than an area.
 SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution);
+
+// The depth of the section's state of smallest eccentricity on
+// 0 < xi <= 1.5, the top of its N-M curve; nothing where no state there is
+// a compression of positive eccentricity.
+std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven);
 
 // On the reported (rounded) axial capacity; equality passes.
 std::string_view checkVerdict(double reportedNq, double Nj);
