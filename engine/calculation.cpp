@@ -36,6 +36,32 @@ std::string_view statusMessage(CalcStatus status) {
     return {};
 }
 
+std::string_view statusName(CalcStatus status) {
+    switch (status) {
+        case CalcStatus::Done:
+            return "done";
+        case CalcStatus::NoType:
+            return "no-type";
+        case CalcStatus::EnlargeSection:
+            return "enlarge-section";
+        case CalcStatus::InputOutOfRange:
+            return "input-out-of-range";
+        case CalcStatus::ZeroDiameter:
+            return "zero-diameter";
+        case CalcStatus::ZeroAxialForce:
+            return "zero-axial-force";
+        case CalcStatus::MissingGrade:
+            return "missing-grade";
+        case CalcStatus::DivisionByZero:
+            return "division-by-zero";
+        case CalcStatus::ResultOutOfRange:
+            return "result-out-of-range";
+        case CalcStatus::NotConverging:
+            return "not-converging";
+    }
+    return "unknown";
+}
+
 bool storesInput(CalcStatus status) {
     return status == CalcStatus::Done || status == CalcStatus::EnlargeSection;
 }
