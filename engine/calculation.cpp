@@ -60,6 +60,56 @@ std::string_view statusMessage(CalcStatus status) {
     return {};
 }
 
+std::string_view statusName(CalcStatus status) {
+    switch (status) {
+        case CalcStatus::Done:
+            return "done";
+        case CalcStatus::NoType:
+            return "no-type";
+        case CalcStatus::EnlargeSection:
+            return "enlarge-section";
+        case CalcStatus::InputOutOfRange:
+            return "input-out-of-range";
+        case CalcStatus::ZeroDiameter:
+            return "zero-diameter";
+        case CalcStatus::ZeroAxialForce:
+            return "zero-axial-force";
+        case CalcStatus::MissingGrade:
+            return "missing-grade";
+        case CalcStatus::DivisionByZero:
+            return "division-by-zero";
+        case CalcStatus::ResultOutOfRange:
+            return "result-out-of-range";
+        case CalcStatus::NotConverging:
+            return "not-converging";
+        case CalcStatus::MomentTooLarge:
+            return "moment-too-large";
+        case CalcStatus::AxialForceTooLarge:
+            return "axial-force-too-large";
+        case CalcStatus::DiameterTooLarge:
+            return "diameter-too-large";
+        case CalcStatus::CoverTooLarge:
+            return "cover-too-large";
+        case CalcStatus::LengthTooLarge:
+            return "length-too-large";
+        case CalcStatus::AreaTooLarge:
+            return "area-too-large";
+        case CalcStatus::NegativeDiameter:
+            return "negative-diameter";
+        case CalcStatus::CoverOutsideSection:
+            return "cover-outside-section";
+        case CalcStatus::TensionForce:
+            return "tension-force";
+        case CalcStatus::NegativeLength:
+            return "negative-length";
+        case CalcStatus::NegativeArea:
+            return "negative-area";
+        case CalcStatus::SectionTooSmall:
+            return "section-too-small";
+    }
+    return "unknown";
+}
+
 bool storesInput(CalcStatus status) {
     return status == CalcStatus::Done || status == CalcStatus::EnlargeSection;
 }

@@ -95,6 +95,10 @@ enum class CalcStatus {
 // The message the window shows for a status; empty for Done.
 std::string_view statusMessage(CalcStatus status);
 
+// A short English name for a status ("done", "enlarge-section", ...), as a
+// load-case table's output shows it.
+std::string_view statusName(CalcStatus status);
+
 // True when the run's input becomes the last input of the state (every
 // status that got past the type check and the input checks).
 bool storesInput(CalcStatus status);

@@ -8,12 +8,12 @@
 #include <QStringList>
 
 #include "engine/materials.h"
+#include "engine/read_outs.h"
 #include "ui/control_table.h"
 #include "ui/control_widgets.h"
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
-#include "ui/result_presentation.h"
 #include "ui/run_input.h"
 #include "ui/twips.h"
 
@@ -138,9 +138,9 @@ void Form1::cmdrun_Click() {
         showMessage_(toQString(statusMessage(status)));
         return;
     }
-    for (const ReadOutText& readOut : readOutTexts(state_.result, takesCheckRoad(input))) {
+    for (const ReadOut& readOut : readOuts(state_.result, takesCheckRoad(input))) {
         QLineEdit* readOutField = field(readOut.field);
-        readOutField->setText(readOut.text);
+        readOutField->setText(toQString(readOut.text));
         // Long numbers show their leading digits, not their tail.
         readOutField->setCursorPosition(0);
     }

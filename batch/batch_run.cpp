@@ -1,0 +1,125 @@
+#include "batch/batch_run.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+
+#include "batch/csv_reader.h"
+#include "batch/member_summary.h"
+#include "batch/output_file.h"
+#include "batch/progress.h"
+#include "batch/row_writer.h"
+#include "batch/utf8.h"
+
+namespace pilaro::batch {
+
+namespace {
+
+void say(const std::string& message) {
+    std::fprintf(stderr, "pilaro-batch: %s\n", message.c_str());
+}
+
+std::uint64_t fileSize(const std::string& path) {
+    struct stat info {};
+    if (path == "-" || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+// Renaming the output over the table being read would lose the table.
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// The header, checked before anything is written.
+ColumnMap readColumns(CsvReader& reader) {
+    CsvRecord header;
+    if (!reader.next(header)) throw std::runtime_error("the input has no header row");
+    for (const std::string& cell : header.cells)
+        if (!isUtf8(cell))
+            throw std::runtime_error(
+                "the header is not UTF-8 text; save the table as \"CSV UTF-8\"");
+    std::string error;
+    const std::optional<ColumnMap> columns = readHeader(header.cells, error);
+    if (!columns) throw std::runtime_error(error);
+    return *columns;
+}
+
+std::unique_ptr<RowWriter> makeWriter(const BatchOptions& options, const ColumnMap& columns,
+                                      OutputFile* file) {
+    std::FILE* stream = file ? file->stream() : stdout;
+    switch (options.format) {
+        case OutputFormat::Csv:
+            return makeCsvWriter(stream);
+        case OutputFormat::JsonLines:
+            return makeJsonLinesWriter(stream, columns);
+        case OutputFormat::Xlsx:
+            file->closeStream();
+            return makeXlsxWriter(file->temporaryPath());
+    }
+    return nullptr;
+}
+
+int tableRun(const BatchOptions& options, std::istream& in) {
+    CsvReader reader(in);
+    const ColumnMap columns = readColumns(reader);
+
+    std::unique_ptr<OutputFile> file;
+    if (!options.output.empty()) file = std::make_unique<OutputFile>(options.output);
+    const std::unique_ptr<RowWriter> writer = makeWriter(options, columns, file.get());
+
+    MemberSummaries summaries;
+    Progress progress(isatty(STDERR_FILENO) == 1, fileSize(options.input));
+    long rows = 0;
+    bool allPass = true;
+    CsvRecord record;
+    while (reader.next(record)) {
+        const RowOutcome outcome = runRow(readRow(record, columns, options.provided));
+        for (const std::string& error : outcome.row.errors) {
+            progress.finish();
+            say("row " + std::to_string(outcome.row.line) + ", " + error);
+        }
+        writer->write(outcome);
+        summaries.add(outcome);
+        allPass = allPass && outcome.hasResult && !outcome.failsCheck();
+        progress.update(++rows, reader.bytesRead());
+    }
+    writer->finish();
+    if (file) file->commit();
+    progress.finish();
+
+    std::FILE* summaryOut = options.output.empty() ? stderr : stdout;
+    summaries.print(summaryOut, columns.has(Column::Member),
+                    options.provided ? options.provided->text : std::string());
+    std::fflush(summaryOut);
+    return allPass ? kExitAllPass : kExitSomeFailOrNoResult;
+}
+
+}  // namespace
+
+int runBatch(const BatchOptions& options) {
+    try {
+        if (options.input != "-" && !options.output.empty() &&
+            sameFile(options.input, options.output))
+            throw std::runtime_error("the output " + options.output + " is the input table");
+        if (options.input == "-") return tableRun(options, std::cin);
+        std::ifstream in(options.input, std::ios::binary);
+        if (!in)
+            throw std::runtime_error("cannot read " + options.input + ": " + std::strerror(errno));
+        return tableRun(options, in);
+    } catch (const std::exception& e) {
+        say(e.what());
+        return kExitUsageOrFileError;
+    }
+}
+
+}  // namespace pilaro::batch

@@ -1,0 +1,120 @@
+#include "batch/cell_values.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "engine/bar_counts.h"
+
+namespace pilaro::batch {
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+namespace {
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A text that is wholly the whole number 1 to 99999.
+std::optional<int> readCount(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || !isDigit(text[0]) || ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    if (value < 1 || value > 99999) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
+}
+
+NumberCell readNumber(std::string_view text) {
+    text = trimBlanks(text);
+    if (text.empty()) return {0, NumberProblem::Empty};
+    std::string_view digits = text;
+    if (digits[0] == '+') digits.remove_prefix(1);
+    const std::string_view unsignedPart =
+        !digits.empty() && digits[0] == '-' ? digits.substr(1) : digits;
+    // from_chars would also take "inf" and "nan".
+    if (unsignedPart.empty() || !(isDigit(unsignedPart[0]) || unsignedPart[0] == '.'))
+        return {0, NumberProblem::NotANumber};
+    double value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec == std::errc::invalid_argument || end != digits.data() + digits.size())
+        return {0, NumberProblem::NotANumber};
+    if (ec == std::errc::result_out_of_range) return {0, NumberProblem::OutOfRange};
+    return {value, NumberProblem::None};
+}
+
+std::optional<CalcType> readType(std::string_view text) {
+    text = trimBlanks(text);
+    if (text == "配筋计算" || equalsIgnoringAsciiCase(text, "design")) return CalcType::Design;
+    if (text == "强度校核" || equalsIgnoringAsciiCase(text, "check")) return CalcType::Check;
+    return std::nullopt;
+}
+
+const ConcreteGrade* readConcrete(std::string_view text) {
+    text = trimBlanks(text);
+    if (const ConcreteGrade* grade = findConcreteGrade(text)) return grade;
+    return findConcreteGrade(std::string(text) + "号");
+}
+
+const SteelGrade* readSteel(std::string_view text) {
+    text = trimBlanks(text);
+    if (const SteelGrade* grade = findSteelGrade(text)) return grade;
+    static constexpr std::string_view kRoman[] = {"Ⅰ", "Ⅱ", "Ⅲ", "Ⅳ"};
+    static constexpr std::string_view kLatin[] = {"I", "II", "III", "IV"};
+    std::string_view stem = text;
+    if (stem.ends_with("级")) stem.remove_suffix(std::string_view("级").size());
+    const auto grades = steelGrades();
+    for (std::size_t i = 0; i < 4; ++i) {
+        const bool digit = stem.size() == 1 && stem[0] == static_cast<char>('1' + i);
+        if (stem == kRoman[i] || equalsIgnoringAsciiCase(stem, kLatin[i]) || digit)
+            return &grades[i];
+    }
+    if (text == "5") return &grades[4];
+    return nullptr;
+}
+
+std::optional<double> readBars(std::string_view text) {
+    double area = 0;
+    bool any = false;
+    while (!text.empty() || !any) {
+        const auto plus = text.find('+');
+        const std::string_view group = trimBlanks(text.substr(0, plus));
+        text = plus == std::string_view::npos ? std::string_view() : text.substr(plus + 1);
+        if (plus != std::string_view::npos && text.empty()) return std::nullopt;
+
+        const auto d = group.find_first_of("Dd");
+        if (d == std::string_view::npos) return std::nullopt;
+        const std::optional<int> count = readCount(trimBlanks(group.substr(0, d)));
+        const std::string_view size = trimBlanks(group.substr(d + 1));
+        const BarSize* bar = nullptr;
+        for (const BarSize& b : kBarSizes)
+            if (b.label.substr(1) == size) bar = &b;
+        if (!count || !bar || size.empty() || !isDigit(size[0])) return std::nullopt;
+        area += *count * bar->area;
+        any = true;
+    }
+    // The tabulated areas have three decimals, so the bars supply a
+    // three-decimal area: the same number a user types into the window.
+    char typed[64];
+    std::snprintf(typed, sizeof typed, "%.3f", area);
+    return readNumber(typed).value;
+}
+
+}  // namespace pilaro::batch

@@ -1,0 +1,30 @@
+// The command line of pilaro-batch.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "batch/row_input.h"
+
+namespace pilaro::batch {
+
+enum class OutputFormat { Csv, JsonLines, Xlsx };
+
+struct BatchOptions {
+    std::string input;   // "-" for standard input
+    std::string output;  // empty for standard output
+    OutputFormat format = OutputFormat::Csv;
+    std::optional<ProvidedSteel> provided;  // --provide
+};
+
+// The exit statuses, as --help states them.
+inline constexpr int kExitAllPass = 0;
+inline constexpr int kExitSomeFailOrNoResult = 1;
+inline constexpr int kExitUsageOrFileError = 2;
+
+// The options, or the exit status when the program ends here (after --help,
+// or a usage error, with what there is to say already printed).
+std::variant<BatchOptions, int> parseOptions(int argc, char** argv);
+
+}  // namespace pilaro::batch

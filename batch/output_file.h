@@ -1,0 +1,36 @@
+// An output file that is written whole or not at all: the rows go to a
+// temporary file beside it, which takes the file's name only when every
+// row has been written.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace pilaro::batch {
+
+class OutputFile {
+  public:
+    // Creates the temporary file; throws std::runtime_error when it cannot.
+    explicit OutputFile(std::string path);
+    // Without commit(), the temporary file is removed.
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    const std::string& temporaryPath() const { return temporaryPath_; }
+    // The temporary file, open for writing.
+    std::FILE* stream() const { return stream_; }
+    // Closes the stream (for a writer that writes the path itself).
+    void closeStream();
+
+    // Flushes to disk and renames; throws std::runtime_error on failure.
+    void commit();
+
+  private:
+    std::string path_;
+    std::string temporaryPath_;
+    std::FILE* stream_ = nullptr;
+    bool committed_ = false;
+};
+
+}  // namespace pilaro::batch

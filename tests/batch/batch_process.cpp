@@ -1,0 +1,79 @@
+#include "tests/batch/batch_process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace pilaro::test {
+
+ScratchFolder::ScratchFolder() {
+    std::string name = (std::filesystem::temp_directory_path() / "pilaro-batch-test-XXXXXX");
+    if (!mkdtemp(name.data())) std::abort();
+    path_ = name;
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path ScratchFolder::write(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ / name, std::ios::binary) << text;
+    return path_ / name;
+}
+
+std::string ScratchFolder::read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+BatchRun runBatch(const ScratchFolder& folder, const std::vector<std::string>& args,
+                  const RunSettings& settings) {
+    const std::string out = folder.path() / ".out";
+    const std::string err = folder.path() / ".err";
+    const pid_t child = fork();
+    if (child == 0) {
+        if (chdir(folder.path().c_str()) != 0) _exit(127);
+        dup2(open(settings.standardInput.c_str(), O_RDONLY), 0);
+        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        if (settings.fileSizeLimit > 0) {
+            // A write past the limit then fails with EFBIG instead of a signal.
+            signal(SIGXFSZ, SIG_IGN);
+            const auto bytes = static_cast<rlim_t>(settings.fileSizeLimit);
+            const rlimit limit{bytes, bytes};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        std::vector<char*> argv{const_cast<char*>(PILARO_BATCH_PROGRAM)};
+        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execv(PILARO_BATCH_PROGRAM, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    BatchRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = folder.read(".out");
+    run.err = folder.read(".err");
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+}  // namespace pilaro::test

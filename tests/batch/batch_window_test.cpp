@@ -1,0 +1,107 @@
+// Every row of the example table gives, in pilaro-batch, the texts that
+// the window shows for the same inputs typed in by hand.
+#include <QLineEdit>
+#include <QTest>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "batch/cell_values.h"
+#include "engine/calculation.h"
+#include "tests/batch/batch_process.h"
+#include "tests/ui/form_driver.h"
+#include "ui/form1.h"
+
+using nlohmann::json;
+
+namespace {
+
+// Read-out field and the name of its result in the output table.
+const std::pair<const char*, const char*> kReadOuts[] = {
+    {"txtag2", "AgRequired"}, {"txtpjl", "rho"},   {"txtd12", "D12"},  {"txtd14", "D14"},
+    {"txtd16", "D16"},        {"txtd18", "D18"},   {"txtd20", "D20"},  {"txtd22", "D22"},
+    {"txtd25", "D25"},        {"txtd28", "D28"},   {"txtd32", "D32"},  {"txtd34", "D34"},
+    {"txtd36", "D36"},        {"txtsa", "coefA"},  {"txtsb", "coefB"}, {"txtsc", "coefC"},
+    {"txtsd", "coefD"},       {"txtss", "xi"},     {"txtnq", "Nq"},    {"txtmq", "Mq"},
+    {"txtqjl", "rhoGiven"},   {"txtjg", "verdict"}};
+
+QString text(const json& value) {
+    return QString::fromStdString(value.get<std::string>());
+}
+
+}  // namespace
+
+class BatchWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void example_rows_read_out_as_in_the_window() {
+        pilaro::test::useProgramLook();
+        pilaro::test::ScratchFolder folder;
+        const pilaro::test::BatchRun run =
+            pilaro::test::runBatch(folder, {PILARO_EXAMPLE_TABLE, "--format", "json"});
+        QCOMPARE(run.status, 1);  // the example has one row with an error on purpose
+
+        pilaro::Form1 window;
+        QStringList messages;
+        window.setMessageFunction([&](const QString& message) { messages << message; });
+        window.show();
+        int compared = 0;
+        int inputErrors = 0;
+        for (const std::string& line : pilaro::test::splitLines(run.out)) {
+            const json row = json::parse(line);
+            const json& in = row["input"];
+            if (row["status"] == "input-error") {
+                ++inputErrors;
+                continue;
+            }
+            const bool check =
+                pilaro::batch::readType(in["type"].get<std::string>()) == pilaro::CalcType::Check;
+            pilaro::test::click(window, check ? "optqd" : "optpj");
+            pilaro::test::pickWithArrowKeys(
+                window, "cbohnt",
+                QString::fromUtf8(
+                    pilaro::batch::readConcrete(in["concrete"].get<std::string>())->text));
+            pilaro::test::pickWithArrowKeys(
+                window, "cbogj",
+                QString::fromUtf8(pilaro::batch::readSteel(in["steel"].get<std::string>())->text));
+            for (const auto& [field, name] : {std::pair{"txtnj", "Nj"},
+                                              {"txtmj", "Mj"},
+                                              {"txtzd", "D"},
+                                              {"txtbc", "a"},
+                                              {"txtlj", "l0"}})
+                pilaro::test::typeInto(window, field, text(in[name]));
+            if (check) {
+                // Bars reach the window as the area a user would type.
+                QString area = text(in["Ag"]);
+                if (area.isEmpty()) {
+                    char typed[64];
+                    std::snprintf(typed, sizeof typed, "%.3f",
+                                  *pilaro::batch::readBars(in["bars"].get<std::string>()));
+                    area = typed;
+                }
+                pilaro::test::typeInto(window, "txtag1", area);
+            }
+            messages.clear();
+            pilaro::test::click(window, "cmdrun");
+
+            const std::string where = "row " + std::to_string(row["row"].get<int>());
+            if (row["status"] != "done") {
+                QCOMPARE(messages, QStringList{text(row["message"])});
+                continue;
+            }
+            QVERIFY2(messages.isEmpty(), where.c_str());
+            for (const auto& [field, name] : kReadOuts) {
+                QString shown = pilaro::test::textOf(window, field);
+                if (shown.startsWith(' ')) shown.remove(0, 1);
+                QVERIFY2(shown == text(row["result"].value(name, json(""))),
+                         (where + " " + field + ": " + shown.toStdString()).c_str());
+            }
+            ++compared;
+        }
+        QCOMPARE(inputErrors, 1);
+        QVERIFY(compared >= 8);
+    }
+};
+
+QTEST_MAIN(BatchWindowTest)
+#include "batch_window_test.moc"
