@@ -14,8 +14,8 @@
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
 #include "tests/robustness/run_rules.h"
-#include "tests/ui/form_driver.h"
-#include "ui/form1.h"
+#include "tests/ui/main_window_driver.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -110,7 +110,7 @@ class WindowAwkwardInput : public QObject {
 
   private slots:
     void initTestCase() {
-        window_ = new Form1;
+        window_ = new MainWindow;
         window_->setMessageFunction([this](const QString& text) { messages_.push_back(text); });
         window_->show();
         test::pickWithArrowKeys(*window_, "cbohnt", "25号");
@@ -187,7 +187,7 @@ class WindowAwkwardInput : public QObject {
     }
 
   private:
-    Form1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
     std::vector<QString> messages_;
 };
 
