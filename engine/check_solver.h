@@ -19,7 +19,7 @@ struct CheckSolution {
 };
 
 // The ratio of a given area (cm^2) to the section of diameter D (m).
-double givenSteelRatio(double Ag, double D);
+[[nodiscard]] double givenSteelRatio(double Ag, double D);
 
 // One trial of the check search: the eccentricity of the resistance
 // against the amplified eccentricity of the loads. Keeps the values of the
@@ -30,13 +30,13 @@ struct CheckTrial {
     StressBlockMemory memory{};
     SectionCoefficients c{};
 
-    TrialOutcome operator()(double xi);
+    [[nodiscard]] TrialOutcome operator()(double xi);
 };
 
 // Fills `solution` only when the search lands.
-SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution);
+[[nodiscard]] SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution);
 
 // On the reported (rounded) axial capacity; equality passes.
-std::string_view checkVerdict(double reportedNq, double Nj);
+[[nodiscard]] std::string_view checkVerdict(double reportedNq, double Nj);
 
 }  // namespace pilaro

@@ -38,6 +38,6 @@ inline constexpr int kClientWidthTwips = 7575;
 inline constexpr int kClientHeightTwips = 4935;
 
 // Every container comes before the controls it holds.
-std::span<const ControlRow> mainWindowControls();
+[[nodiscard]] std::span<const ControlRow> mainWindowControls();
 
 }  // namespace pilaro

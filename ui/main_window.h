@@ -26,7 +26,7 @@ class MainWindow : public QWidget {
     // Builds the controls and runs the load event; the caller shows it.
     explicit MainWindow(QWidget* parent = nullptr);
 
-    const CalcState& state() const { return state_; }
+    [[nodiscard]] const CalcState& state() const { return state_; }
 
     // Defaults: a modal information box; leaving the event loop; the
     // standard printer dialog.
@@ -45,7 +45,7 @@ class MainWindow : public QWidget {
     void cmdprint_Click();  // the print button 打  印 is pressed
     void cmdexit_Click();   // the exit button 退  出 is pressed
 
-    QLineEdit* field(std::string_view name) const;
+    [[nodiscard]] QLineEdit* field(std::string_view name) const;
     void connectEvents();
 
     CalcState state_;

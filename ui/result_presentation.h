@@ -19,6 +19,6 @@ struct ReadOutText {
 // the coefficients and the check frame and empties the rest of the design
 // frame. Numbers go through numberToText; an unset value shows as empty
 // text; the verdict is shown as it stands.
-std::vector<ReadOutText> readOutTexts(const CalcResult& result, bool checkPath);
+[[nodiscard]] std::vector<ReadOutText> readOutTexts(const CalcResult& result, bool checkPath);
 
 }  // namespace pilaro

@@ -42,7 +42,7 @@ TEST(DesignSolver, LandsOnTheWrittenTrial) {
 
 TEST(DesignSolver, MinimumRatioOfTheFirstExample) {
     DesignSolution s;
-    solveDesign(solverInputOf({1500, 5000, 1.2, 0.05, 10}), s);
+    ASSERT_EQ(solveDesign(solverInputOf({1500, 5000, 1.2, 0.05, 10}), s).end, SearchEnd::Landed);
     EXPECT_NEAR(s.coefficients.coefA, 1.256590, 5e-7);
     EXPECT_NEAR(s.coefficients.coefB, 0.641934, 5e-7);
     EXPECT_NEAR(s.coefficients.coefC, 0.123394, 5e-7);
