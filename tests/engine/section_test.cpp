@@ -6,13 +6,14 @@
 #include <cmath>
 
 #include "engine/materials.h"
+#include "tests/support/grades.h"
 
 namespace pilaro {
 namespace {
 
 constexpr double kG = 1.1 / 1.2;  // D = 1.2 m, a = 0.05 m
-constexpr double kRg = 340000;
-constexpr double kEg = 200000000;
+constexpr double kRg = test::kII.strength;
+constexpr double kEg = test::kII.modulus;
 
 SectionCoefficients at(double xi, double g = kG, double Rg = kRg, double Eg = kEg) {
     StressBlockMemory memory;

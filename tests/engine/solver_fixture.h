@@ -6,19 +6,9 @@
 
 #include "engine/calculation.h"
 #include "engine/solver_input.h"
+#include "tests/support/grades.h"
 
-namespace pilaro::testing {
-
-struct Grade {
-    double strength;
-    double modulus;
-};
-
-inline constexpr Grade k25 = {14500, 28500000};
-inline constexpr Grade k50 = {28500, 35000000};
-inline constexpr Grade kII = {340000, 200000000};
-inline constexpr Grade kIV = {550000, 200000000};
-inline constexpr Grade k5 = {280000, 200000000};
+namespace pilaro::test {
 
 struct Section {
     double Mj, Nj, D, a, l0;
@@ -55,4 +45,4 @@ inline SolverInput solverInputOf(const Section& s) {
     return in;
 }
 
-}  // namespace pilaro::testing
+}  // namespace pilaro::test

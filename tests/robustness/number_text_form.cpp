@@ -6,7 +6,7 @@
 
 #include "engine/number_parse.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 namespace {
 
 bool isDigit(char c) {
@@ -93,4 +93,4 @@ int decimalsShown(std::string_view text) {
     return static_cast<int>(text.size() - point - 1);
 }
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test
