@@ -16,7 +16,7 @@ targets=(parse_number run_calculation)
 
 cmake -S "$root/tests/fuzz" -B "$build" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-ninja -C "$build" -j2
+ninja -C "$build" -j"$(nproc)"
 
 pids=()
 for target in "${targets[@]}"; do

@@ -14,9 +14,9 @@ cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_CXX_FLAGS="$sanitizers" \
   -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" -DCMAKE_SHARED_LINKER_FLAGS="$sanitizers" \
   -DPILARO_BUILD_BENCH=OFF >/dev/null
-ninja -C "$build" -j2
+ninja -C "$build" -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-ctest --test-dir "$build" --output-on-failure -j2
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/form1.h"
 #include "ui/look_and_feel.h"
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("pilaro"));
     pilaro::applyLookAndFeel(app);
 
-    pilaro::Form1 window;
+    pilaro::MainWindow window;
     window.setWindowIcon(QIcon(QStringLiteral(":/pilaro.png")));
     window.show();
     return app.exec();

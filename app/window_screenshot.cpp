@@ -11,8 +11,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "ui/form1.h"
 #include "ui/look_and_feel.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    pilaro::Form1 window;
+    pilaro::MainWindow window;
     window.setWindowIcon(QIcon(QStringLiteral(":/pilaro.png")));
     window.setMessageFunction([](const QString& text) {
         std::fprintf(stderr, "run stopped: %s\n", text.toUtf8().constData());

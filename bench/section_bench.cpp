@@ -15,7 +15,7 @@ void sectionCoefficientsAt(benchmark::State& state, double xi) {
     // Above 1.5 the stress-block factor is the one retained from the last
     // evaluation at or below 1.5, as within a search that crossed 1.5.
     StressBlockMemory memory;
-    sectionCoefficients(1.49, kG, kRg, kEg, memory);
+    static_cast<void>(sectionCoefficients(1.49, kG, kRg, kEg, memory));
     for (auto _ : state) {
         SectionCoefficients c = sectionCoefficients(xi, kG, kRg, kEg, memory);
         benchmark::DoNotOptimize(c);

@@ -34,9 +34,9 @@ struct BarSelection {
 
 // Counts for an area in cm^2: a shortfall of less than a tenth of one bar's
 // area is accepted.
-BarSelection barsForArea(double areaCm2);
+[[nodiscard]] BarSelection barsForArea(double areaCm2);
 
 // Counts for the design's required area in m^2.
-BarSelection selectBars(double requiredArea);
+[[nodiscard]] BarSelection selectBars(double requiredArea);
 
 }  // namespace pilaro

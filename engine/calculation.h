@@ -15,7 +15,7 @@ namespace pilaro {
 // yet. It acts as 0 in arithmetic and prints as empty text.
 using MaybeValue = std::optional<double>;
 
-inline double valueOr0(const MaybeValue& v) {
+[[nodiscard]] inline double valueOr0(const MaybeValue& v) {
     return v.value_or(0.0);
 }
 
@@ -93,30 +93,31 @@ enum class CalcStatus {
 };
 
 // The message the window shows for a status; empty for Done.
-std::string_view statusMessage(CalcStatus status);
+[[nodiscard]] std::string_view statusMessage(CalcStatus status);
 
 // A short English name for a status ("done", "enlarge-section", ...), as a
 // load-case table's output shows it.
-std::string_view statusName(CalcStatus status);
+[[nodiscard]] std::string_view statusName(CalcStatus status);
 
 // True when the run's input becomes the last input of the state (every
 // status that got past the type check and the input checks).
-bool storesInput(CalcStatus status);
+[[nodiscard]] bool storesInput(CalcStatus status);
 
 // The run's road: a given area that reads as anything but 0 sends it to
 // the check solver, whatever the calculation type.
-inline bool takesCheckRoad(const CalcInput& input) {
+[[nodiscard]] inline bool takesCheckRoad(const CalcInput& input) {
     return valueOr0(input.Ag) != 0;
 }
 
 // The run up to its solver: the derived quantities (g to rhoGiven) written
 // into `result` as far as they get, and what the solver reads. Done when a
 // solver may run; otherwise the status the run ends with.
-CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput& solverInput);
+[[nodiscard]] CalcStatus deriveSection(const CalcInput& input, CalcResult& result,
+                                       SolverInput& solverInput);
 
 // One run. On Done and EnlargeSection the result is updated as the
 // calculation defines; on every other status it is left exactly as it was.
-CalcStatus runCalculation(const CalcInput& input, CalcResult& result);
+[[nodiscard]] CalcStatus runCalculation(const CalcInput& input, CalcResult& result);
 
 // The calculation state the window owns for its whole life.
 struct CalcState {
@@ -129,7 +130,7 @@ struct CalcState {
     CalcInput lastInput;
     CalcResult result;
 
-    CalcType type() const {
+    [[nodiscard]] CalcType type() const {
         if (flagDesign == 1) return CalcType::Design;
         if (flagCheck == 1) return CalcType::Check;
         return CalcType::None;
@@ -138,6 +139,6 @@ struct CalcState {
 
 // One run against the state: runs `input` and, where the status says so,
 // keeps it as the last input.
-CalcStatus runCalculation(CalcState& state, const CalcInput& input);
+[[nodiscard]] CalcStatus runCalculation(CalcState& state, const CalcInput& input);
 
 }  // namespace pilaro

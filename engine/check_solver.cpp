@@ -133,7 +133,7 @@ SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolu
             smallest = true;
             result.end = SearchEnd::Landed;
             result.xi = xi;
-            trial(xi);  // the reported state's values
+            static_cast<void>(trial(xi));  // the reported state's values
         } else {
             result.end = SearchEnd::NotConverging;
         }

@@ -39,23 +39,25 @@ struct CheckTrial {
     double eq = 0.0;          // m, eccentricity of the resistance
     bool compressed = false;  // the resistance is a compression
 
-    TrialOutcome operator()(double xi);
+    [[nodiscard]] TrialOutcome operator()(double xi);
 };
 
 // Fills `solution` when the search lands, and also where the load's
 // eccentricity is below every state's (then `atSmallestEccentricity`); the
 // result's end is Landed in both cases.
-SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution);
+[[nodiscard]] SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution);
 
 // The same for a steel ratio rather than an area.
-SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution);
+[[nodiscard]] SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven,
+                                             CheckSolution& solution);
 
 // The depth of the section's state of smallest eccentricity on
 // 0 < xi <= 1.5, the top of its N-M curve; nothing where no state there is
 // a compression of positive eccentricity.
-std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven);
+[[nodiscard]] std::optional<double> smallestEccentricityDepth(const SolverInput& in,
+                                                              double rhoGiven);
 
 // On the reported (rounded) axial capacity; equality passes.
-std::string_view checkVerdict(double reportedNq, double Nj);
+[[nodiscard]] std::string_view checkVerdict(double reportedNq, double Nj);
 
 }  // namespace pilaro

@@ -27,10 +27,10 @@ struct DesignTrial {
     SectionCoefficients c{};
     double rho = 0.0;
 
-    TrialOutcome operator()(double xi);
+    [[nodiscard]] TrialOutcome operator()(double xi);
 };
 
 // Fills `solution` only when the search lands.
-SearchResult solveDesign(const SolverInput& in, DesignSolution& solution);
+[[nodiscard]] SearchResult solveDesign(const SolverInput& in, DesignSolution& solution);
 
 }  // namespace pilaro

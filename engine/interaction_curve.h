@@ -17,7 +17,7 @@ struct CurvePoint {
 };
 
 // The state of one depth.
-CurvePoint curvePointAt(const SolverInput& in, double rho, double xi);
+[[nodiscard]] CurvePoint curvePointAt(const SolverInput& in, double rho, double xi);
 
 // From the top of the curve (the state of smallest eccentricity, where a
 // check of a load below every state's eccentricity ends) down to the
@@ -25,7 +25,7 @@ CurvePoint curvePointAt(const SolverInput& in, double rho, double xi);
 // of xi and refined where the curve bends, so that the points drawn as a
 // polyline look smooth. Empty where the section has no state of positive
 // eccentricity in compression.
-std::vector<CurvePoint> interactionCurve(const SolverInput& in, double rho);
+[[nodiscard]] std::vector<CurvePoint> interactionCurve(const SolverInput& in, double rho);
 
 // A load case in the curve's terms: Nj up, the amplified moment eta * |Mj|
 // across. It lies inside the curve exactly when its check passes.
@@ -33,6 +33,6 @@ struct LoadPoint {
     double N;  // kN
     double M;  // kN m
 };
-LoadPoint loadPoint(const SolverInput& in);
+[[nodiscard]] LoadPoint loadPoint(const SolverInput& in);
 
 }  // namespace pilaro

@@ -20,11 +20,11 @@ struct SteelGrade {
 };
 
 // In list order.
-std::span<const ConcreteGrade> concreteGrades();
-std::span<const SteelGrade> steelGrades();
+[[nodiscard]] std::span<const ConcreteGrade> concreteGrades();
+[[nodiscard]] std::span<const SteelGrade> steelGrades();
 
 // Exact, code-unit-by-code-unit match of the list text; nullptr when none.
-const ConcreteGrade* findConcreteGrade(std::string_view text);
-const SteelGrade* findSteelGrade(std::string_view text);
+[[nodiscard]] const ConcreteGrade* findConcreteGrade(std::string_view text);
+[[nodiscard]] const SteelGrade* findSteelGrade(std::string_view text);
 
 }  // namespace pilaro

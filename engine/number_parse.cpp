@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace pilaro {
 namespace {
@@ -45,9 +46,27 @@ double parseRadixInteger(const std::string& text, std::size_t pos, int base) {
     return static_cast<double>(value);
 }
 
-// The period is the decimal point whatever the user's locale.
+// The number in the current locale's own spelling: its decimal point for the
+// period. strtod reads that to the same double as the C locale reads the
+// original, since the text holds nothing but sign, digits, point and exponent.
+double parseDecimalInCurrentLocale(const std::string& number) {
+    const std::string_view point = std::localeconv()->decimal_point;
+    std::string localised;
+    for (char c : number) {
+        if (c == '.' && !point.empty())
+            localised += point;
+        else
+            localised += c;
+    }
+    return std::strtod(localised.c_str(), nullptr);
+}
+
+// The period is the decimal point whatever the user's locale. The C locale
+// object can only be missing when the system could not make it (out of
+// memory); the field is then read through the current locale instead.
 double parseDecimal(const std::string& number) {
     static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+    if (cLocale == locale_t{}) return parseDecimalInCurrentLocale(number);
     return strtod_l(number.c_str(), nullptr, cLocale);
 }
 

@@ -12,6 +12,6 @@ namespace pilaro {
 // and octal digits as a non-negative whole number. No leading number gives 0.
 // A number too large for a double reads as +/-infinity, which the run
 // rejects; see the source for the hexadecimal and octal range.
-double parseNumber(std::string_view utf8Text);
+[[nodiscard]] double parseNumber(std::string_view utf8Text);
 
 }  // namespace pilaro

@@ -21,6 +21,6 @@ struct ReadOut {
 // fills the coefficients and the check frame and empties the rest of the
 // design frame. Numbers go through numberToText; an unset value shows as
 // empty text; the verdict is shown as it stands.
-std::vector<ReadOut> readOuts(const CalcResult& result, bool checkPath);
+[[nodiscard]] std::vector<ReadOut> readOuts(const CalcResult& result, bool checkPath);
 
 }  // namespace pilaro

@@ -10,18 +10,20 @@ namespace pilaro {
 inline constexpr double kMinimumRatio = 0.004;
 
 // The ratio of a given area (cm^2) to the section of diameter D (m).
-double givenSteelRatio(double Ag, double D);
+[[nodiscard]] double givenSteelRatio(double Ag, double D);
 
 // The area of a ratio (m^2) and the minimum area, as the design reports
 // them.
-double areaOfRatio(double rho, double D);
-double minimumArea(double D);
+[[nodiscard]] double areaOfRatio(double rho, double D);
+[[nodiscard]] double minimumArea(double D);
 
 // Axial resistance (kN): concrete and steel ring, with the section's
 // factor 0.95 / 1.25.
-double axialResistance(const SectionCoefficients& c, double rho, const SolverInput& in);
+[[nodiscard]] double axialResistance(const SectionCoefficients& c, double rho,
+                                     const SolverInput& in);
 
 // Moment resistance (kN m) about the centre, divided by eta.
-double momentResistance(const SectionCoefficients& c, double rho, const SolverInput& in);
+[[nodiscard]] double momentResistance(const SectionCoefficients& c, double rho,
+                                      const SolverInput& in);
 
 }  // namespace pilaro

@@ -14,8 +14,8 @@ namespace pilaro {
 // without a result, the design is the least ratio of at least the minimum
 // whose check carries Nj. SectionTooSmall where even a ratio of 1 (steel
 // as large as the section) cannot.
-CalcStatus designRoad(const SolverInput& in, DesignSolution& solution);
+[[nodiscard]] CalcStatus designRoad(const SolverInput& in, DesignSolution& solution);
 
-CalcStatus checkRoad(const SolverInput& in, double Ag, CheckSolution& solution);
+[[nodiscard]] CalcStatus checkRoad(const SolverInput& in, double Ag, CheckSolution& solution);
 
 }  // namespace pilaro

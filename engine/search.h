@@ -77,15 +77,15 @@ inline constexpr long kLowestGridIndex = -1374;  // xi = 0.0004
 inline constexpr long kHighestGridIndex = 2375;
 static_assert(kSearchStart + kGridStep * kHighestGridIndex == kStressBlockLimit);
 
-inline bool landsInBand(double ratio) {
+[[nodiscard]] inline bool landsInBand(double ratio) {
     return std::fabs(ratio - 1.0) <= kAcceptanceBand;
 }
 
-inline long gridIndex(double xi) {
+[[nodiscard]] inline long gridIndex(double xi) {
     return std::lround((xi - kSearchStart) / kGridStep);
 }
 
-inline double gridPoint(long k) {
+[[nodiscard]] inline double gridPoint(long k) {
     return kSearchStart + kGridStep * static_cast<double>(k);
 }
 
@@ -94,7 +94,7 @@ inline double gridPoint(long k) {
 // trial and keeps its values, so that after a landing the solver reads the
 // landed trial. Nothing here allocates.
 template <typename Trial>
-SearchResult searchXi(Trial& trial, SearchSteps steps);
+[[nodiscard]] SearchResult searchXi(Trial& trial, SearchSteps steps);
 
 // ---------------------------------------------------------------------------
 // Detail.
@@ -107,13 +107,13 @@ struct GridPoint {
     double ratio;
 };
 
-inline bool oppositeSides(double ra, double rb) {
+[[nodiscard]] inline bool oppositeSides(double ra, double rb) {
     return (ra < 1) != (rb < 1);
 }
 
 // Halves [xa, xb], whose ratios lie on either side of 1, until a trial lands.
 template <typename Trial>
-bool bisect(Trial& trial, double xa, double ra, double xb, SearchResult& result) {
+[[nodiscard]] bool bisect(Trial& trial, double xa, double ra, double xb, SearchResult& result) {
     for (int i = 0; i < 256; ++i) {
         const double xm = (xa + xb) / 2;
         if (xm == xa || xm == xb) return false;
@@ -139,7 +139,7 @@ bool bisect(Trial& trial, double xa, double ra, double xb, SearchResult& result)
 // Neighbouring grid points of 0 < xi <= 1.5 with ratios on either side of
 // 1, nearest to the start first.
 template <typename Trial>
-bool scanForBracket(Trial& trial, SearchResult& result) {
+[[nodiscard]] bool scanForBracket(Trial& trial, SearchResult& result) {
     constexpr long kLowest = kLowestGridIndex;
     constexpr long kHighest = kHighestGridIndex;
     const auto at = gridPoint;
@@ -177,8 +177,8 @@ bool scanForBracket(Trial& trial, SearchResult& result) {
 // The points of one circuit of a cycle, sorted by grid index: neighbours
 // on either side of 1, nearest to the start first.
 template <typename Trial, std::size_t N>
-bool bisectCycle(Trial& trial, std::array<GridPoint, N>& points, std::size_t count,
-                 SearchResult& result) {
+[[nodiscard]] bool bisectCycle(Trial& trial, std::array<GridPoint, N>& points, std::size_t count,
+                               SearchResult& result) {
     std::sort(points.begin(), points.begin() + count,
               [](const GridPoint& a, const GridPoint& b) { return a.k < b.k; });
     std::array<std::size_t, N> pairs{};
@@ -199,7 +199,7 @@ bool bisectCycle(Trial& trial, std::array<GridPoint, N>& points, std::size_t cou
 }
 
 // Ends the search on a trial that lands or cannot go on.
-inline bool endsSearch(const TrialOutcome& t, SearchResult& result) {
+[[nodiscard]] inline bool endsSearch(const TrialOutcome& t, SearchResult& result) {
     if (t.zeroDivisor) {
         result.end = SearchEnd::ZeroDivisor;
         return true;
@@ -220,7 +220,7 @@ inline bool endsSearch(const TrialOutcome& t, SearchResult& result) {
 // (times |xi|) over the whole trial cap, which moves a ratio by far less
 // than 1e-6. Only a ratio this close to an edge of the band could still
 // cross into it.
-inline bool nearBandEdge(double ratio, double xi) {
+[[nodiscard]] inline bool nearBandEdge(double ratio, double xi) {
     return std::fabs(std::fabs(ratio - 1.0) - kAcceptanceBand) <=
            1e-6 * std::max(1.0, std::fabs(xi));
 }
@@ -233,8 +233,8 @@ inline constexpr std::size_t kMaxCycle = 512;
 // others' steps are known). Then bisects the cycle's bracket. True when
 // the search has ended; false when it is left to the bracket scan.
 template <typename Trial>
-bool followCycle(Trial& trial, SearchSteps steps, double xi, double ratio, long cycleLength,
-                 SearchResult& result) {
+[[nodiscard]] bool followCycle(Trial& trial, SearchSteps steps, double xi, double ratio,
+                               long cycleLength, SearchResult& result) {
     if (cycleLength > static_cast<long>(kMaxCycle)) return false;
     const std::size_t length = static_cast<std::size_t>(cycleLength);
     std::array<GridPoint, kMaxCycle> cycle{};
@@ -279,7 +279,7 @@ bool followCycle(Trial& trial, SearchSteps steps, double xi, double ratio, long 
 }  // namespace search_detail
 
 template <typename Trial>
-SearchResult searchXi(Trial& trial, SearchSteps steps) {
+[[nodiscard]] SearchResult searchXi(Trial& trial, SearchSteps steps) {
     SearchResult result;
     double xi = kSearchStart;
 

@@ -24,7 +24,7 @@ struct SectionCoefficients {
 
 // The arccosine of t as the section formulas take it: atan(sqrt|1-t^2| / t),
 // plus pi for negative t. t = 0 divides by zero.
-double angleOf(double t);
+[[nodiscard]] double angleOf(double t);
 
 // Stress-block factor above kStressBlockLimit: the factor of the most recent
 // evaluation at or below it within one solver run.
@@ -32,7 +32,7 @@ struct StressBlockMemory {
     double beta = 0.0;
 };
 
-SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double Eg,
-                                        StressBlockMemory& memory);
+[[nodiscard]] SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double Eg,
+                                                      StressBlockMemory& memory);
 
 }  // namespace pilaro

@@ -24,7 +24,7 @@ struct PlacedText {
 using TextWidth = std::function<double(const std::string& text)>;
 
 // The texts between zone breaks, each the adjacent items run together.
-std::vector<std::string> lineRuns(const ReportLine& line);
+[[nodiscard]] std::vector<std::string> lineRuns(const ReportLine& line);
 
 // Places the runs of `line`. The lead-in n is read as "move to column n",
 // column 1 being the left margin, so the first run starts n - 1 columns in
@@ -32,6 +32,7 @@ std::vector<std::string> lineRuns(const ReportLine& line);
 // next run starts at the first zone start strictly right of where the
 // previous run ended, so two runs never touch even when one ends exactly on
 // a zone start.
-std::vector<PlacedText> placeLine(const ReportLine& line, double column, const TextWidth& width);
+[[nodiscard]] std::vector<PlacedText> placeLine(const ReportLine& line, double column,
+                                                const TextWidth& width);
 
 }  // namespace pilaro

@@ -34,9 +34,9 @@ struct ReportLine {
 
 // Seven lines (Design, or no type chosen) or five lines (Check). The state
 // is only read.
-std::vector<ReportLine> reportLines(const CalcState& state);
+[[nodiscard]] std::vector<ReportLine> reportLines(const CalcState& state);
 
 // The text an item puts on the paper.
-std::string itemText(const ReportItem& item);
+[[nodiscard]] std::string itemText(const ReportItem& item);
 
 }  // namespace pilaro

@@ -34,7 +34,7 @@ void printReport(const CalcState& state, QWidget* parent, const PrinterDialogSte
 
     // A failing printer ends the action without a message; the job has
     // already been aborted by then.
-    printCopies(printer, reportLines(state), copies);
+    static_cast<void>(printCopies(printer, reportLines(state), copies));
 }
 
 }  // namespace pilaro

@@ -98,7 +98,7 @@ constexpr std::array kControls = std::to_array<ControlRow>({
 
 }  // namespace
 
-std::span<const ControlRow> form1Controls() {
+std::span<const ControlRow> mainWindowControls() {
     return kControls;
 }
 

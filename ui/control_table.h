@@ -1,4 +1,4 @@
-// The main window Form1 as data: every control with its name, kind,
+// The main window as data: every control with its name, kind,
 // container, caption or initial text, place, size and tab index.
 #pragma once
 
@@ -31,11 +31,13 @@ struct ControlRow {
     int tabIndex;  // -1: not in the tab order at all
 };
 
+// The window's own object name: the container name of the frames and buttons
+// in this table.
 inline constexpr std::string_view kWindowName = "Form1";
 inline constexpr int kClientWidthTwips = 7575;
 inline constexpr int kClientHeightTwips = 4935;
 
 // Every container comes before the controls it holds.
-std::span<const ControlRow> form1Controls();
+[[nodiscard]] std::span<const ControlRow> mainWindowControls();
 
 }  // namespace pilaro

@@ -7,12 +7,12 @@
 
 namespace pilaro {
 
-inline QString toQString(std::string_view utf8) {
+[[nodiscard]] inline QString toQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // A view of `bytes`, valid while they live.
-inline std::string_view utf8View(const QByteArray& bytes) {
+[[nodiscard]] inline std::string_view utf8View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 

@@ -15,6 +15,6 @@ using FieldText = std::function<QString(std::string_view fieldName)>;
 // Reads txtmj, txtnj, txtzd, txtbc and txtlj in that order, then txtag1 only
 // when the state's type is Check (the given area is 0 otherwise); the
 // material values and the type come from the state.
-CalcInput inputFromFields(const CalcState& state, const FieldText& fieldText);
+[[nodiscard]] CalcInput inputFromFields(const CalcState& state, const FieldText& fieldText);
 
 }  // namespace pilaro

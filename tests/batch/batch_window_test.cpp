@@ -8,8 +8,8 @@
 #include "batch/cell_values.h"
 #include "engine/calculation.h"
 #include "tests/batch/batch_process.h"
-#include "tests/ui/form_driver.h"
-#include "ui/form1.h"
+#include "tests/ui/main_window_driver.h"
+#include "ui/main_window.h"
 
 using nlohmann::json;
 
@@ -41,7 +41,7 @@ class BatchWindowTest : public QObject {
             pilaro::test::runBatch(folder, {PILARO_EXAMPLE_TABLE, "--format", "json"});
         QCOMPARE(run.status, 1);  // the example has one row with an error on purpose
 
-        pilaro::Form1 window;
+        pilaro::MainWindow window;
         QStringList messages;
         window.setMessageFunction([&](const QString& message) { messages << message; });
         window.show();

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
+
+#include "tests/support/grades.h"
+#include "tests/support/same_bits.h"
 
 namespace pilaro {
 namespace {
@@ -19,17 +21,14 @@ CalcInput section(CalcType type, double Mj, double Nj, double D, double a, doubl
     in.a = a;
     in.l0 = l0;
     in.Ag = Ag;
-    in.Ra = 14500;  // 25号
-    in.Eh = 28500000;
-    in.Rg = 340000;  // Ⅱ级
-    in.Eg = 200000000;
+    in.Ra = test::k25.strength;
+    in.Eh = test::k25.modulus;
+    in.Rg = test::kII.strength;
+    in.Eg = test::kII.modulus;
     return in;
 }
 
-bool sameBits(const MaybeValue& a, const MaybeValue& b) {
-    if (a.has_value() != b.has_value()) return false;
-    return !a || std::memcmp(&*a, &*b, sizeof(double)) == 0;
-}
+using test::sameBits;
 
 bool sameResult(const CalcResult& a, const CalcResult& b) {
     const MaybeValue fa[] = {a.g,     a.r,        a.I,  a.e0,    a.lambda, a.alpha,
@@ -47,7 +46,7 @@ bool sameResult(const CalcResult& a, const CalcResult& b) {
 
 TEST(CalculationRun, DerivedQuantitiesOfASlenderSection) {
     CalcInput in = section(CalcType::Design, 1500, 5000, 1.2, 0.05, 10);
-    in.Eh = 30000000;  // 30号
+    in.Eh = test::k30.modulus;
     CalcResult r;
     ASSERT_EQ(runCalculation(in, r), CalcStatus::Done);
     EXPECT_NEAR(*r.g, 0.9166667, 1e-7);
@@ -77,10 +76,12 @@ TEST(CalculationRun, SlendernessOnlyAbove7) {
 
 TEST(CalculationRun, AlphaAtTheRelativeEccentricityOf1) {
     CalcResult r;
-    runCalculation(section(CalcType::Design, 1000, 1000, 1, 0.05, 8), r);
+    ASSERT_EQ(runCalculation(section(CalcType::Design, 1000, 1000, 1, 0.05, 8), r),
+              CalcStatus::Done);
     EXPECT_EQ(*r.alpha, 0.22);
     CalcResult below;
-    runCalculation(section(CalcType::Design, 999.99, 1000, 1, 0.05, 8), below);
+    ASSERT_EQ(runCalculation(section(CalcType::Design, 999.99, 1000, 1, 0.05, 8), below),
+              CalcStatus::Done);
     EXPECT_NEAR(*below.alpha, 0.21992, 1e-5);
 }
 
@@ -97,8 +98,8 @@ TEST(CalculationRun, AmplificationOutOfRangeStopsBeforeTheSolver) {
     };
     for (const Case& c : cases) {
         CalcInput in = section(CalcType::Design, c.Mj, c.Nj, 0.6, 0.05, 9);
-        in.Ra = 8500;  // 15号
-        in.Eh = 23000000;
+        in.Ra = test::k15.strength;
+        in.Eh = test::k15.modulus;
         CalcResult r;
         ASSERT_EQ(runCalculation(in, r), c.status) << c.Mj << ' ' << c.Nj;
         EXPECT_NEAR(*r.eta, c.eta, 5e-3);
@@ -113,7 +114,7 @@ TEST(CalculationRun, EnlargeSectionKeepsTheSolverResultsOfTheLastRun) {
               CalcStatus::Done);
     const CalcResult before = state.result;
     CalcInput slender = section(CalcType::Design, 60, 6000, 0.6, 0.05, 9);
-    slender.Eh = 23000000;
+    slender.Eh = test::k15.modulus;
     ASSERT_EQ(runCalculation(state, slender), CalcStatus::EnlargeSection);
     EXPECT_EQ(*state.lastInput.Nj, 6000);  // the report prints the stopped run's inputs
     EXPECT_GT(*state.result.eta, 3);
@@ -145,8 +146,10 @@ TEST(CalculationRun, GivenAreaChoosesTheSolver) {
 TEST(CalculationRun, LargeGivenRatioEnlargesTheMomentOfInertia) {
     CalcResult plain;
     CalcResult enlarged;
-    runCalculation(section(CalcType::Check, 1, 100, 0.1, 0.01, 1, 2), plain);
-    runCalculation(section(CalcType::Check, 1, 100, 0.1, 0.01, 1, 300), enlarged);
+    ASSERT_EQ(runCalculation(section(CalcType::Check, 1, 100, 0.1, 0.01, 1, 2), plain),
+              CalcStatus::Done);
+    ASSERT_EQ(runCalculation(section(CalcType::Check, 1, 100, 0.1, 0.01, 1, 300), enlarged),
+              CalcStatus::Done);
     EXPECT_NEAR(*enlarged.I / *plain.I, 1.2, 1e-12);
 }
 

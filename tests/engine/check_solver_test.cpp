@@ -7,14 +7,14 @@
 
 #include "engine/design_solver.h"
 #include "engine/number_text.h"
-#include "solver_fixture.h"
+#include "tests/engine/solver_fixture.h"
 
 namespace pilaro {
 namespace {
 
-using testing::inputOf;
-using testing::Section;
-using testing::solverInputOf;
+using test::inputOf;
+using test::Section;
+using test::solverInputOf;
 
 struct CheckCase {
     Section section;
@@ -84,12 +84,12 @@ TEST(CheckSolver, DesignedSectionsPassTheirOwnCheck) {
         {3000, 5000, 1.2, 0.05, 10},
         {1500, 5000, 1.2, 0.05, 10},
         {6000, 8000, 1.5, 0.06, 20},
-        {4000, 12000, 1.6, 0.06, 14, testing::k50, testing::kII},
-        {900, 2500, 0.8, 0.04, 9, testing::k25, testing::k5},
-        {2500, 3000, 1.2, 0.1, 10, testing::k25, testing::kIV},
-        {2500, 1000, 1.2, 0.1, 10, testing::k25, testing::kIV},
-        {1500, 500, 1.8, 0.05, 15, testing::k50, testing::kII},       // circles: refined
-        {1259.2, 256, 1.06, 0.032, 31.1, testing::k25, testing::k5},  // runs away: scanned
+        {4000, 12000, 1.6, 0.06, 14, test::k50, test::kII},
+        {900, 2500, 0.8, 0.04, 9, test::k25, test::k5},
+        {2500, 3000, 1.2, 0.1, 10, test::k25, test::kIV},
+        {2500, 1000, 1.2, 0.1, 10, test::k25, test::kIV},
+        {1500, 500, 1.8, 0.05, 15, test::k50, test::kII},       // circles: refined
+        {1259.2, 256, 1.06, 0.032, 31.1, test::k25, test::k5},  // runs away: scanned
     };
     for (const Section& section : sections) {
         CalcResult design;
@@ -102,7 +102,7 @@ TEST(CheckSolver, DesignedSectionsPassTheirOwnCheck) {
 }
 
 TEST(CheckSolver, HighStrengthSteelThroughTheUnyieldedRange) {
-    const Section section{2500, 3000, 1.2, 0.1, 10, testing::k25, testing::kIV};
+    const Section section{2500, 3000, 1.2, 0.1, 10, test::k25, test::kIV};
     const SolverInput in = solverInputOf(section);
     CheckSolution s;
     ASSERT_EQ(solveCheck(in, 118.8, s).end, SearchEnd::Landed);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/grades.h"
+
 namespace pilaro {
 namespace {
 
@@ -15,50 +17,39 @@ TEST(Materials, ListsHoldTheGradesInOrder) {
 }
 
 TEST(Materials, LookupMatchesExactTextOnly) {
+    constexpr test::Grade kNoMatch = {0, 0};
     struct Case {
         const char* text;
-        double strength;  // 0: no match
-        double modulus;
+        test::Grade grade;
     };
     const Case concrete[] = {
-        {"15号", 8500, 23000000},
-        {"25号", 14500, 28500000},
-        {"60号", 32500, 36500000},
-        {"5号", 0, 0},
-        {" 25号", 0, 0},
-        {"25号 ", 0, 0},
-        {"25", 0, 0},
-        {"35号", 0, 0},
-        {"", 0, 0},
+        {"15号", test::k15}, {"25号", test::k25}, {"60号", test::k60},
+        {"5号", kNoMatch},   {" 25号", kNoMatch}, {"25号 ", kNoMatch},
+        {"25", kNoMatch},    {"35号", kNoMatch},  {"", kNoMatch},
     };
     for (const Case& c : concrete) {
         const ConcreteGrade* row = findConcreteGrade(c.text);
-        if (c.strength == 0) {
+        if (c.grade.strength == 0) {
             EXPECT_EQ(row, nullptr) << c.text;
         } else {
             ASSERT_NE(row, nullptr) << c.text;
-            EXPECT_EQ(row->Ra, c.strength);
-            EXPECT_EQ(row->Eh, c.modulus);
+            EXPECT_EQ(row->Ra, c.grade.strength);
+            EXPECT_EQ(row->Eh, c.grade.modulus);
         }
     }
     const Case steel[] = {
-        {"\u2160级", 240000, 210000000},
-        {"\u2161级", 340000, 200000000},
-        {"\u2162级", 380000, 200000000},
-        {"\u2163级", 550000, 200000000},
-        {"5号", 280000, 200000000},
-        {"I级", 0, 0},
-        {"15号", 0, 0},
-        {"\u2160", 0, 0},
+        {"\u2160级", test::kI},  {"\u2161级", test::kII}, {"\u2162级", test::kIII},
+        {"\u2163级", test::kIV}, {"5号", test::k5},       {"I级", kNoMatch},
+        {"15号", kNoMatch},      {"\u2160", kNoMatch},
     };
     for (const Case& c : steel) {
         const SteelGrade* row = findSteelGrade(c.text);
-        if (c.strength == 0) {
+        if (c.grade.strength == 0) {
             EXPECT_EQ(row, nullptr) << c.text;
         } else {
             ASSERT_NE(row, nullptr) << c.text;
-            EXPECT_EQ(row->Rg, c.strength);
-            EXPECT_EQ(row->Eg, c.modulus);
+            EXPECT_EQ(row->Rg, c.grade.strength);
+            EXPECT_EQ(row->Eg, c.grade.modulus);
         }
     }
 }

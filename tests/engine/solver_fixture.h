@@ -1,21 +1,14 @@
 // Sections of the worked examples, for the solver tests.
 #pragma once
 
+#include <stdexcept>
+#include <string>
+
 #include "engine/calculation.h"
 #include "engine/solver_input.h"
+#include "tests/support/grades.h"
 
-namespace pilaro::testing {
-
-struct Grade {
-    double strength;
-    double modulus;
-};
-
-inline constexpr Grade k25 = {14500, 28500000};
-inline constexpr Grade k50 = {28500, 35000000};
-inline constexpr Grade kII = {340000, 200000000};
-inline constexpr Grade kIV = {550000, 200000000};
-inline constexpr Grade k5 = {280000, 200000000};
+namespace pilaro::test {
 
 struct Section {
     double Mj, Nj, D, a, l0;
@@ -39,12 +32,17 @@ inline CalcInput inputOf(const Section& s, double Ag = 0) {
     return in;
 }
 
-// The solver's view of a section, with the run's derived quantities.
+// The solver's view of a section, with the run's derived quantities. A
+// section whose run stops before the solver has none: the test fails here
+// rather than go on with an all-zero input.
 inline SolverInput solverInputOf(const Section& s) {
     CalcResult derived;
     SolverInput in{};
-    deriveSection(inputOf(s), derived, in);
+    const CalcStatus status = deriveSection(inputOf(s), derived, in);
+    if (status != CalcStatus::Done)
+        throw std::logic_error("the section's run stops before its solver (status " +
+                               std::to_string(static_cast<int>(status)) + ")");
     return in;
 }
 
-}  // namespace pilaro::testing
+}  // namespace pilaro::test

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace pilaro::fuzz {
+namespace pilaro::test {
 
 [[noreturn]] inline void propertyBroken(const std::string& what, const std::string& detail) {
     std::fprintf(stderr, "\n*** property broken: %s\n    %s\n", what.c_str(), detail.c_str());
@@ -17,4 +17,4 @@ inline void require(bool kept, const std::string& what, const std::string& detai
     if (!kept) propertyBroken(what, detail);
 }
 
-}  // namespace pilaro::fuzz
+}  // namespace pilaro::test

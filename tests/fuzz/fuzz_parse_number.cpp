@@ -14,7 +14,7 @@
 
 namespace {
 
-using pilaro::fuzz::require;
+using pilaro::test::require;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const std::string shown = pilaro::numberToText(value);
-    const std::string fault = pilaro::robustness::numberTextFault(value, shown);
+    const std::string fault = pilaro::test::numberTextFault(value, shown);
     require(fault.empty(), "the number reads out badly", where + " -> " + fault);
     return 0;
 }

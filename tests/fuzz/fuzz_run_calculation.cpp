@@ -15,28 +15,28 @@
 namespace {
 
 using namespace pilaro;
-using pilaro::fuzz::require;
+using pilaro::test::require;
 
 void runOnState(CalcState& state, const CalcInput& input) {
     const CalcResult before = state.result;
     const CalcInput lastBefore = state.lastInput;
     const CalcStatus status = runCalculation(state, input);
-    const std::string where = robustness::describe(input);
+    const std::string where = test::describe(input);
 
-    const std::string fault = robustness::runRuleFault(input, status, before, state.result);
+    const std::string fault = test::runRuleFault(input, status, before, state.result);
     require(fault.empty(), fault, where);
-    require(robustness::sameInput(state.lastInput, storesInput(status) ? input : lastBefore),
+    require(test::sameInput(state.lastInput, storesInput(status) ? input : lastBefore),
             "the last input was kept against the status", where);
 
-    const robustness::SolverCheck solver = robustness::solverRuleFault(input, status, state.result);
+    const test::SolverCheck solver = test::solverRuleFault(input, status, state.result);
     require(solver.fault.empty(), solver.fault, where);
 }
 
 // The solvers alone, on values no run would hand them.
 void runSolverAlone(FuzzedDataProvider& bytes) {
-    const SolverInput in = fuzz::decodeSolverInput(bytes);
+    const SolverInput in = test::decodeSolverInput(bytes);
     const bool design = bytes.ConsumeBool();
-    const double Ag = fuzz::decodeValue(bytes, fuzz::Quantity::Ag).value_or(0.0);
+    const double Ag = test::decodeValue(bytes, test::Quantity::Ag).value_or(0.0);
     SearchResult search;
     if (design) {
         DesignSolution s;
@@ -60,6 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CalcState state;
     const int runs = bytes.ConsumeIntegralInRange<int>(1, 3);
     for (int i = 0; i < runs && bytes.remaining_bytes() > 0; ++i)
-        runOnState(state, fuzz::decodeInput(bytes));
+        runOnState(state, test::decodeInput(bytes));
     return 0;
 }

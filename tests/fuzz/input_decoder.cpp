@@ -8,7 +8,7 @@
 #include "engine/number_parse.h"
 #include "tests/robustness/awkward_inputs.h"
 
-namespace pilaro::fuzz {
+namespace pilaro::test {
 namespace {
 
 struct Range {
@@ -65,13 +65,13 @@ MaybeValue decodeValue(FuzzedDataProvider& bytes, Quantity q) {
                        bytes.ConsumeIntegralInRange<std::int64_t>(-100'000'000, 100'000'000)) /
                    1000.0;
         case 3: {
-            const auto& numbers = robustness::awkwardNumbers();
+            const auto& numbers = test::awkwardNumbers();
             return numbers[bytes.ConsumeIntegralInRange<std::size_t>(0, numbers.size() - 1)];
         }
         case 4:
             return parseNumber(bytes.ConsumeRandomLengthString(40));
         case 5: {
-            const auto& texts = robustness::awkwardFieldTexts();
+            const auto& texts = test::awkwardFieldTexts();
             return parseNumber(
                 texts[bytes.ConsumeIntegralInRange<std::size_t>(0, texts.size() - 1)]);
         }
@@ -114,4 +114,4 @@ SolverInput decodeSolverInput(FuzzedDataProvider& bytes) {
     return in;
 }
 
-}  // namespace pilaro::fuzz
+}  // namespace pilaro::test

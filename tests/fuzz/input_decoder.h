@@ -8,7 +8,7 @@
 #include "engine/calculation.h"
 #include "engine/solver_input.h"
 
-namespace pilaro::fuzz {
+namespace pilaro::test {
 
 enum class Quantity { Mj, Nj, D, a, l0, Ag, Ra, Eh, Rg, Eg };
 
@@ -20,4 +20,4 @@ CalcInput decodeInput(FuzzedDataProvider& bytes);
 // bound even on inputs no run would give them.
 SolverInput decodeSolverInput(FuzzedDataProvider& bytes);
 
-}  // namespace pilaro::fuzz
+}  // namespace pilaro::test

@@ -6,7 +6,7 @@
 #include "engine/materials.h"
 #include "engine/number_parse.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 
 const std::vector<std::string>& awkwardFieldTexts() {
     static const std::vector<std::string> texts = {
@@ -169,4 +169,4 @@ CalcInput InputStream::next() {
     return in;
 }
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

@@ -10,7 +10,7 @@
 
 #include "engine/calculation.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 
 // Texts typed or pasted into a number field: units, commas, blanks inside
 // numbers, radix forms, overflowing and underflowing exponents, lone signs
@@ -37,4 +37,4 @@ class InputStream {
     std::mt19937_64 random_;
 };
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

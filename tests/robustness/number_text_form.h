@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 
 // Empty when `text` is a well-formed read-out of `value`: one sign
 // character (blank or '-'), digits with at most one point and no zero before
@@ -17,4 +17,4 @@ std::string numberTextFault(double value, std::string_view text);
 // Digits after the point in a read-out without exponent; -1 with exponent.
 int decimalsShown(std::string_view text);
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

@@ -10,7 +10,7 @@
 #include "tests/robustness/awkward_inputs.h"
 #include "tests/robustness/number_text_form.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 namespace {
 
 struct ReadOut {
@@ -74,4 +74,4 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedText{"7" + std::string(100000, 'x'), 7}));
 
 }  // namespace
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

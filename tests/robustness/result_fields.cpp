@@ -1,9 +1,6 @@
 #include "tests/robustness/result_fields.h"
 
-#include <bit>
-#include <cstdint>
-
-namespace pilaro::robustness {
+namespace pilaro::test {
 
 std::vector<ResultField> resultFields(const CalcResult& r) {
     std::vector<ResultField> fields = {
@@ -32,11 +29,6 @@ std::vector<ResultField> resultFields(const CalcResult& r) {
     return fields;
 }
 
-bool sameBits(const MaybeValue& a, const MaybeValue& b) {
-    if (a.has_value() != b.has_value()) return false;
-    return !a || std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
-}
-
 std::vector<std::string> changedFields(const CalcResult& before, const CalcResult& after) {
     const std::vector<ResultField> was = resultFields(before);
     const std::vector<ResultField> now = resultFields(after);
@@ -47,4 +39,4 @@ std::vector<std::string> changedFields(const CalcResult& before, const CalcResul
     return changed;
 }
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "tests/support/same_bits.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 
 enum class FieldGroup {
     Derived,  // g to rhoGiven: every run past the input checks
@@ -26,11 +27,7 @@ struct ResultField {
 
 std::vector<ResultField> resultFields(const CalcResult& result);
 
-// Same presence and the same bits (so NaN equals itself and -0 differs
-// from 0).
-bool sameBits(const MaybeValue& a, const MaybeValue& b);
-
 // The names of the fields (and "verdict") whose bits differ.
 std::vector<std::string> changedFields(const CalcResult& before, const CalcResult& after);
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

@@ -11,7 +11,7 @@
 #include "tests/robustness/result_fields.h"
 #include "tests/robustness/run_rules.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 namespace {
 
 constexpr std::uint64_t kSeed = 0x5eed'2024'0606ULL;
@@ -56,7 +56,7 @@ TEST(RunProperties, RandomAndAwkwardInputsKeepTheRules) {
 
     for (long i = 0; i < limits.inputs; ++i) {
         const CalcInput input = inputs.next();
-        const bool reachesSolver = solverInputOf(input).has_value();
+        const bool reachesSolver = solverInputByWrittenFormulas(input).has_value();
         if (reachesSolver && solverRuns >= limits.solverInputs) continue;
         if (reachesSolver) ++solverRuns;
         ++runs;
@@ -105,4 +105,4 @@ TEST(RunProperties, RepeatingAnInputChangesNothing) {
 }
 
 }  // namespace
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

@@ -10,7 +10,7 @@
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 namespace {
 
 constexpr std::string_view kPasses = "通过验算！";
@@ -136,7 +136,7 @@ std::string runRuleFault(const CalcInput& input, CalcStatus status, const CalcRe
     return "an unknown status " + std::to_string(static_cast<int>(status));
 }
 
-std::optional<SolverInput> solverInputOf(const CalcInput& in) {
+std::optional<SolverInput> solverInputByWrittenFormulas(const CalcInput& in) {
     if (in.type == CalcType::None) return std::nullopt;
     const double Mj = std::fabs(valueOr0(in.Mj)), Nj = valueOr0(in.Nj), D = valueOr0(in.D);
     const double a = valueOr0(in.a), l0 = in.l0, Ag = valueOr0(in.Ag);
@@ -166,7 +166,7 @@ std::optional<SolverInput> solverInputOf(const CalcInput& in) {
 
 SolverCheck solverRuleFault(const CalcInput& input, CalcStatus status, const CalcResult& after) {
     SolverCheck check;
-    const std::optional<SolverInput> in = solverInputOf(input);
+    const std::optional<SolverInput> in = solverInputByWrittenFormulas(input);
     if (!in) {
         if (status == CalcStatus::Done) check.fault = "Done although no solver is reachable";
         return check;
@@ -239,4 +239,4 @@ std::string describe(const CalcInput& in) {
            one("Eh", in.Eh) + one("Rg", in.Rg) + one("Eg", in.Eg);
 }
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

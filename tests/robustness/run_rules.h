@@ -9,7 +9,7 @@
 #include "engine/calculation.h"
 #include "engine/solver_input.h"
 
-namespace pilaro::robustness {
+namespace pilaro::test {
 
 // Empty when the run from `before` to `after` kept the rules; otherwise
 // what it broke.
@@ -17,8 +17,9 @@ std::string runRuleFault(const CalcInput& input, CalcStatus status, const CalcRe
                          const CalcResult& after);
 
 // What the solver of this run reads, from the input by the run's written
-// formulas; nothing when the run stops before a solver.
-std::optional<SolverInput> solverInputOf(const CalcInput& input);
+// formulas; nothing when the run stops before a solver. The oracle the run
+// is checked against, so kept apart from the engine's own derivation.
+std::optional<SolverInput> solverInputByWrittenFormulas(const CalcInput& input);
 
 struct SolverCheck {
     std::string fault;  // empty when kept
@@ -36,4 +37,4 @@ bool sameInput(const CalcInput& a, const CalcInput& b);
 // The input in hexadecimal floating point, to reproduce a failure exactly.
 std::string describe(const CalcInput& input);
 
-}  // namespace pilaro::robustness
+}  // namespace pilaro::test

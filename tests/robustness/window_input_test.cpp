@@ -14,8 +14,8 @@
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
 #include "tests/robustness/run_rules.h"
-#include "tests/ui/form_driver.h"
-#include "ui/form1.h"
+#include "tests/ui/main_window_driver.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ QString completedRunFault(const Shown& shown, const CalcState& state) {
         }
         const MaybeValue& value = values.at(name);
         if (!value) return QString::fromStdString(name + " shows a value the state lacks");
-        const std::string fault = robustness::numberTextFault(*value, text.toStdString());
+        const std::string fault = test::numberTextFault(*value, text.toStdString());
         if (text.isEmpty() || !fault.empty())
             return QString::fromStdString(name + " does not show its value: " + fault);
     }
@@ -108,7 +108,7 @@ class WindowAwkwardInput : public QObject {
 
   private slots:
     void initTestCase() {
-        window_ = new Form1;
+        window_ = new MainWindow;
         window_->setMessageFunction([this](const QString& text) { messages_.push_back(text); });
         window_->show();
         test::pickWithArrowKeys(*window_, "cbohnt", "25号");
@@ -120,7 +120,7 @@ class WindowAwkwardInput : public QObject {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("fields");  // one field name, or "all"
         QTest::addColumn<QString>("text");
-        const auto& texts = robustness::awkwardFieldTexts();
+        const auto& texts = test::awkwardFieldTexts();
         for (const char* option : {"optpj", "optqd"}) {
             for (std::size_t t = 0; t < texts.size(); ++t) {
                 const QString text = QString::fromStdString(texts[t]);
@@ -171,7 +171,7 @@ class WindowAwkwardInput : public QObject {
         const bool enlarge =
             messages_.front() == QString::fromUtf8(statusMessage(CalcStatus::EnlargeSection));
         const std::vector<std::string> changed =
-            robustness::changedFields(stateBefore.result, state.result);
+            test::changedFields(stateBefore.result, state.result);
         for (const std::string& name : changed) {
             const bool derived = name == "g" || name == "r" || name == "I" || name == "e0" ||
                                  name == "lambda" || name == "alpha" || name == "eta" ||
@@ -180,12 +180,12 @@ class WindowAwkwardInput : public QObject {
                      qPrintable(QString::fromStdString("a stopped run changed " + name)));
         }
         if (!enlarge)
-            QVERIFY2(robustness::sameInput(state.lastInput, stateBefore.lastInput),
+            QVERIFY2(test::sameInput(state.lastInput, stateBefore.lastInput),
                      "a stopped run replaced the last input");
     }
 
   private:
-    Form1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
     std::vector<QString> messages_;
 };
 

@@ -13,10 +13,10 @@
 #include <cmath>
 #include <memory>
 
-#include "tests/ui/form_driver.h"
-#include "ui/form1.h"
+#include "tests/ui/main_window_driver.h"
+#include "ui/main_window.h"
 
-using pilaro::Form1;
+using pilaro::MainWindow;
 using pilaro::test::control;
 
 namespace {
@@ -169,12 +169,12 @@ int textRoom(QLineEdit* field) {
 class ControlTableTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 
   private slots:
     void initTestCase() {
         pilaro::test::useProgramLook();
-        window = std::make_unique<Form1>();
+        window = std::make_unique<MainWindow>();
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -304,7 +304,7 @@ class ControlTableTest : public QObject {
     void tab_through_chosen_option() {
         QFETCH(QString, option);
         QFETCH(QStringList, order);
-        Form1 form;
+        MainWindow form;
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -13,18 +13,18 @@
 #include <memory>
 
 #include "engine/materials.h"
-#include "tests/ui/form_driver.h"
-#include "ui/form1.h"
+#include "tests/ui/main_window_driver.h"
+#include "ui/main_window.h"
 
-using pilaro::Form1;
+using pilaro::MainWindow;
 using pilaro::test::click;
 using pilaro::test::control;
 using pilaro::test::typeText;
 
 namespace {
 
-std::unique_ptr<Form1> shownWindow() {
-    auto window = std::make_unique<Form1>();
+std::unique_ptr<MainWindow> shownWindow() {
+    auto window = std::make_unique<MainWindow>();
     window->setMessageFunction([](const QString& text) { QFAIL(qPrintable("message: " + text)); });
     window->show();
     window->activateWindow();
@@ -238,7 +238,7 @@ class FormEventsTest : public QObject {
 
     // Without an injected message function the user gets a modal box.
     void default_message_is_modal_information_box() {
-        Form1 window;
+        MainWindow window;
         window.show();
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;

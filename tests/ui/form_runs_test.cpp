@@ -9,11 +9,11 @@
 
 #include "engine/calculation.h"
 #include "engine/materials.h"
-#include "tests/ui/form_driver.h"
-#include "ui/form1.h"
+#include "tests/ui/main_window_driver.h"
+#include "ui/main_window.h"
 
 using pilaro::CalcStatus;
-using pilaro::Form1;
+using pilaro::MainWindow;
 using pilaro::test::click;
 using pilaro::test::control;
 using pilaro::test::textOf;
@@ -173,7 +173,7 @@ const std::vector<RunCase>& runCases() {
 }
 
 struct Session {
-    std::unique_ptr<Form1> window = std::make_unique<Form1>();
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     QStringList messages;
 
     Session() {

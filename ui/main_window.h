@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace pilaro {
 
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
@@ -24,9 +24,9 @@ class Form1 : public QWidget {
     using ExitFunction = std::function<void()>;
 
     // Builds the controls and runs the load event; the caller shows it.
-    explicit Form1(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
 
-    const CalcState& state() const { return state_; }
+    [[nodiscard]] const CalcState& state() const { return state_; }
 
     // Defaults: a modal information box; leaving the event loop; the
     // standard printer dialog.
@@ -35,17 +35,17 @@ class Form1 : public QWidget {
     void setPrinterDialog(PrinterDialogStep dialog);
 
   private:
-    // The window's eight events.
-    void Form_Load();
-    void cbohnt_Click();
-    void cbogj_Click();
-    void optpj_Click();
-    void optqd_Click();
-    void cmdrun_Click();
-    void cmdprint_Click();
-    void cmdexit_Click();
+    // The window's eight events, each named after its control and event.
+    void Form_Load();       // the window is built: fill the two grade lists
+    void cbohnt_Click();    // a concrete grade is picked from the 混凝土标号 list
+    void cbogj_Click();     // a steel grade is picked from the 钢筋等级 list
+    void optpj_Click();     // the option 配筋计算 (design) is chosen
+    void optqd_Click();     // the option 强度校核 (check) is chosen
+    void cmdrun_Click();    // the run button 运  行 is pressed
+    void cmdprint_Click();  // the print button 打  印 is pressed
+    void cmdexit_Click();   // the exit button 退  出 is pressed
 
-    QLineEdit* field(std::string_view name) const;
+    [[nodiscard]] QLineEdit* field(std::string_view name) const;
     void connectEvents();
 
     CalcState state_;

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,17 +24,17 @@ namespace {
 template <class Widget>
 Widget* namedChild(const QWidget& window, std::string_view name) {
     auto* widget = window.findChild<Widget*>(toQString(name));
-    Q_ASSERT_X(widget, "Form1", "every control of the table is built");
+    Q_ASSERT_X(widget, "MainWindow", "every control of the table is built");
     return widget;
 }
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(toQString(kWindowName));
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-    buildControls(*this, form1Controls());
+    buildControls(*this, mainWindowControls());
 
     cbohnt_ = namedChild<QComboBox>(*this, "cbohnt");
     cbogj_ = namedChild<QComboBox>(*this, "cbogj");
@@ -50,27 +50,27 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     namedChild<QPushButton>(*this, "cmdrun")->setFocus();
 }
 
-void Form1::setMessageFunction(MessageFunction showMessage) {
+void MainWindow::setMessageFunction(MessageFunction showMessage) {
     showMessage_ = std::move(showMessage);
 }
 
-void Form1::setExitFunction(ExitFunction exitProgram) {
+void MainWindow::setExitFunction(ExitFunction exitProgram) {
     exitProgram_ = std::move(exitProgram);
 }
 
-void Form1::setPrinterDialog(PrinterDialogStep dialog) {
+void MainWindow::setPrinterDialog(PrinterDialogStep dialog) {
     printerDialog_ = std::move(dialog);
 }
 
-QLineEdit* Form1::field(std::string_view name) const {
+QLineEdit* MainWindow::field(std::string_view name) const {
     return namedChild<QLineEdit>(*this, name);
 }
 
-void Form1::connectEvents() {
+void MainWindow::connectEvents() {
     // Only a picked entry is a choice; typing into the text part is not
     // (see makeTypingNoChoice).
-    connect(cbohnt_, &QComboBox::activated, this, &Form1::cbohnt_Click);
-    connect(cbogj_, &QComboBox::activated, this, &Form1::cbogj_Click);
+    connect(cbohnt_, &QComboBox::activated, this, &MainWindow::cbohnt_Click);
+    connect(cbogj_, &QComboBox::activated, this, &MainWindow::cbogj_Click);
     // An option reacts when it becomes the chosen one, by mouse or keyboard.
     connect(optpj_, &QRadioButton::toggled, this, [this](bool chosen) {
         if (chosen) optpj_Click();
@@ -79,14 +79,14 @@ void Form1::connectEvents() {
         if (chosen) optqd_Click();
     });
     connect(namedChild<QPushButton>(*this, "cmdrun"), &QPushButton::clicked, this,
-            &Form1::cmdrun_Click);
+            &MainWindow::cmdrun_Click);
     connect(namedChild<QPushButton>(*this, "cmdprint"), &QPushButton::clicked, this,
-            &Form1::cmdprint_Click);
+            &MainWindow::cmdprint_Click);
     connect(namedChild<QPushButton>(*this, "cmdexit"), &QPushButton::clicked, this,
-            &Form1::cmdexit_Click);
+            &MainWindow::cmdexit_Click);
 }
 
-void Form1::Form_Load() {
+void MainWindow::Form_Load() {
     QStringList concrete;
     for (const ConcreteGrade& grade : concreteGrades()) concrete << toQString(grade.text);
     appendEntriesNoneSelected(*cbohnt_, concrete);
@@ -96,7 +96,7 @@ void Form1::Form_Load() {
     appendEntriesNoneSelected(*cbogj_, steel);
 }
 
-void Form1::cbohnt_Click() {
+void MainWindow::cbohnt_Click() {
     const QByteArray text = cbohnt_->currentText().toUtf8();
     if (const ConcreteGrade* grade = findConcreteGrade(utf8View(text))) {
         state_.Ra = grade->Ra;
@@ -104,7 +104,7 @@ void Form1::cbohnt_Click() {
     }
 }
 
-void Form1::cbogj_Click() {
+void MainWindow::cbogj_Click() {
     const QByteArray text = cbogj_->currentText().toUtf8();
     if (const SteelGrade* grade = findSteelGrade(utf8View(text))) {
         state_.Rg = grade->Rg;
@@ -112,19 +112,19 @@ void Form1::cbogj_Click() {
     }
 }
 
-void Form1::optpj_Click() {
+void MainWindow::optpj_Click() {
     state_.flagDesign = 1;
     state_.flagCheck = 0;
     txtag1_->hide();
 }
 
-void Form1::optqd_Click() {
+void MainWindow::optqd_Click() {
     state_.flagDesign = 0;
     state_.flagCheck = 1;
     txtag1_->show();
 }
 
-void Form1::cmdrun_Click() {
+void MainWindow::cmdrun_Click() {
     if (state_.type() == CalcType::None) {
         // Stops before any field is read.
         showMessage_(toQString(statusMessage(CalcStatus::NoType)));
@@ -146,11 +146,11 @@ void Form1::cmdrun_Click() {
     }
 }
 
-void Form1::cmdprint_Click() {
+void MainWindow::cmdprint_Click() {
     printReport(state_, this, printerDialog_);
 }
 
-void Form1::cmdexit_Click() {
+void MainWindow::cmdexit_Click() {
     exitProgram_();
 }
 
