@@ -203,10 +203,10 @@ TEST_F(ReportPrinter, LeadInAndZonesOnThePage) {
 // off the right edge of the page.
 TEST_F(ReportPrinter, WideValuesStayOnThePage) {
     CalcState state = designRun();
-    state.Ra = -123456789012345.0;
-    state.Eh = -1.23456789012345e-100;
-    state.Rg = -987654321098765.0;
-    state.Eg = -9.87654321098765e+200;
+    state.lastInput.Ra = -123456789012345.0;
+    state.lastInput.Eh = -1.23456789012345e-100;
+    state.lastInput.Rg = -987654321098765.0;
+    state.lastInput.Eg = -9.87654321098765e+200;
     const std::string path = pdf("wide.pdf");
     printReport(state, nullptr, printToFile(QString::fromStdString(path), 1));
     EXPECT_EQ(pdfLinesWithoutBlanks(path), expectedText(state, 1));
