@@ -129,6 +129,9 @@ struct CalcState {
     int flagCheck = 0;
     CalcInput lastInput;
     CalcResult result;
+    // The block of results the last stored run computed, by its road:
+    // None before any run and after a run that stopped at EnlargeSection.
+    CalcType lastRunBlock = CalcType::None;
 
     [[nodiscard]] CalcType type() const {
         if (flagDesign == 1) return CalcType::Design;

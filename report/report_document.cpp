@@ -3,8 +3,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QRectF>
 #include <QString>
 #include <algorithm>
 
@@ -16,6 +19,10 @@ namespace {
 
 constexpr double kPointSize = 10.0;
 constexpr double kSmallestPointSize = 4.0;
+// The report keeps this far from every edge of the paper even where the
+// printer's own margins are smaller (a PDF file has next to none): most
+// printers cannot print closer, and a sheet is filed and punched.
+constexpr double kMinimumMarginMillimetres = 15.0;
 
 // Where the runs of a line go with `font` on `printer`, in device pixels.
 std::vector<PlacedText> placeOnPrinter(const ReportLine& line, const QFont& font,
@@ -39,6 +46,18 @@ double widestLine(const std::vector<ReportLine>& lines, const QFont& font,
     return widest;
 }
 
+// The part of the page the report fills, in device pixels from the
+// painter's origin, the top left corner of the printer's printable area.
+QRectF reportArea(const QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const int dpi = printer.resolution();
+    const QRectF printable = layout.paintRectPixels(dpi);
+    const double margin = kMinimumMarginMillimetres / 25.4 * dpi;
+    const QRectF inside = QRectF(layout.fullRectPixels(dpi))
+                              .marginsRemoved(QMarginsF(margin, margin, margin, margin));
+    return printable.intersected(inside).translated(-printable.topLeft());
+}
+
 bool failed(const QPrinter& printer, const QPainter& painter) {
     return !painter.isActive() || printer.printerState() == QPrinter::Error;
 }
@@ -48,7 +67,7 @@ bool failed(const QPrinter& printer, const QPainter& painter) {
 QFont reportFont(const QPrinter& printer, const std::vector<ReportLine>& lines) {
     QFont font("WenQuanYi Zen Hei Sharp");
     font.setPointSizeF(kPointSize);
-    const double pageWidth = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+    const double pageWidth = reportArea(printer).width();
     // Text past the right edge would be cut off and its values lost, so a
     // line too wide for the page shrinks the whole report instead. Glyph
     // widths do not scale exactly, hence a few rounds.
@@ -70,15 +89,15 @@ bool printCopies(QPrinter& printer, const std::vector<ReportLine>& lines, int co
     if (!painter.begin(&printer)) return false;
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
-    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    const QRectF area = reportArea(printer);
 
-    const double top = metrics.ascent();
+    const double top = area.top() + metrics.ascent();
     double baseline = top;
     for (int copy = 1; copy <= copies; ++copy) {
         for (const std::vector<PlacedText>& texts : placed) {
             // A full page turns over; a line taller than an empty page is
             // printed anyway rather than turning pages for ever.
-            if (baseline > top && baseline + metrics.descent() > pageHeight) {
+            if (baseline > top && baseline + metrics.descent() > area.bottom()) {
                 if (!printer.newPage()) {
                     printer.abort();
                     return false;
@@ -86,7 +105,8 @@ bool printCopies(QPrinter& printer, const std::vector<ReportLine>& lines, int co
                 baseline = top;
             }
             for (const PlacedText& text : texts)
-                painter.drawText(QPointF(text.x, baseline), QString::fromStdString(text.text));
+                painter.drawText(QPointF(area.left() + text.x, baseline),
+                                 QString::fromStdString(text.text));
             if (failed(printer, painter)) {
                 printer.abort();
                 return false;

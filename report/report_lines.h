@@ -1,6 +1,7 @@
 // The lines of one copy of the printed report, built from the calculation
-// state: fixed labels and units, the material values, the last run's inputs
-// and the results of the block that the Check flag chooses.
+// state: fixed labels and units, the last run's materials and inputs, and
+// the block that the Check flag chooses, with its results only when the
+// last run computed that block. One sheet describes one run.
 #pragma once
 
 #include <string>

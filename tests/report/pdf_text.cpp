@@ -38,20 +38,22 @@ int pdfPageCount(const std::string& path) {
 
 std::vector<PdfPageWords> pdfWords(const std::string& path) {
     const QString html = run(PDFTOTEXT_PROGRAM, {"-bbox", QString::fromStdString(path), "-"});
-    const QRegularExpression page("<page width=\"([\\d.]+)\"");
+    const QRegularExpression page("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"");
     const QRegularExpression word(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-        "yMax=\"[\\d.]+\">([^<]*)</word>");
+        "yMax=\"([\\d.]+)\">([^<]*)</word>");
     std::vector<PdfPageWords> pages;
     for (const QString& chunk : html.split("<page ", Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch p = page.match("<page " + chunk);
         if (!p.hasMatch()) continue;
         PdfPageWords words;
         words.width = p.captured(1).toDouble();
+        words.height = p.captured(2).toDouble();
         for (auto it = word.globalMatch(chunk); it.hasNext();) {
             const QRegularExpressionMatch w = it.next();
             words.words.push_back({w.captured(1).toDouble(), w.captured(2).toDouble(),
-                                   w.captured(3).toDouble(), w.captured(4).toStdString()});
+                                   w.captured(3).toDouble(), w.captured(4).toDouble(),
+                                   w.captured(5).toStdString()});
         }
         pages.push_back(std::move(words));
     }

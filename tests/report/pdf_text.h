@@ -14,12 +14,12 @@ int pdfPageCount(const std::string& path);
 
 // A word of `pdftotext -bbox`, in points from the page's top left corner.
 struct PdfWord {
-    double xMin = 0, yMin = 0, xMax = 0;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
     std::string text;
 };
 
 struct PdfPageWords {
-    double width = 0;
+    double width = 0, height = 0;
     std::vector<PdfWord> words;
 };
 

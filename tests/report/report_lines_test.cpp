@@ -18,6 +18,7 @@ namespace {
 using test::chooseCheck;
 using test::chooseConcrete;
 using test::chooseDesign;
+using test::chooseSteel;
 using test::freshState;
 using test::pressRun;
 using test::stateWithGrades;
@@ -75,6 +76,19 @@ const std::string kDesignCoefficients =
 const std::string kCheckCoefficients =
     "5:系数ξ=[ .596 ]|A=[ 1.47802 ]|B=[ .66451 ]|C=[ .46727 ]|D=[ 1.77673 ]";
 
+// A block that the last run did not compute: labels and units only, not
+// even the start values a fresh window prints.
+const std::vector<std::string> kDesignLabelsOnly = {
+    "5:钢筋直径D12＝[]根|D14=[]|D16=[]|D18=[]|D20=[]",
+    "5:D22=[]|D25=[]|D28=[]|D32=[]|D34=[]|D36=[]",
+    "5:纵向钢筋面积＝[]cm2|配筋率＝[]",
+    "5:系数ξ=[]|A=[]|B=[]|C=[]|D=[]",
+};
+const std::vector<std::string> kCheckLabelsOnly = {
+    "5:竖直力Nq＝[]KN|弯矩Mq=[]KN-m|配筋率＝[]|校核结果＝",
+    "5:系数ξ=[]|A=[]|B=[]|C=[]|D=[]",
+};
+
 std::vector<std::string> join(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> out;
     for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
@@ -121,46 +135,52 @@ const std::vector<Scenario> kScenarios = {
       "5:系数ξ=[]|A=[]|B=[]|C=[]|D=[ 0 ]"}},
     {"DesignRun", designRun,
      join({{kTitle, kGrades25And2, kDesignInputs}, kDesignResults, {kDesignCoefficients}})},
-    // The design run also left rhoGiven at 0 (slender section), and no
-    // check has run: the check block shows just that.
-    {"CheckChosenAfterDesignRun",
+    // No check ran under these loads: no verdict, and not the design's
+    // coefficients either.
+    {"CheckChosenAfterDesignRunPrintsCheckLabelsOnly",
      [] {
          CalcState s = designRun();
          chooseCheck(s);
          return s;
      },
-     {kTitle, kGrades25And2, kDesignInputs,
-      "5:竖直力Nq＝[]KN|弯矩Mq=[ 0 ]KN-m|配筋率＝[ 0 ]|校核结果＝", kDesignCoefficients}},
+     join({{kTitle, kGrades25And2, kDesignInputs}, kCheckLabelsOnly})},
     // An empty given area sends a Check run down the design road; the
-    // flag, not the road, chooses the block.
-    {"CheckRunWithoutAreaTakesDesignRoadButPrintsCheckBlock",
+    // flag, not the road, chooses the block, and the road fills it.
+    {"CheckRunWithoutAreaTakesDesignRoadAndPrintsCheckLabelsOnly",
      [] {
          CalcState s = stateWithGrades();
          chooseCheck(s);
          pressRun(s, 3000, 5000);
          return s;
      },
-     {kTitle, kGrades25And2, kDesignInputs,
-      "5:竖直力Nq＝[]KN|弯矩Mq=[ 0 ]KN-m|配筋率＝[ 0 ]|校核结果＝", kDesignCoefficients}},
-    {"DesignChosenAgainAfterCheckRunShowsTheEarlierDesignResults",
+     join({{kTitle, kGrades25And2, kDesignInputs}, kCheckLabelsOnly})},
+    {"DesignChosenAfterCheckRunPrintsDesignLabelsOnly",
      [] {
          CalcState s = checkRunAfterDesignRun();
          chooseDesign(s);
          return s;
      },
-     join({{kTitle, kGrades25And2, kCheckInputs}, kDesignResults, {kCheckCoefficients}})},
-    {"GradeChangedAfterRunShowsNewGradeWithOldRun",
+     join({{kTitle, kGrades25And2, kCheckInputs}, kDesignLabelsOnly})},
+    {"GradeChangedAfterRunShowsTheGradesTheRunUsed",
      [] {
          CalcState s = designRun();
          chooseConcrete(s, "40号");
+         chooseSteel(s, "Ⅲ级");
          return s;
      },
-     join({{kTitle,
-            "5:混凝土标号=[ 23000 ]KPa|混凝土弹性模量＝[ 33000000 ]KPa|钢筋强度=[ 340000 ]KPa|"
-            "钢筋弹性模量=[ 200000000 ]KPa",
-            kDesignInputs},
-           kDesignResults,
-           {kDesignCoefficients}})},
+     join({{kTitle, kGrades25And2, kDesignInputs}, kDesignResults, {kDesignCoefficients}})},
+    // The stopped run's inputs and grades are printed; the results above
+    // them belong to the earlier run, so none are.
+    {"EnlargeSectionAfterDesignRunPrintsItsInputsAndNoResults",
+     [] {
+         CalcState s = designRun();
+         if (pressRun(s, 36000, 60000) != CalcStatus::EnlargeSection) return CalcState{};
+         return s;
+     },
+     join({{kTitle, kGrades25And2,
+            "5:纵向力Nj＝[ 60000 ]KN|弯矩Mj=[ 36000 ]KN-m|直径＝[ 1.2 ]m|保护层厚度=[ .05 ]m|"
+            "计算长度=[ 10 ]m"},
+           kDesignLabelsOnly})},
     {"NegativeMomentKeepsItsSignInPlaceOfTheBlank",
      [] {
          CalcState s = stateWithGrades();

@@ -164,6 +164,26 @@ TEST_F(ReportPrinter, FullPageTurnsOverWithoutLosingLines) {
     EXPECT_EQ(pdfLinesWithoutBlanks(path), expectedText(state, copies));
 }
 
+// 15 mm from every edge on every page, though a PDF printer has next to no
+// margins of its own; a line too wide shrinks the report between them.
+TEST_F(ReportPrinter, TextKeepsFifteenMillimetresFromEveryEdge) {
+    const double margin = 15.0 / 25.4 * 72.0;  // points
+    CalcState state = designRun();
+    state.lastInput.Eg = -9.87654321098765e+200;
+    const std::string path = pdf("margins.pdf");
+    printReport(state, nullptr, printToFile(QString::fromStdString(path), 20));
+    const std::vector<test::PdfPageWords> pages = test::pdfWords(path);
+    ASSERT_GT(pages.size(), 1u);
+    EXPECT_GE(pages[0].words.at(0).yMin, margin);
+    for (const test::PdfPageWords& page : pages) {
+        for (const test::PdfWord& w : page.words) {
+            EXPECT_TRUE(w.xMin >= margin && w.yMin >= margin && w.xMax <= page.width - margin &&
+                        w.yMax <= page.height - margin)
+                << w.text << " at " << w.xMin << "," << w.yMin;
+        }
+    }
+}
+
 // Where the texts land, in points: the title one column right of the other
 // lines, every later run on a zone start 14 columns apart, the column being
 // the average character width of the printer font.
@@ -203,10 +223,10 @@ TEST_F(ReportPrinter, LeadInAndZonesOnThePage) {
 // off the right edge of the page.
 TEST_F(ReportPrinter, WideValuesStayOnThePage) {
     CalcState state = designRun();
-    state.Ra = -123456789012345.0;
-    state.Eh = -1.23456789012345e-100;
-    state.Rg = -987654321098765.0;
-    state.Eg = -9.87654321098765e+200;
+    state.lastInput.Ra = -123456789012345.0;
+    state.lastInput.Eh = -1.23456789012345e-100;
+    state.lastInput.Rg = -987654321098765.0;
+    state.lastInput.Eg = -9.87654321098765e+200;
     const std::string path = pdf("wide.pdf");
     printReport(state, nullptr, printToFile(QString::fromStdString(path), 1));
     EXPECT_EQ(pdfLinesWithoutBlanks(path), expectedText(state, 1));
