@@ -92,7 +92,10 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool h
         if (!problems.empty()) status = std::max(status, kExitSomeFailOrNoResult);
         for (const Diagram& d : diagrams) {
             std::string stem = fileStem(member.member, hasMemberColumn);
-            if (diagrams.size() > 1) stem += "-" + fileStem(d.steelKey, true);
+            if (diagrams.size() > 1) {
+                stem += '-';
+                stem += fileStem(d.steelKey, true);
+            }
             stem = unique(stem, taken);
             const std::string picture = (directory / (stem + "." + extension)).string();
             const std::string figures = (directory / (stem + ".csv")).string();

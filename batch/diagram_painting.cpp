@@ -81,8 +81,9 @@ Frame frameOf(const Diagram& d) {
 void paintTitle(QPainter& p, const Diagram& d) {
     p.setPen(Qt::black);
     p.setFont(fontOf(20, true));
-    const std::string member = d.member.empty() ? "" : d.member + "  ";
-    p.drawText(QPointF(kLeft, 32), text(member + "N–M 相关曲线"));
+    // A long member name gives way to the legend; the file name has it whole.
+    const QString name = QFontMetricsF(p.font()).elidedText(text(d.member), Qt::ElideRight, 300);
+    p.drawText(QPointF(kLeft, 32), name + (name.isEmpty() ? "" : "  ") + "N–M 相关曲线");
 
     std::string line = "直径 D＝" + plainNumber(d.D) + " m，保护层 a＝" + plainNumber(d.a) +
                        " m，" + std::string(d.concrete) + "混凝土，" + std::string(d.steel) +
@@ -208,6 +209,9 @@ void paintLoads(QPainter& p, const Diagram& d, const Frame& f) {
     for (std::size_t k = 0; k < order.size(); ++k) {
         if (!labels[k]) continue;
         const LoadMark& m = d.loads[order[k]];
+        // A pale ground keeps a name legible where it crosses the curve.
+        const Box& b = *labels[k];
+        p.fillRect(QRectF(b.x - 1, b.y, b.width + 2, b.height), QColor(255, 255, 255, 200));
         p.setPen(m.passes ? Qt::black : kFailColour.darker(130));
         p.drawText(QPointF(labels[k]->x, labels[k]->y + metrics.ascent()), text(m.name));
     }

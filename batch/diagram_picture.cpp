@@ -80,7 +80,7 @@ std::string diagramPicture(const Diagram& d, DiagramFormat format) {
         case DiagramFormat::Png: {
             QImage image(kPngWidth, kPngHeight, QImage::Format_RGB32);
             image.fill(Qt::white);
-            if (!paintOn(image, d) || !image.save(&buffer, "PNG")) return {};
+            if (!paintOn(image, d) || !image.save(&buffer, "PNG", 80)) return {};
             break;
         }
         case DiagramFormat::Pdf: {
