@@ -105,6 +105,20 @@ TEST(DiagramRun, FiguresAgreeWithTheChecksOfTheOutputTable) {
     }
 }
 
+// Without checks, a member is drawn for the largest area its designs need.
+TEST(DiagramRun, DesignsAloneAreDrawnForTheirGoverningArea) {
+    ScratchFolder folder;
+    std::string designs = pier("P1", "");
+    for (std::size_t at = 0; (at = designs.find("强度校核", at)) != std::string::npos;)
+        designs.replace(at, std::string("强度校核").size(), "配筋计算");
+    folder.write("in.csv", kHeader + designs);
+    const BatchRun run = runBatch(folder, {"in.csv", "-o", "out.csv", "--diagram", "d"});
+    EXPECT_NE(run.out.find("most steel 207.021 cm²"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("diagram of member P1 with 207.021 cm²: d/P1.svg"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(csvRecords(folder.read("d/P1.csv")).back().cells.size(), 4u);
+}
+
 TEST(DiagramRun, BadDataOrNamesGiveAMessageAndNeverAStrayFile) {
     ScratchFolder folder;
     std::string mixed = pier("M", "24D28");
