@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,7 +13,9 @@
 #include <stdexcept>
 
 #include "batch/csv_reader.h"
+#include "batch/diagram_files.h"
 #include "batch/member_summary.h"
+#include "batch/messages.h"
 #include "batch/output_file.h"
 #include "batch/progress.h"
 #include "batch/row_writer.h"
@@ -22,22 +25,10 @@ namespace pilaro::batch {
 
 namespace {
 
-void say(const std::string& message) {
-    std::fprintf(stderr, "pilaro-batch: %s\n", message.c_str());
-}
-
 std::uint64_t fileSize(const std::string& path) {
     struct stat info {};
     if (path == "-" || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
     return static_cast<std::uint64_t>(info.st_size);
-}
-
-// Renaming the output over the table being read would lose the table.
-bool sameFile(const std::string& a, const std::string& b) {
-    struct stat first {};
-    struct stat second {};
-    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 // The header, checked before anything is written.
@@ -78,6 +69,8 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     const std::unique_ptr<RowWriter> writer = makeWriter(options, columns, file.get());
 
     MemberSummaries summaries;
+    const bool drawing = !options.diagramDirectory.empty();
+    DiagramTable diagrams;
     Progress progress(isatty(STDERR_FILENO) == 1, fileSize(options.input));
     long rows = 0;
     bool allPass = true;
@@ -90,6 +83,7 @@ int tableRun(const BatchOptions& options, std::istream& in) {
         }
         writer->write(outcome);
         summaries.add(outcome);
+        if (drawing) diagrams.add(outcome);
         allPass = allPass && outcome.hasResult && !outcome.failsCheck();
         progress.update(++rows, reader.bytesRead());
     }
@@ -100,17 +94,25 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     std::FILE* summaryOut = options.output.empty() ? stderr : stdout;
     summaries.print(summaryOut, columns.has(Column::Member),
                     options.provided ? options.provided->text : std::string());
+    int status = allPass ? kExitAllPass : kExitSomeFailOrNoResult;
+    if (drawing)
+        status = std::max(
+            status, writeDiagrams(diagrams, options, columns.has(Column::Member), summaryOut));
     std::fflush(summaryOut);
-    return allPass ? kExitAllPass : kExitSomeFailOrNoResult;
+    return status;
 }
 
 }  // namespace
 
 int runBatch(const BatchOptions& options) {
     try {
+        // Renaming the output over the table being read would lose the table.
         if (options.input != "-" && !options.output.empty() &&
             sameFile(options.input, options.output))
             throw std::runtime_error("the output " + options.output + " is the input table");
+        // A directory that cannot be made stops the run before anything is
+        // written.
+        if (!options.diagramDirectory.empty()) prepareDiagramDirectory(options.diagramDirectory);
         if (options.input == "-") return tableRun(options, std::cin);
         std::ifstream in(options.input, std::ios::binary);
         if (!in)

@@ -1,21 +1,11 @@
 #include <stdexcept>
 
-#include "batch/cell_values.h"
+#include "batch/csv_cell.h"
 #include "batch/row_writer.h"
 
 namespace pilaro::batch {
 
 namespace {
-
-// A cell that a spreadsheet would take for a formula ("=HYPERLINK(…)")
-// is written with a leading apostrophe, as spreadsheets mark text; numbers
-// such as -5 stay numbers.
-std::string echoed(const std::string& cell) {
-    if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos)
-        return cell;
-    if (readNumber(cell).problem == NumberProblem::None) return cell;
-    return "'" + cell;
-}
 
 class CsvWriter : public RowWriter {
   public:
@@ -26,7 +16,7 @@ class CsvWriter : public RowWriter {
     }
 
     void write(const RowOutcome& o) override {
-        for (const std::string& cell : o.row.cells) add(echoed(cell));
+        for (const std::string& cell : o.row.cells) add(spreadsheetText(cell));
         add(std::to_string(o.row.line));
         add(o.status);
         add(o.message);
@@ -43,18 +33,7 @@ class CsvWriter : public RowWriter {
     void add(std::string_view cell) {
         if (!first_) line_ += ',';
         first_ = false;
-        const bool quote = cell.find_first_of(",\"\r\n") != std::string_view::npos ||
-                           (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
-        if (!quote) {
-            line_ += cell;
-            return;
-        }
-        line_ += '"';
-        for (char c : cell) {
-            if (c == '"') line_ += '"';
-            line_ += c;
-        }
-        line_ += '"';
+        line_ += csvField(cell);
     }
 
     void put() {

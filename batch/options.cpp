@@ -18,9 +18,12 @@ in Chinese or English, in any order:
 A summary of each member's governing case goes to standard output, or to
 standard error when the results do.
 
+With --diagram DIR, each member's N–M interaction diagram goes to
+DIR/<member>.svg (or .png, .pdf), with its figures in DIR/<member>.csv.
+
 Exit status:
   0  every row has a result and every check passes
-  1  some check fails or some row has no result
+  1  some check fails, some row has no result, or a member gets no diagram
   2  usage or file error)";
 
 std::optional<OutputFormat> formatOfExtension(const std::string& path) {
@@ -55,6 +58,16 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
                    "Check every row with this steel in place of its own: bars such as 24D28 "
                    "(12D28+12D25), or an area in cm²")
         ->option_text("BARS");
+    std::string diagramFormat;
+    CLI::Option* diagram =
+        app.add_option("--diagram", options.diagramDirectory,
+                       "Draw each member's N–M interaction diagram, with its load cases, into "
+                       "DIR (made when missing)")
+            ->option_text("DIR");
+    app.add_option("--diagram-format", diagramFormat, "Format of the diagrams; svg by default")
+        ->check(CLI::IsMember({"svg", "png", "pdf"}))
+        ->needs(diagram)
+        ->option_text("svg|png|pdf");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -79,6 +92,14 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
     }
     if (options.format == OutputFormat::Xlsx && options.output.empty()) {
         std::cerr << "pilaro-batch: an .xlsx workbook needs --output FILE\n";
+        return kExitUsageOrFileError;
+    }
+    if (diagramFormat == "png")
+        options.diagramFormat = DiagramFormat::Png;
+    else if (diagramFormat == "pdf")
+        options.diagramFormat = DiagramFormat::Pdf;
+    if (diagram->count() > 0 && options.diagramDirectory.empty()) {
+        std::cerr << "pilaro-batch: --diagram needs a directory\n";
         return kExitUsageOrFileError;
     }
     if (!provide.empty()) {

@@ -11,11 +11,15 @@ namespace pilaro::batch {
 
 enum class OutputFormat { Csv, JsonLines, Xlsx };
 
+enum class DiagramFormat { Svg, Png, Pdf };
+
 struct BatchOptions {
     std::string input;   // "-" for standard input
     std::string output;  // empty for standard output
     OutputFormat format = OutputFormat::Csv;
     std::optional<ProvidedSteel> provided;  // --provide
+    std::string diagramDirectory;           // --diagram; empty for none
+    DiagramFormat diagramFormat = DiagramFormat::Svg;
 };
 
 // The exit statuses, as --help states them.

@@ -18,6 +18,13 @@ std::runtime_error fileError(const std::string& what, const std::string& path) {
 
 }  // namespace
 
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
     std::vector<char> name(path_.begin(), path_.end());
     for (char c : std::string_view(".pilaro-XXXXXX")) name.push_back(c);

@@ -8,6 +8,9 @@
 
 namespace pilaro::batch {
 
+// Both paths name one existing file (through links or other spellings).
+bool sameFile(const std::string& a, const std::string& b);
+
 class OutputFile {
   public:
     // Creates the temporary file; throws std::runtime_error when it cannot.

@@ -1,0 +1,26 @@
+#include "batch/csv_cell.h"
+
+#include "batch/cell_values.h"
+
+namespace pilaro::batch {
+
+std::string spreadsheetText(const std::string& cell) {
+    if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos)
+        return cell;
+    if (readNumber(cell).problem == NumberProblem::None) return cell;
+    return "'" + cell;
+}
+
+std::string csvField(std::string_view cell) {
+    const bool quote = cell.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
+    if (!quote) return std::string(cell);
+    std::string field = "\"";
+    for (char c : cell) {
+        if (c == '"') field += '"';
+        field += c;
+    }
+    return field + '"';
+}
+
+}  // namespace pilaro::batch

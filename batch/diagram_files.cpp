@@ -1,0 +1,120 @@
+#include "batch/diagram_files.h"
+
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+
+#include "batch/diagram_csv.h"
+#include "batch/diagram_picture.h"
+#include "batch/messages.h"
+#include "batch/output_file.h"
+#include "batch/utf8.h"
+
+namespace pilaro::batch {
+
+namespace {
+
+constexpr std::size_t kLongestStem = 100;  // bytes; a file name may have 255
+
+std::string who(const MemberRows& m, bool hasMemberColumn) {
+    if (!hasMemberColumn) return "all rows";
+    return m.member.empty() ? "the rows without a member" : "member " + m.member;
+}
+
+// The stem not yet taken, with "-2", "-3", ... where it is.
+std::string unique(const std::string& stem, std::set<std::string>& taken) {
+    std::string name = stem;
+    for (int n = 2; !taken.insert(name).second; ++n) name = stem + "-" + std::to_string(n);
+    return name;
+}
+
+// A diagram's file must never replace the tables of the run.
+void refuseTables(const std::string& path, const BatchOptions& options) {
+    if ((options.input != "-" && sameFile(path, options.input)) ||
+        (!options.output.empty() && sameFile(path, options.output)))
+        throw std::runtime_error("the diagram file " + path + " would replace a table of this run");
+}
+
+// Written whole or not at all.
+void writeFile(const std::string& path, const std::string& bytes) {
+    OutputFile file(path);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size())
+        throw std::runtime_error("cannot write " + path);
+    file.commit();
+}
+
+}  // namespace
+
+void prepareDiagramDirectory(const std::string& directory) {
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (!std::filesystem::is_directory(directory))
+        throw std::runtime_error("cannot make the diagram directory " + directory +
+                                 (error ? ": " + error.message() : ""));
+}
+
+std::string fileStem(std::string_view member, bool hasMemberColumn) {
+    if (!hasMemberColumn) return "all-rows";
+    if (member.empty()) return "no-member";
+    std::string stem;
+    for (std::size_t at = 0; at < member.size();) {
+        const std::size_t length = utf8CharLength(member, at);
+        if (length == 0) {
+            stem += '_';
+            ++at;
+            continue;
+        }
+        if (stem.size() + length > kLongestStem) break;
+        const unsigned char c = static_cast<unsigned char>(member[at]);
+        const bool forbidden =
+            length == 1 &&
+            (c < 0x20 || c == 0x7f ||
+             std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos);
+        stem += forbidden ? std::string("_") : std::string(member.substr(at, length));
+        at += length;
+    }
+    if (stem.starts_with('.')) stem[0] = '_';
+    return stem;
+}
+
+int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool hasMemberColumn,
+                  std::FILE* summary) {
+    const PaintingApplication application;
+    const std::filesystem::path directory(options.diagramDirectory);
+    const std::string extension = extensionOf(options.diagramFormat);
+    std::set<std::string> taken;
+    int status = kExitAllPass;
+    for (const MemberRows& member : table.members) {
+        const std::string name = who(member, hasMemberColumn);
+        std::vector<std::string> problems;
+        const std::vector<Diagram> diagrams = diagramsOf(member, name, problems);
+        for (const std::string& problem : problems) say(problem);
+        if (!problems.empty()) status = std::max(status, kExitSomeFailOrNoResult);
+        for (const Diagram& d : diagrams) {
+            std::string stem = fileStem(member.member, hasMemberColumn);
+            if (diagrams.size() > 1) {
+                stem += '-';
+                stem += fileStem(d.steelKey, true);
+            }
+            stem = unique(stem, taken);
+            const std::string picture = (directory / (stem + "." + extension)).string();
+            const std::string figures = (directory / (stem + ".csv")).string();
+            try {
+                refuseTables(picture, options);
+                refuseTables(figures, options);
+                const std::string bytes = diagramPicture(d, options.diagramFormat);
+                if (bytes.empty()) throw std::runtime_error("cannot draw " + picture);
+                writeFile(picture, bytes);
+                writeFile(figures, diagramCsv(d));
+                std::fprintf(summary, "diagram of %s with %s: %s\n", name.c_str(),
+                             d.steelText.c_str(), picture.c_str());
+            } catch (const std::exception& e) {
+                say(e.what());
+                status = kExitUsageOrFileError;
+            }
+        }
+    }
+    return status;
+}
+
+}  // namespace pilaro::batch
