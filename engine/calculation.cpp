@@ -7,6 +7,7 @@
 #include "engine/resistance.h"
 #include "engine/roads.h"
 #include "engine/section.h"
+#include "engine/vector_state.h"
 
 namespace pilaro {
 
@@ -240,6 +241,7 @@ CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput
 }
 
 CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
+    clearUpperVectorHalves();
     // Work on a copy: a run that stops on a fault leaves the state untouched.
     CalcResult next = result;
     SolverInput in{};

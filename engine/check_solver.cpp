@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/resistance.h"
+#include "engine/vector_state.h"
 
 namespace pilaro {
 
@@ -113,6 +114,7 @@ bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& re
 }  // namespace
 
 std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven) {
+    clearUpperVectorHalves();
     CheckTrial trial{in, rhoGiven};
     SearchResult unused;
     return smallestEccentricity(trial, unused);

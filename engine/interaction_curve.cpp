@@ -7,6 +7,7 @@
 #include "engine/check_solver.h"
 #include "engine/resistance.h"
 #include "engine/section.h"
+#include "engine/vector_state.h"
 
 namespace pilaro {
 
@@ -63,6 +64,7 @@ CurvePoint curvePointAt(const SolverInput& in, double rho, double xi) {
 }
 
 std::vector<CurvePoint> interactionCurve(const SolverInput& in, double rho) {
+    clearUpperVectorHalves();
     const std::optional<double> top = smallestEccentricityDepth(in, rho);
     if (!top) return {};
 
