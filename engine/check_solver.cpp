@@ -99,18 +99,6 @@ std::optional<double> smallestEccentricity(CheckTrial& trial, SearchResult& resu
     return eccentricityAt(trial, xi) > bestEq ? at(best) : xi;
 }
 
-// Where no state of the section reaches the load's eccentricity: the state
-// of smallest eccentricity. False where some state comes down to the load's
-// eccentricity after all, between grid points (the smallest state would
-// then overstate the capacity).
-bool findSmallestEccentricity(CheckTrial& trial, double target, SearchResult& result,
-                              double& xiSmallest) {
-    const std::optional<double> xi = smallestEccentricity(trial, result);
-    if (!xi || !(eccentricityAt(trial, *xi) > target)) return false;
-    xiSmallest = *xi;
-    return true;
-}
-
 }  // namespace
 
 std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven) {
@@ -130,14 +118,16 @@ SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolu
     if (target != 0) result = searchXi(trial, kCheckSteps);
     bool smallest = false;
     if (target == 0 || result.end == SearchEnd::NotConverging) {
-        double xi = 0;
-        if (findSmallestEccentricity(trial, target, result, xi)) {
+        // No state reaches the load's eccentricity: the state of smallest
+        // eccentricity, unless some state between grid points comes down to
+        // it after all (the top would then overstate the capacity). The
+        // comparison leaves the trial at the top, whose values are reported.
+        const std::optional<double> top = smallestEccentricity(trial, result);
+        result.end = SearchEnd::NotConverging;
+        if (top && eccentricityAt(trial, *top) > target) {
             smallest = true;
             result.end = SearchEnd::Landed;
-            result.xi = xi;
-            static_cast<void>(trial(xi));  // the reported state's values
-        } else {
-            result.end = SearchEnd::NotConverging;
+            result.xi = *top;
         }
     }
     if (result.end != SearchEnd::Landed) return result;

@@ -59,10 +59,6 @@ void refine(const SolverInput& in, double rho, const CurvePoint& a, const CurveP
 
 }  // namespace
 
-CurvePoint curvePointAt(const SolverInput& in, double rho, double xi) {
-    return stateAt(in, rho, xi).value_or(CurvePoint{xi, NAN, NAN});
-}
-
 std::vector<CurvePoint> interactionCurve(const SolverInput& in, double rho) {
     clearUpperVectorHalves();
     const std::optional<double> top = smallestEccentricityDepth(in, rho);

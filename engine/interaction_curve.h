@@ -16,9 +16,6 @@ struct CurvePoint {
     double M;   // kN m, about the centre (eta * Mq of a check in this state)
 };
 
-// The state of one depth.
-[[nodiscard]] CurvePoint curvePointAt(const SolverInput& in, double rho, double xi);
-
 // From the top of the curve (the state of smallest eccentricity, where a
 // check of a load below every state's eccentricity ends) down to the
 // smallest axial force of 0 < xi <= top, in that order. Sampled on a grid
