@@ -9,7 +9,7 @@
 #include "batch/diagram_contents.h"
 #include "batch/diagram_picture.h"
 #include "batch/output_file.h"
-#include "engine/check_solver.h"
+#include "engine/curve_top.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
 
