@@ -33,4 +33,12 @@ std::optional<SolverInput> solverInputOf(const SectionCase& section);
 // adds only the derived quantities and the reporting step to it.
 SearchResult searchOf(const SectionCase& section);
 
+// The written search alone, without the scan of the range that follows a
+// search that never lands: Landed and refined where a cycle was bisected.
+SearchResult writtenSearchOf(const SectionCase& section);
+
+// The CPU time of one whole run of the section (the median of a few
+// rounds, each repeated for at least `leastSeconds`), in seconds.
+double secondsPerRun(const SectionCase& section, double leastSeconds = 0.001);
+
 }  // namespace pilaro
