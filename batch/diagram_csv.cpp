@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "batch/csv_cell.h"
+#include "engine/read_outs.h"
 
 namespace pilaro::batch {
 
@@ -27,7 +28,9 @@ std::string diagramCsv(const Diagram& d) {
             csv += exact(m.N) + ',' + exact(m.M);
         else
             csv += ',';
-        csv += ',' + csvField(m.verdict) + "\r\n";
+        const std::string_view verdict =
+            m.hasVerdict() ? verdictText(m.verdict) : statusName(m.stopped);
+        csv += ',' + csvField(verdict) + "\r\n";
     }
     return csv;
 }

@@ -42,8 +42,8 @@ void MemberSummaries::add(const RowOutcome& o) {
         if (s.mostSteelRow == 0 || o.result.Ag > s.mostSteel) {
             s.mostSteelRow = o.row.line;
             s.mostSteel = o.result.Ag;
-            s.mostSteelText = o.readOut("AgRequired");
-            s.mostSteelRho = o.readOut("rho");
+            s.mostSteelText = o.readOut(ReadOutId::AgRequired);
+            s.mostSteelRho = o.readOut(ReadOutId::Rho);
         }
         return;
     }

@@ -14,6 +14,7 @@
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "ui/read_out_fields.h"
 #include "ui/run_input.h"
 #include "ui/twips.h"
 
@@ -138,11 +139,12 @@ void MainWindow::cmdrun_Click() {
         showMessage_(toQString(statusMessage(status)));
         return;
     }
-    for (const ReadOut& readOut : readOuts(state_.result, takesCheckRoad(input))) {
-        QLineEdit* readOutField = field(readOut.field);
-        readOutField->setText(toQString(readOut.text));
+    const ReadOutTexts texts = readOuts(state_.result, takesCheckRoad(input));
+    for (const ReadOutEntry& readOut : kReadOuts) {
+        QLineEdit* shown = field(readOutField(readOut.id));
+        shown->setText(toQString(texts[readOutIndex(readOut.id)]));
         // Long numbers show their leading digits, not their tail.
-        readOutField->setCursorPosition(0);
+        shown->setCursorPosition(0);
     }
 }
 

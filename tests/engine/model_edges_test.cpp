@@ -146,7 +146,7 @@ TEST(ModelEdges, AxialForceAloneIsCheckedAtTheSectionsTop) {
             EXPECT_GT(*check.Nq, 0.8 * squash) << m.D << " " << rho;
             EXPECT_LE(*check.Nq, squash) << m.D << " " << rho;
             EXPECT_LE(*check.xi, 1.5);
-            EXPECT_EQ(check.verdict, "通过验算！");
+            EXPECT_EQ(check.verdict, Verdict::Passes);
         }
     }
 }
