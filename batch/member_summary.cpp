@@ -83,9 +83,8 @@ void MemberSummaries::print(std::FILE* out, bool hasMemberColumn,
             std::string margin;
             if (s.smallestMarginRow != 0) {
                 // Rounded down, so that a failing check never reads 1.000.
-                char text[64];
-                std::snprintf(text, sizeof text, "%.3f", floorToDecimals(s.smallestMargin, 3));
-                margin = std::string("; smallest margin Nq/Nj ") + text + " at row " +
+                margin = "; smallest margin Nq/Nj " +
+                         fixedDecimalsText(floorToDecimals(s.smallestMargin, 3), 3) + " at row " +
                          std::to_string(s.smallestMarginRow);
             }
             std::fprintf(out, "  check: %ld row%s, %s%s\n", s.checkRows,

@@ -2,11 +2,11 @@
 // the window shows for the same inputs typed in by hand.
 #include <QLineEdit>
 #include <QTest>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "batch/cell_values.h"
 #include "engine/calculation.h"
+#include "engine/number_text.h"
 #include "engine/read_outs.h"
 #include "tests/batch/batch_process.h"
 #include "tests/ui/main_window_driver.h"
@@ -66,12 +66,9 @@ class BatchWindowTest : public QObject {
             if (check) {
                 // Bars reach the window as the area a user would type.
                 QString area = text(in["Ag"]);
-                if (area.isEmpty()) {
-                    char typed[64];
-                    std::snprintf(typed, sizeof typed, "%.3f",
-                                  *pilaro::batch::readBars(in["bars"].get<std::string>()));
-                    area = typed;
-                }
+                if (area.isEmpty())
+                    area = QString::fromStdString(pilaro::fixedDecimalsText(
+                        *pilaro::batch::readBars(in["bars"].get<std::string>()), 3));
                 pilaro::test::typeInto(window, "txtag1", area);
             }
             messages.clear();
