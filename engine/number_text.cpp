@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/vector_state.h"
+
 namespace pilaro {
 
 namespace {
@@ -22,12 +24,14 @@ std::string paddedDigits(int value, std::size_t width) {
 }  // namespace
 
 double floorToDecimals(double value, int decimals) {
+    clearUpperVectorHalves();
     static constexpr std::array<double, 6> kPowers = {1, 10, 100, 1000, 10000, 100000};
     const double scale = kPowers.at(static_cast<std::size_t>(decimals));
     return std::floor(value * scale) / scale;
 }
 
 std::string numberToText(double value) {
+    clearUpperVectorHalves();
     if (!std::isfinite(value)) return {};
     if (value == 0) return " 0";
 
@@ -60,6 +64,7 @@ std::string numberToText(double value) {
 }
 
 std::string fixedDecimalsText(double value, int decimals) {
+    clearUpperVectorHalves();
     // The largest double has 309 digits before the point.
     std::array<char, 420> buffer{};
     char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,

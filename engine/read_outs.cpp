@@ -1,6 +1,7 @@
 #include "engine/read_outs.h"
 
 #include "engine/number_text.h"
+#include "engine/vector_state.h"
 
 namespace pilaro {
 
@@ -25,6 +26,7 @@ std::string shown(const MaybeValue& value) {
 }  // namespace
 
 ReadOutTexts readOuts(const CalcResult& result, bool checkPath) {
+    clearUpperVectorHalves();
     ReadOutTexts out;
     const auto set = [&out](ReadOutId id, std::string text) {
         out[readOutIndex(id)] = std::move(text);
