@@ -6,7 +6,6 @@
 
 #include "batch/cell_values.h"
 #include "engine/calculation.h"
-#include "engine/number_text.h"
 #include "engine/read_outs.h"
 #include "tests/batch/batch_process.h"
 #include "tests/ui/main_window_driver.h"
@@ -64,12 +63,10 @@ class BatchWindowTest : public QObject {
                                               {"txtlj", "l0"}})
                 pilaro::test::typeInto(window, field, text(in[name]));
             if (check) {
-                // Bars reach the window as the area a user would type.
-                QString area = text(in["Ag"]);
-                if (area.isEmpty())
-                    area = QString::fromStdString(pilaro::fixedDecimalsText(
-                        *pilaro::batch::readBars(in["bars"].get<std::string>()), 3));
-                pilaro::test::typeInto(window, "txtag1", area);
+                // Bars are typed into the window as they stand in the table.
+                QString steel = text(in["Ag"]);
+                if (steel.isEmpty()) steel = text(in["bars"]);
+                pilaro::test::typeInto(window, "txtag1", steel);
             }
             messages.clear();
             pilaro::test::click(window, "cmdrun");

@@ -124,7 +124,8 @@ std::string runRuleFault(const CalcInput& input, CalcStatus status, const CalcRe
         case CalcStatus::TensionForce:
         case CalcStatus::NegativeLength:
         case CalcStatus::NegativeArea:
-        case CalcStatus::SectionTooSmall: {
+        case CalcStatus::SectionTooSmall:
+        case CalcStatus::AreaAboveSection: {
             const std::vector<std::string> changed = changedFields(before, after);
             if (!changed.empty()) return "a stopped run changed " + joined(changed);
             if (status == CalcStatus::NoType && input.type != CalcType::None)
@@ -144,6 +145,7 @@ std::optional<SolverInput> solverInputByWrittenFormulas(const CalcInput& in) {
     for (double v : {Mj, Nj, D, a, l0, Ag, Ra, Eh, Rg, Eg})
         if (!std::isfinite(v)) return std::nullopt;
     if (D <= 0 || Nj <= 0 || a < 0 || a >= D / 2 || l0 < 0 || Ag < 0) return std::nullopt;
+    if (4 * Ag / kPi / D / D / 10000 > 1) return std::nullopt;  // more steel than section
 
     const double g = (D - a * 2) / D;
     const double r = D / 2;
