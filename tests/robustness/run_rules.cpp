@@ -58,6 +58,10 @@ std::string storedValuesFault(const CalcResult& after, std::initializer_list<Fie
 std::string doneFault(const CalcInput& input, const CalcResult& before, const CalcResult& after) {
     const double eta = valueOr0(after.eta);
     if (eta < 0 || eta > 3) return "Done with eta out of [0, 3]";
+    // Only states of the section, 0 < xi <= 1.5, are reported (floored, so
+    // the shallowest show as 0).
+    const double xi = valueOr0(after.xi);
+    if (xi < 0 || xi > 1.5) return "a state outside 0 < xi <= 1.5";
     if (takesCheckRoad(input)) {
         std::string fault = untouchableChanged(before, after, {FieldGroup::Design}, false);
         if (!fault.empty()) return "check road " + fault;
