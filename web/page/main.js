@@ -48,6 +48,7 @@ function start(pilaro) {
 
   form.element.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
+  performance.mark('pilaro-ready');
 }
 
 createPilaroModule({ wasmBinary }).then(start, (error) => {
