@@ -1,5 +1,10 @@
 # build/web/pilaro.html: the module built with emscripten in build/web-wasm,
 # bundled and inlined with the page by esbuild (npm ci into build/web).
+if(NOT PILARO_BUILD_PAGE)
+  message(STATUS "Browser page not built (PILARO_BUILD_PAGE is OFF)")
+  return()
+endif()
+
 find_program(PILARO_EMCMAKE emcmake)
 find_program(PILARO_NODE NAMES node nodejs)
 find_program(PILARO_NPM npm)
