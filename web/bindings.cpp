@@ -5,7 +5,6 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
 #include <string>
 
 #include "ui/control_table.h"
@@ -51,8 +50,7 @@ std::string_view kindName(ControlKind kind) {
 // The window's controls in table order, each with its place in twips and
 // whether it is one of the read-out fields.
 val controls() {
-    const std::vector<std::string_view> readOut = readOutFields();
-    return array(mainWindowControls(), [&readOut](const ControlRow& row) {
+    return array(mainWindowControls(), [](const ControlRow& row) {
         val o = val::object();
         o.set("name", text(row.name));
         o.set("kind", text(kindName(row.kind)));
@@ -63,7 +61,7 @@ val controls() {
         o.set("width", row.width);
         o.set("height", row.height);
         o.set("tabIndex", row.tabIndex);
-        o.set("readOut", std::find(readOut.begin(), readOut.end(), row.name) != readOut.end());
+        o.set("readOut", row.readOut);
         return o;
     });
 }
@@ -96,10 +94,11 @@ val areaField(const CalcState& state) {
     return o;
 }
 
-// `fields` maps the window's field names to their texts.
-val run(CalcState& state, val fields) {
-    const RunOutcome outcome = pressRun(state, [&fields](std::string_view name) {
-        const val value = fields[std::string(name)];
+// `controls` maps the names of the window's fields and lists to the texts
+// they show.
+val run(CalcState& state, val controls) {
+    const RunOutcome outcome = pressRun(state, [&controls](std::string_view name) {
+        const val value = controls[std::string(name)];
         return value.isString() ? value.as<std::string>() : std::string();
     });
     val o = val::object();

@@ -14,8 +14,16 @@ std::vector<std::string_view> listEntries(std::string_view list) {
 }
 
 void pickEntry(CalcState& state, std::string_view list, std::string_view entry) {
-    if (list == "cbohnt") pickConcrete(state, entry);
-    if (list == "cbogj") pickSteel(state, entry);
+    if (list == "cbohnt")
+        if (const ConcreteGrade* grade = findConcreteGrade(entry)) {
+            state.Ra = grade->Ra;
+            state.Eh = grade->Eh;
+        }
+    if (list == "cbogj")
+        if (const SteelGrade* grade = findSteelGrade(entry)) {
+            state.Rg = grade->Rg;
+            state.Eg = grade->Eg;
+        }
 }
 
 void chooseOption(CalcState& state, std::string_view option) {
@@ -33,20 +41,12 @@ FieldShown givenAreaField(const CalcState& state) {
     return {"txtag1", state.type() == CalcType::Check};
 }
 
-RunOutcome pressRun(CalcState& state, const FieldText& fieldText) {
-    if (state.type() == CalcType::None)
-        return {CalcStatus::NoType, std::string(statusMessage(CalcStatus::NoType)), {}};
-    FormReading reading = readRunInput(state, fieldText);
-    if (!reading.input) return {std::nullopt, std::move(reading.refusal), {}};
-    const CalcStatus status = runCalculation(state, *reading.input);
+RunOutcome pressRun(CalcState& state, const ControlText& controlText) {
+    FormReading reading = readForm(state, controlText);
+    if (reading.refused()) return {std::nullopt, std::move(reading.refusal), {}};
+    const CalcStatus status = runCalculation(state, reading.input);
     if (status != CalcStatus::Done) return {status, std::string(statusMessage(status)), {}};
-    return {status, {}, readOuts(state.result, takesCheckRoad(*reading.input))};
-}
-
-std::vector<std::string_view> readOutFields() {
-    std::vector<std::string_view> fields;
-    for (const ReadOut& readOut : readOuts(CalcResult{}, false)) fields.push_back(readOut.field);
-    return fields;
+    return {status, {}, readOuts(state.result, takesCheckRoad(reading.input))};
 }
 
 }  // namespace pilaro::web

@@ -10,7 +10,7 @@
 
 #include "engine/calculation.h"
 #include "engine/read_outs.h"
-#include "web/form_bridge.h"
+#include "ui/form_reading.h"
 
 namespace pilaro::web {
 
@@ -18,7 +18,9 @@ namespace pilaro::web {
 // steel grades for cbogj; none for any other name.
 [[nodiscard]] std::vector<std::string_view> listEntries(std::string_view list);
 
-// An entry picked from cbohnt or cbogj.
+// An entry picked from cbohnt or cbogj: an entry of the grade table sets
+// its values in the state, as the window's list does; any other text
+// changes nothing.
 void pickEntry(CalcState& state, std::string_view list, std::string_view entry);
 
 // The option 配筋计算 (optpj) or 强度校核 (optqd) chosen.
@@ -33,7 +35,7 @@ struct FieldShown {
 
 // What one press of 运  行 (cmdrun) did.
 struct RunOutcome {
-    // The run's status; none when a field was refused before the run.
+    // The run's status; none when the run was refused before it began.
     std::optional<CalcStatus> status;
     // The dialog's text when the run did not complete; empty when it did.
     std::string message;
@@ -41,11 +43,10 @@ struct RunOutcome {
     std::vector<ReadOut> readOuts;
 };
 
-// As the window: without a type, the message comes before any field is
-// read; a refused field or a stopped run leaves every read-out as it was.
-[[nodiscard]] RunOutcome pressRun(CalcState& state, const FieldText& fieldText);
-
-// The names of the read-out fields.
-[[nodiscard]] std::vector<std::string_view> readOutFields();
+// The controls are read by the window's own rules (readForm: no type, a
+// list that does not show the held grade and a field that is not wholly a
+// number refuse the run); a refused or stopped run leaves every read-out
+// as it was.
+[[nodiscard]] RunOutcome pressRun(CalcState& state, const ControlText& controlText);
 
 }  // namespace pilaro::web

@@ -1,6 +1,6 @@
 // The page's form events: the README's worked examples give the window's
-// read-out texts, a run without a type reads no field, a stopped run
-// changes nothing, and only list entries count as picks.
+// read-out texts, a run without a type reads no field, a refused or
+// stopped run changes nothing, and only list entries count as picks.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -15,8 +15,11 @@ namespace {
 
 using Texts = std::map<std::string, std::string, std::less<>>;
 
-FieldText fieldsOf(const Texts& texts) {
+// The pier's lists show the grades picked (pierState).
+ControlText controlsOf(const Texts& texts) {
     return [&texts](std::string_view name) {
+        if (name == "cbohnt") return std::string("25号");
+        if (name == "cbogj") return std::string("\u2161级");
         const auto it = texts.find(name);
         return it == texts.end() ? std::string() : it->second;
     };
@@ -90,7 +93,7 @@ const std::vector<Example> kExamples = {
 TEST(PageForm, WorkedExamplesGiveTheWindowsTexts) {
     for (const Example& example : kExamples) {
         CalcState state = pierState(example.option);
-        const RunOutcome outcome = pressRun(state, fieldsOf(example.fields));
+        const RunOutcome outcome = pressRun(state, controlsOf(example.fields));
         ASSERT_EQ(outcome.status, CalcStatus::Done) << example.name;
         EXPECT_EQ(outcome.message, "") << example.name;
         EXPECT_EQ(outcome.readOuts.size(), 22u) << example.name;
@@ -108,7 +111,7 @@ TEST(PageForm, WithoutATypeNoFieldIsRead) {
         ++reads;
         return std::string("5000");
     });
-    EXPECT_EQ(outcome.status, CalcStatus::NoType);
+    EXPECT_EQ(outcome.status, std::nullopt);
     EXPECT_EQ(outcome.message, "请选择计算类型《配筋计算或强度验算！》");
     EXPECT_TRUE(outcome.readOuts.empty());
     EXPECT_EQ(reads, 0);
@@ -117,16 +120,31 @@ TEST(PageForm, WithoutATypeNoFieldIsRead) {
 TEST(PageForm, AStoppedRunChangesNoResult) {
     CalcState state = pierState("optpj");
     Texts fields = kExamples[0].fields;
-    ASSERT_EQ(pressRun(state, fieldsOf(fields)).status, CalcStatus::Done);
+    ASSERT_EQ(pressRun(state, controlsOf(fields)).status, CalcStatus::Done);
     const CalcResult before = state.result;
     fields["txtzd"] = "0";
-    const RunOutcome outcome = pressRun(state, fieldsOf(fields));
+    const RunOutcome outcome = pressRun(state, controlsOf(fields));
     EXPECT_EQ(outcome.status, CalcStatus::ZeroDiameter);
     EXPECT_EQ(outcome.message, "圆形直径不能为零，请输入圆形直径！");
     EXPECT_TRUE(outcome.readOuts.empty());
     EXPECT_EQ(state.result.Ag, before.Ag);
     EXPECT_EQ(state.result.xi, before.xi);
     EXPECT_EQ(state.lastInput.D, 1.2);
+}
+
+TEST(PageForm, ARefusedFieldChangesNothing) {
+    CalcState state = pierState("optpj");
+    Texts fields = kExamples[0].fields;
+    ASSERT_EQ(pressRun(state, controlsOf(fields)).status, CalcStatus::Done);
+    const CalcState before = state;
+    fields["txtzd"] = "1,5";
+    const RunOutcome outcome = pressRun(state, controlsOf(fields));
+    EXPECT_EQ(outcome.status, std::nullopt);
+    EXPECT_EQ(outcome.message,
+              "圆形直径输入有误：“1,5”不是一个数。请用小数点，不要加单位或千分位逗号。");
+    EXPECT_TRUE(outcome.readOuts.empty());
+    EXPECT_EQ(state.lastInput.D, before.lastInput.D);
+    EXPECT_EQ(state.result.Ag, before.result.Ag);
 }
 
 TEST(PageForm, OnlyAListEntryIsAPick) {

@@ -30,6 +30,8 @@ CalcState designedPier() {
         if (name == "txtzd") return "1.2";
         if (name == "txtbc") return "0.05";
         if (name == "txtlj") return "10";
+        if (name == "cbohnt") return "25号";
+        if (name == "cbogj") return "\u2161级";
         return "";
     });
     EXPECT_EQ(outcome.status, CalcStatus::Done);

@@ -1,8 +1,8 @@
 // The page in headless Chromium, opened from disk: no request leaves it,
 // the README's worked examples typed into the form give the desktop's
-// read-outs, a stopped run shows its message and changes nothing, the
-// inputs survive a reload, and the printed report holds the desktop's
-// report lines 15 mm from the paper's edges.
+// read-outs, a refused field or a stopped run shows its message and
+// changes nothing, the inputs survive a reload, and the printed report
+// holds the desktop's report lines 15 mm from the paper's edges.
 //   node page_test.mjs PAGE CHROMIUM NODE_MODULES PDFTOTEXT
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -148,8 +148,21 @@ test('the page', async (t) => {
     assert.deepEqual(await values(readOuts), before);
   });
 
-  await t.test('the inputs survive a reload', async () => {
+  await t.test('a refused field shows its message and changes nothing', async () => {
+    const before = await values(readOuts);
     await tab.fill('#txtzd', pier.txtzd);
+    await tab.fill('#txtnj', '5,000');
+    await tab.click('#cmdrun');
+    assert.equal(
+      await dialogText(),
+      '轴向力输入有误：“5,000”不是一个数。请用小数点，不要加单位或千分位逗号。',
+    );
+    await tab.click('#message-ok');
+    assert.deepEqual(await values(readOuts), before);
+  });
+
+  await t.test('the inputs survive a reload', async () => {
+    await tab.fill('#txtnj', checkFails.fields.txtnj);
     await tab.reload();
     await open();
     assert.deepEqual(await values(['cbohnt', 'cbogj', ...Object.keys(checkFails.fields)]), {

@@ -60,8 +60,8 @@ ParityCase nearAxial(Draw& draw) {
     return c;
 }
 
-// Texts that the window's fields take today by their leading number, and
-// that a strict reading refuses.
+// Awkward texts: most are refused by the window's field reading, some are
+// numbers after all (exponents, &H and &O, blanks) or bars.
 ParityCase awkwardText(Draw& draw) {
     static const std::vector<std::string> kTexts = {"",
                                                     " ",
@@ -94,7 +94,7 @@ ParityCase awkwardText(Draw& draw) {
     ParityCase c = realistic(draw, draw.chance(0.5));
     const int field = draw.whole(0, static_cast<int>(kParityFields.size()) - 1);
     c.texts[static_cast<std::size_t>(field)] = draw.pick(kTexts);
-    if (draw.chance(0.2)) c.concrete = "25";  // typed, not an entry: never picked
+    if (draw.chance(0.2)) c.concrete = "25";  // no entry: picks nothing, refused
     return c;
 }
 

@@ -10,8 +10,9 @@
 namespace pilaro::test {
 
 // fresh ("1" starts from a new state), option (optpj, optqd or empty),
-// the cbohnt and cbogj entries (empty: none picked), then the texts of
-// txtnj, txtmj, txtzd, txtbc, txtlj and txtag1.
+// the texts put into cbohnt and cbogj (empty: the list shows what it
+// showed, a text that is no entry picks nothing), then the texts of txtnj,
+// txtmj, txtzd, txtbc, txtlj and txtag1.
 inline constexpr std::array<const char*, 6> kParityFields = {"txtnj", "txtmj", "txtzd",
                                                              "txtbc", "txtlj", "txtag1"};
 struct ParityCase {

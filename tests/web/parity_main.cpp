@@ -54,6 +54,8 @@ std::string fixed(double value, int decimals) {
 
 int answerCases() {
     pilaro::CalcState state;
+    // What the lists show: the entry last put in, kept until another is.
+    std::string concreteShown, steelShown;
     std::string line;
     for (int n = 1; std::getline(std::cin, line); ++n) {
         const std::vector<std::string> cells = splitTabs(line);
@@ -61,11 +63,17 @@ int answerCases() {
             std::cerr << "case " << n << ": " << cells.size() << " cells\n";
             return 1;
         }
-        if (cells[0] == "1") state = pilaro::CalcState{};
+        if (cells[0] == "1") {
+            state = pilaro::CalcState{};
+            concreteShown.clear();
+            steelShown.clear();
+        }
         if (!cells[1].empty()) pilaro::web::chooseOption(state, cells[1]);
-        if (!cells[2].empty()) pilaro::web::pickEntry(state, "cbohnt", cells[2]);
-        if (!cells[3].empty()) pilaro::web::pickEntry(state, "cbogj", cells[3]);
-        const auto outcome = pilaro::web::pressRun(state, [&cells](std::string_view name) {
+        if (!cells[2].empty()) pilaro::web::pickEntry(state, "cbohnt", concreteShown = cells[2]);
+        if (!cells[3].empty()) pilaro::web::pickEntry(state, "cbogj", steelShown = cells[3]);
+        const auto outcome = pilaro::web::pressRun(state, [&](std::string_view name) {
+            if (name == "cbohnt") return concreteShown;
+            if (name == "cbogj") return steelShown;
             for (std::size_t i = 0; i < kParityFields.size(); ++i)
                 if (name == kParityFields[i]) return cells[4 + i];
             return std::string();

@@ -18,6 +18,8 @@ const characterWidth = (text, pointSize) => ([...text].length * pointSize) / 10;
 
 const out = [];
 let state = new pilaro.State();
+// What the lists show: the entry last put in, kept until another is.
+let shown = { cbohnt: '', cbogj: '' };
 const lines = readFileSync(0, 'utf8').split('\n');
 if (lines.at(-1) === '') lines.pop();
 lines.forEach((line, index) => {
@@ -27,11 +29,12 @@ lines.forEach((line, index) => {
   if (cells[0] === '1') {
     state.delete();
     state = new pilaro.State();
+    shown = { cbohnt: '', cbogj: '' };
   }
   if (cells[1]) pilaro.choose(state, cells[1]);
-  if (cells[2]) pilaro.pick(state, 'cbohnt', cells[2]);
-  if (cells[3]) pilaro.pick(state, 'cbogj', cells[3]);
-  const texts = Object.fromEntries(fields.map((name, i) => [name, cells[4 + i]]));
+  if (cells[2]) pilaro.pick(state, 'cbohnt', (shown.cbohnt = cells[2]));
+  if (cells[3]) pilaro.pick(state, 'cbogj', (shown.cbogj = cells[3]));
+  const texts = { ...shown, ...Object.fromEntries(fields.map((name, i) => [name, cells[4 + i]])) };
   const outcome = pilaro.run(state, texts);
   out.push(`${n}\t${outcome.status}\t${outcome.message}\n`);
   for (const readOut of outcome.readOuts) out.push(`${readOut.field}\t${readOut.text}\n`);

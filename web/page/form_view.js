@@ -127,7 +127,11 @@ export function buildForm(root, pilaro) {
     lists,
     options,
     inputs,
-    // The texts of the input fields, by name, as a run reads them.
+    // The texts of the input fields, by name.
     fieldTexts: () => Object.fromEntries(inputs.map((input) => [input.id, input.value])),
+    // What the fields and the lists show, by name, as a run reads them; a
+    // list with no entry chosen shows nothing.
+    controlTexts: () =>
+      Object.fromEntries([...inputs, ...lists].map((control) => [control.id, control.value])),
   };
 }

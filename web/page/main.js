@@ -35,7 +35,7 @@ function start(pilaro) {
   form.element.addEventListener('input', () => saveInputs(form));
 
   form.controls.get('cmdrun').addEventListener('click', () => {
-    const outcome = pilaro.run(state, form.fieldTexts());
+    const outcome = pilaro.run(state, form.controlTexts());
     if (!outcome.done) {
       showMessage(outcome.message);
       return;
