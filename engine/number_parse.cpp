@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -86,6 +87,7 @@ struct DecimalText {
 // The value of a decimal text, correctly rounded, whatever the locale. Out
 // of the range of a double it is +/-infinity above and +/-0 below.
 double decimalValue(const DecimalText& number) {
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     double value = 0.0;
     const char* first = number.text.data();
     const char* last = first + number.text.size();
@@ -98,6 +100,13 @@ double decimalValue(const DecimalText& number) {
         return negative ? -0.0 : 0.0;
     }
     return value;
+#else
+    // The browser edition's C++ library (emscripten's libc++) has no
+    // from_chars for doubles. Its C library's strtod is correctly rounded,
+    // reads the period whatever the locale, and gives +/-infinity above
+    // and +/-0 below the range: the same value.
+    return std::strtod(number.text.c_str(), nullptr);
+#endif
 }
 
 // The longest leading [sign] digits [. digits] [(E|D) [sign] digits].

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "engine/vector_state.h"
@@ -19,6 +20,31 @@ std::string paddedDigits(int value, std::size_t width) {
     std::string digits(buffer.data(), end);
     if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
     return digits;
+}
+
+enum class Layout { Scientific, Fixed };
+
+// `value` correctly rounded to `precision` digits after the point, laid
+// out as printf's "%.*e" or "%.*f" lays it out, with a period whatever the
+// locale.
+std::string decimalDigits(double value, Layout layout, int precision) {
+    // The largest double has 309 digits before the point.
+    std::array<char, 420> buffer{};
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+    const std::chars_format format =
+        layout == Layout::Scientific ? std::chars_format::scientific : std::chars_format::fixed;
+    char* end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision).ptr;
+    return std::string(buffer.data(), end);
+#else
+    // The browser edition's C++ library (emscripten's libc++) has no
+    // to_chars for doubles. Its C library's printf (musl's) rounds
+    // correctly and writes a period whatever the locale: the same text.
+    const int length =
+        std::snprintf(buffer.data(), buffer.size(), layout == Layout::Scientific ? "%.*e" : "%.*f",
+                      precision, value);
+    return std::string(buffer.data(), static_cast<std::size_t>(std::max(length, 0)));
+#endif
 }
 
 }  // namespace
@@ -37,16 +63,12 @@ std::string numberToText(double value) {
 
     // Fifteen significant digits, correctly rounded, always laid out as
     // "d.dddddddddddddde+XX" (two or three exponent digits).
-    std::array<char, 32> buffer{};
-    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                              std::chars_format::scientific, 14)
-                    .ptr;
-    std::string digits(1, buffer[0]);
-    digits.append(buffer.data() + 2, 14);
+    const std::string scientific = decimalDigits(std::fabs(value), Layout::Scientific, 14);
+    std::string digits = scientific.substr(0, 1) + scientific.substr(2, 14);
     int exponent = 0;
-    for (const char* digit = buffer.data() + 18; digit < end; ++digit)
-        exponent = exponent * 10 + (*digit - '0');
-    if (buffer[17] == '-') exponent = -exponent;
+    for (std::size_t i = 18; i < scientific.size(); ++i)
+        exponent = exponent * 10 + (scientific[i] - '0');
+    if (scientific[17] == '-') exponent = -exponent;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     std::string text(1, value < 0 ? '-' : ' ');
@@ -65,12 +87,7 @@ std::string numberToText(double value) {
 
 std::string fixedDecimalsText(double value, int decimals) {
     clearUpperVectorHalves();
-    // The largest double has 309 digits before the point.
-    std::array<char, 420> buffer{};
-    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                              std::chars_format::fixed, std::clamp(decimals, 0, 100))
-                    .ptr;
-    return std::string(buffer.data(), end);
+    return decimalDigits(value, Layout::Fixed, std::clamp(decimals, 0, 100));
 }
 
 }  // namespace pilaro

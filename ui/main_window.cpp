@@ -147,12 +147,12 @@ void MainWindow::cmdrun_Click() {
         showMessage_(toQString(statusMessage(status)));
         return;
     }
-    const ReadOutTexts texts = readOuts(state_.result, takesCheckRoad(reading.input));
-    for (const ReadOutEntry& readOut : kReadOuts) {
-        QLineEdit* shown = field(readOutField(readOut.id));
-        shown->setText(toQString(texts[readOutIndex(readOut.id)]));
+    for (const ShownReadOut& readOut :
+         shownReadOuts(readOuts(state_.result, takesCheckRoad(reading.input)))) {
+        QLineEdit* readOutField = field(readOut.field);
+        readOutField->setText(toQString(readOut.text));
         // Long numbers show their leading digits, not their tail.
-        shown->setCursorPosition(0);
+        readOutField->setCursorPosition(0);
     }
 }
 

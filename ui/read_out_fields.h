@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/read_outs.h"
 
@@ -35,6 +37,21 @@ static_assert(readOutFieldsAreIndexedById());
 
 [[nodiscard]] constexpr std::string_view readOutField(ReadOutId id) {
     return kReadOutFields[readOutIndex(id)].field;
+}
+
+// A read-out's text with the field that shows it.
+struct ShownReadOut {
+    std::string_view field;
+    std::string text;
+};
+
+// What the fields show after a completed run, in display order.
+[[nodiscard]] inline std::vector<ShownReadOut> shownReadOuts(ReadOutTexts texts) {
+    std::vector<ShownReadOut> shown;
+    shown.reserve(kReadOutCount);
+    for (const ReadOutField& readOut : kReadOutFields)
+        shown.push_back({readOut.field, std::move(texts[readOutIndex(readOut.id)])});
+    return shown;
 }
 
 }  // namespace pilaro
