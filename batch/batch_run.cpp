@@ -12,14 +12,14 @@
 #include <memory>
 #include <stdexcept>
 
-#include "batch/csv_reader.h"
 #include "batch/diagram_files.h"
-#include "batch/member_summary.h"
 #include "batch/messages.h"
-#include "batch/output_file.h"
 #include "batch/progress.h"
-#include "batch/row_writer.h"
-#include "batch/utf8.h"
+#include "table/csv_reader.h"
+#include "table/member_summary.h"
+#include "table/output_file.h"
+#include "table/row_writer.h"
+#include "table/utf8.h"
 
 namespace pilaro::batch {
 

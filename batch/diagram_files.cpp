@@ -4,11 +4,11 @@
 #include <set>
 #include <stdexcept>
 
-#include "batch/diagram_csv.h"
-#include "batch/diagram_picture.h"
 #include "batch/messages.h"
-#include "batch/output_file.h"
-#include "batch/utf8.h"
+#include "diagram/diagram_csv.h"
+#include "diagram/diagram_picture.h"
+#include "table/output_file.h"
+#include "table/utf8.h"
 
 namespace pilaro::batch {
 

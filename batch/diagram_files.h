@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "batch/diagram_contents.h"
 #include "batch/options.h"
+#include "diagram/diagram_contents.h"
 
 namespace pilaro::batch {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "batch/row_input.h"
+#include "table/row_input.h"
 
 namespace pilaro::batch {
 

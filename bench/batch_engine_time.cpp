@@ -10,11 +10,11 @@
 #include <fstream>
 #include <vector>
 
-#include "batch/columns.h"
-#include "batch/csv_reader.h"
-#include "batch/row_input.h"
 #include "engine/calculation.h"
 #include "engine/read_outs.h"
+#include "table/columns.h"
+#include "table/csv_reader.h"
+#include "table/row_input.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "batch/diagram_contents.h"
-#include "batch/diagram_picture.h"
-#include "batch/output_file.h"
+#include "diagram/diagram_contents.h"
+#include "diagram/diagram_picture.h"
 #include "engine/check_solver.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
+#include "table/output_file.h"
 
 namespace {
 

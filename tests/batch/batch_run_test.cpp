@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "batch/csv_reader.h"
+#include "table/csv_reader.h"
 #include "tests/batch/batch_process.h"
 
 namespace pilaro::test {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "batch/cell_values.h"
 #include "engine/calculation.h"
+#include "table/cell_values.h"
 #include "tests/batch/batch_process.h"
 #include "tests/ui/main_window_driver.h"
 #include "ui/main_window.h"

@@ -13,8 +13,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "batch/csv_reader.h"
-#include "batch/diagram_picture.h"
+#include "diagram/diagram_picture.h"
+#include "table/csv_reader.h"
 #include "tests/batch/batch_process.h"
 
 namespace pilaro::test {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "batch/columns.h"
-#include "batch/csv_reader.h"
 #include "engine/calculation.h"
+#include "table/columns.h"
+#include "table/csv_reader.h"
 
 namespace pilaro::batch {
 

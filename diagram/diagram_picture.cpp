@@ -1,4 +1,4 @@
-#include "batch/diagram_picture.h"
+#include "diagram/diagram_picture.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "batch/diagram_painting.h"
+#include "diagram/diagram_painting.h"
 
 namespace pilaro::batch {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "batch/diagram_contents.h"
 #include "batch/options.h"
+#include "diagram/diagram_contents.h"
 
 class QGuiApplication;
 

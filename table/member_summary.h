@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/row_outcome.h"
+#include "table/row_outcome.h"
 
 namespace pilaro::batch {
 

@@ -1,8 +1,8 @@
-#include "batch/row_input.h"
+#include "table/row_input.h"
 
 #include <algorithm>
 
-#include "batch/cell_values.h"
+#include "table/cell_values.h"
 
 namespace pilaro::batch {
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "batch/diagram_axes.h"
 #include "batch/diagram_files.h"
-#include "batch/diagram_labels.h"
+#include "diagram/diagram_axes.h"
+#include "diagram/diagram_labels.h"
 
 namespace pilaro::test {
 namespace {

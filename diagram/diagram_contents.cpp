@@ -1,13 +1,13 @@
-#include "batch/diagram_contents.h"
+#include "diagram/diagram_contents.h"
 
 #include <algorithm>
 #include <set>
 #include <tuple>
 
-#include "batch/columns.h"
 #include "engine/materials.h"
 #include "engine/number_text.h"
 #include "engine/resistance.h"
+#include "table/columns.h"
 
 namespace pilaro::batch {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/columns.h"
-#include "batch/row_outcome.h"
+#include "table/columns.h"
+#include "table/row_outcome.h"
 
 namespace pilaro::batch {
 

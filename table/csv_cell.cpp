@@ -1,6 +1,6 @@
-#include "batch/csv_cell.h"
+#include "table/csv_cell.h"
 
-#include "batch/cell_values.h"
+#include "table/cell_values.h"
 
 namespace pilaro::batch {
 

@@ -1,4 +1,4 @@
-#include "batch/utf8.h"
+#include "table/utf8.h"
 
 namespace pilaro::batch {
 

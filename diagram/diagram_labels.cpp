@@ -1,4 +1,4 @@
-#include "batch/diagram_labels.h"
+#include "diagram/diagram_labels.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "batch/cell_values.h"
+#include "table/cell_values.h"
 
 #include <charconv>
 #include <cstdio>

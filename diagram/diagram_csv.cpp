@@ -1,8 +1,8 @@
-#include "batch/diagram_csv.h"
+#include "diagram/diagram_csv.h"
 
 #include <charconv>
 
-#include "batch/csv_cell.h"
+#include "table/csv_cell.h"
 
 namespace pilaro::batch {
 

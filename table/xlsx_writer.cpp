@@ -3,9 +3,9 @@
 #include <map>
 #include <stdexcept>
 
-#include "batch/cell_values.h"
-#include "batch/row_writer.h"
-#include "batch/utf8.h"
+#include "table/cell_values.h"
+#include "table/row_writer.h"
+#include "table/utf8.h"
 
 namespace pilaro::batch {
 

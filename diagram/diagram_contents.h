@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/row_outcome.h"
 #include "engine/calculation.h"
 #include "engine/interaction_curve.h"
+#include "table/row_outcome.h"
 
 namespace pilaro::batch {
 

@@ -1,4 +1,4 @@
-#include "batch/diagram_painting.h"
+#include "diagram/diagram_painting.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <numeric>
 
-#include "batch/diagram_axes.h"
-#include "batch/diagram_labels.h"
-#include "batch/diagram_picture.h"
+#include "diagram/diagram_axes.h"
+#include "diagram/diagram_labels.h"
+#include "diagram/diagram_picture.h"
 #include "engine/number_text.h"
 
 namespace pilaro::batch {

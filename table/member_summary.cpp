@@ -1,4 +1,4 @@
-#include "batch/member_summary.h"
+#include "table/member_summary.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "batch/csv_reader.h"
+#include "table/csv_reader.h"
 
 #include <stdexcept>
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "batch/diagram_contents.h"
+#include "diagram/diagram_contents.h"
 
 namespace pilaro::batch {
 

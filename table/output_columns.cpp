@@ -1,4 +1,4 @@
-#include "batch/row_writer.h"
+#include "table/row_writer.h"
 
 #include "engine/bar_counts.h"
 

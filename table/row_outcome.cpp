@@ -1,4 +1,4 @@
-#include "batch/row_outcome.h"
+#include "table/row_outcome.h"
 
 #include <algorithm>
 

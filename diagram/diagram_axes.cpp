@@ -1,4 +1,4 @@
-#include "batch/diagram_axes.h"
+#include "diagram/diagram_axes.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "batch/output_file.h"
+#include "table/output_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

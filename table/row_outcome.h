@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "batch/row_input.h"
 #include "engine/calculation.h"
+#include "table/row_input.h"
 
 namespace pilaro::batch {
 

@@ -1,7 +1,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "batch/row_writer.h"
+#include "table/row_writer.h"
 
 namespace pilaro::batch {
 

@@ -1,7 +1,7 @@
 #include <stdexcept>
 
-#include "batch/csv_cell.h"
-#include "batch/row_writer.h"
+#include "table/csv_cell.h"
+#include "table/row_writer.h"
 
 namespace pilaro::batch {
 

@@ -1,8 +1,8 @@
-#include "batch/columns.h"
+#include "table/columns.h"
 
 #include <algorithm>
 
-#include "batch/cell_values.h"
+#include "table/cell_values.h"
 
 namespace pilaro::batch {
 
