@@ -23,6 +23,23 @@
 
 namespace pilaro::batch {
 
+using table::Column;
+using table::ColumnMap;
+using table::CsvReader;
+using table::CsvRecord;
+using table::isUtf8;
+using table::makeCsvWriter;
+using table::makeJsonLinesWriter;
+using table::makeXlsxWriter;
+using table::MemberSummaries;
+using table::OutputFile;
+using table::readHeader;
+using table::readRow;
+using table::RowOutcome;
+using table::RowWriter;
+using table::runRow;
+using table::sameFile;
+
 namespace {
 
 std::uint64_t fileSize(const std::string& path) {
@@ -70,7 +87,7 @@ int tableRun(const BatchOptions& options, std::istream& in) {
 
     MemberSummaries summaries;
     const bool drawing = !options.diagramDirectory.empty();
-    DiagramTable diagrams;
+    diagram::DiagramTable diagrams;
     Progress progress(isatty(STDERR_FILENO) == 1, fileSize(options.input));
     long rows = 0;
     bool allPass = true;

@@ -12,6 +12,18 @@
 
 namespace pilaro::batch {
 
+using diagram::Diagram;
+using diagram::diagramCsv;
+using diagram::diagramPicture;
+using diagram::diagramsOf;
+using diagram::DiagramTable;
+using diagram::extensionOf;
+using diagram::MemberRows;
+using diagram::PaintingApplication;
+using table::OutputFile;
+using table::sameFile;
+using table::utf8CharLength;
+
 namespace {
 
 constexpr std::size_t kLongestStem = 100;  // bytes; a file name may have 255

@@ -25,7 +25,7 @@ void prepareDiagramDirectory(const std::string& directory);
 // `summary`. Problems go to standard error. The exit status: kExitAllPass,
 // kExitSomeFailOrNoResult when a member gets no diagram, or
 // kExitUsageOrFileError when a file cannot be written.
-[[nodiscard]] int writeDiagrams(const DiagramTable& table, const BatchOptions& options,
+[[nodiscard]] int writeDiagrams(const diagram::DiagramTable& table, const BatchOptions& options,
                                 bool hasMemberColumn, std::FILE* summary);
 
 }  // namespace pilaro::batch

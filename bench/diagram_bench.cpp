@@ -16,7 +16,8 @@
 namespace {
 
 using namespace pilaro;
-using namespace pilaro::batch;
+using namespace pilaro::diagram;
+using pilaro::table::OutputFile;
 
 constexpr double kBars24D28 = 147.792;  // cm^2
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 namespace {
 
@@ -56,4 +56,4 @@ std::string tickText(double value, double step) {
     return result;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

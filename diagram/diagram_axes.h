@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 struct Axis {
     double low = 0;             // a whole number of steps
@@ -22,4 +22,4 @@ struct Axis {
 // A tick's text with as many decimals as the step needs and no "-0".
 [[nodiscard]] std::string tickText(double value, double step);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

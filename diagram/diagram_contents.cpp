@@ -9,7 +9,12 @@
 #include "engine/resistance.h"
 #include "table/columns.h"
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
+
+using table::Column;
+using table::columnLabel;
+using table::indexOf;
+using table::RowOutcome;
 
 void DiagramTable::add(const RowOutcome& o) {
     const std::string& member = o.row.cells[indexOf(Column::Member)];
@@ -194,4 +199,4 @@ std::vector<Diagram> diagramsOf(const MemberRows& member, std::string_view who,
     return diagrams;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

@@ -12,7 +12,7 @@
 #include "engine/interaction_curve.h"
 #include "table/row_outcome.h"
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 // What a diagram needs of one row of the table.
 struct DiagramRow {
@@ -36,7 +36,7 @@ struct DiagramTable {
     std::vector<MemberRows> members;
     std::map<std::string, std::size_t> index;
 
-    void add(const RowOutcome& outcome);
+    void add(const table::RowOutcome& outcome);
 };
 
 // One load case on a diagram: (eta * |Mj|, Nj), and its check with the
@@ -73,4 +73,4 @@ struct Diagram {
 [[nodiscard]] std::vector<Diagram> diagramsOf(const MemberRows& member, std::string_view who,
                                               std::vector<std::string>& problems);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

@@ -4,7 +4,10 @@
 
 #include "table/csv_cell.h"
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
+
+using table::csvField;
+using table::spreadsheetText;
 
 namespace {
 
@@ -32,4 +35,4 @@ std::string diagramCsv(const Diagram& d) {
     return csv;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

@@ -6,7 +6,7 @@
 
 #include "diagram/diagram_contents.h"
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 // UTF-8 with a byte-order mark and CRLF line ends, like the output table:
 // "xi,N,M" and one line per curve point, then "name,N,M,verdict" and one
@@ -15,4 +15,4 @@ namespace pilaro::batch {
 // and M, and one without a check result the status instead of a verdict.
 [[nodiscard]] std::string diagramCsv(const Diagram& diagram);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

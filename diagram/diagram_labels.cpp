@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::vector<std::optional<Box>> placeLabels(const std::vector<LabelWish>& wishes
     return placed;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

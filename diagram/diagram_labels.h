@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 // A rectangle on the page, y downwards.
 struct Box {
@@ -34,4 +34,4 @@ struct LabelWish {
                                                           const Box& area, double markerRadius,
                                                           std::size_t mostLabels);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

@@ -12,7 +12,7 @@
 #include "diagram/diagram_picture.h"
 #include "engine/number_text.h"
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 namespace {
 
@@ -234,4 +234,4 @@ void paintDiagram(QPainter& p, const Diagram& d) {
     p.restore();
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

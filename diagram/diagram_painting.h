@@ -6,8 +6,8 @@
 
 #include "diagram/diagram_contents.h"
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 void paintDiagram(QPainter& painter, const Diagram& diagram);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

@@ -10,7 +10,7 @@
 
 #include "diagram/diagram_painting.h"
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 namespace {
 
@@ -110,4 +110,4 @@ const char* extensionOf(DiagramFormat format) {
     return "";
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

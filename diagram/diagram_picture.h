@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "batch/options.h"
 #include "diagram/diagram_contents.h"
+#include "diagram/diagram_format.h"
 
 class QGuiApplication;
 
-namespace pilaro::batch {
+namespace pilaro::diagram {
 
 // The application object that Qt's fonts need, made when the program has
 // none, on the offscreen platform whatever QT_QPA_PLATFORM says: a batch
@@ -41,4 +41,4 @@ inline constexpr int kPngHeight = 1050;
 // "svg", "png" or "pdf".
 [[nodiscard]] const char* extensionOf(DiagramFormat format);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::diagram

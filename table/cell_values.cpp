@@ -5,7 +5,7 @@
 
 #include "engine/bar_counts.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -117,4 +117,4 @@ std::optional<double> readBars(std::string_view text) {
     return readNumber(typed).value;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

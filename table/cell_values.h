@@ -10,7 +10,7 @@
 #include "engine/calculation.h"
 #include "engine/materials.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 // Without the blanks and tabs around it.
 std::string_view trimBlanks(std::string_view text);
@@ -43,4 +43,4 @@ const SteelGrade* readSteel(std::string_view text);
 // decimals. Nothing when the text is not such bars.
 std::optional<double> readBars(std::string_view text);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -4,7 +4,7 @@
 
 #include "table/cell_values.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 const std::array<ColumnNames, kColumnCount>& columnNames() {
     static const std::array<ColumnNames, kColumnCount> names = {{
@@ -75,4 +75,4 @@ std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std:
     return map;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 enum class Column { Name, Member, Type, Concrete, Steel, Nj, Mj, D, a, l0, Ag, Bars };
 
@@ -44,4 +44,4 @@ struct ColumnMap {
 // header cells name no column.
 std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std::string& error);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

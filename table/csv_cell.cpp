@@ -2,7 +2,7 @@
 
 #include "table/cell_values.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 std::string spreadsheetText(const std::string& cell) {
     if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos)
@@ -23,4 +23,4 @@ std::string csvField(std::string_view cell) {
     return field + '"';
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

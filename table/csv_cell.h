@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 // A cell that a spreadsheet would take for a formula ("=HYPERLINK(…)")
 // with a leading apostrophe, as spreadsheets mark text; numbers such as -5
@@ -16,4 +16,4 @@ namespace pilaro::batch {
 // holds a comma, a quote, a line break or blanks at its ends.
 [[nodiscard]] std::string csvField(std::string_view cell);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 namespace {
 
@@ -85,4 +85,4 @@ bool CsvReader::next(CsvRecord& record) {
     return true;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

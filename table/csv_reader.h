@@ -11,7 +11,7 @@
 
 #include <csv.h>
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 struct CsvRecord {
     long line = 0;  // the line the record starts on; the first line is 1
@@ -51,4 +51,4 @@ class CsvReader {
     std::deque<CsvRecord> ready_;
 };
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

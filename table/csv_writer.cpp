@@ -3,7 +3,7 @@
 #include "table/csv_cell.h"
 #include "table/row_writer.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out) {
     return std::make_unique<CsvWriter>(out);
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

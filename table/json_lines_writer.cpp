@@ -3,7 +3,7 @@
 
 #include "table/row_writer.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 namespace {
 
@@ -50,4 +50,4 @@ std::unique_ptr<RowWriter> makeJsonLinesWriter(std::FILE* out, const ColumnMap& 
     return std::make_unique<JsonLinesWriter>(out, columns);
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

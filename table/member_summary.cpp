@@ -4,7 +4,7 @@
 
 #include "engine/number_text.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 namespace {
 
@@ -97,4 +97,4 @@ void MemberSummaries::print(std::FILE* out, bool hasMemberColumn,
     }
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -10,7 +10,7 @@
 
 #include "table/row_outcome.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 struct MemberSummary {
     std::string member;  // empty: rows without a member, or a table without the column
@@ -47,4 +47,4 @@ class MemberSummaries {
     std::map<std::string, std::size_t> index_;
 };
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

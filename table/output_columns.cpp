@@ -2,7 +2,7 @@
 
 #include "engine/bar_counts.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 std::vector<std::string_view> outputColumnNames() {
     std::vector<std::string_view> names;
@@ -22,4 +22,4 @@ std::vector<std::string_view> outputColumnNamesChinese() {
     return names;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

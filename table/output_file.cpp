@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 namespace {
 
@@ -67,4 +67,4 @@ void OutputFile::commit() {
     committed_ = true;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

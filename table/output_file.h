@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 // Both paths name one existing file (through links or other spellings).
 bool sameFile(const std::string& a, const std::string& b);
@@ -36,4 +36,4 @@ class OutputFile {
     bool committed_ = false;
 };
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -4,7 +4,7 @@
 
 #include "table/cell_values.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 std::optional<ProvidedSteel> readProvidedSteel(const std::string& text) {
     if (const std::optional<double> area = readBars(text))
@@ -138,4 +138,4 @@ RowCase readRow(const CsvRecord& record, const ColumnMap& columns,
     return row;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -11,7 +11,7 @@
 #include "table/columns.h"
 #include "table/csv_reader.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 // Steel that replaces every row's own (--provide): bars or an area.
 struct ProvidedSteel {
@@ -33,4 +33,4 @@ struct RowCase {
 RowCase readRow(const CsvRecord& record, const ColumnMap& columns,
                 const std::optional<ProvidedSteel>& provided);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -4,7 +4,7 @@
 
 #include "engine/read_outs.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 const std::array<std::string_view, kReadOutCount>& readOutNames() {
     static const std::array<std::string_view, kReadOutCount> names = {
@@ -47,4 +47,4 @@ RowOutcome runRow(RowCase row) {
     return out;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

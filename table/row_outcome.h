@@ -9,7 +9,7 @@
 #include "engine/calculation.h"
 #include "table/row_input.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 // The read-outs in the output's order: xi, coefA … coefD, rho, AgRequired,
 // D12 … D36, rhoGiven, Nq, Mq, verdict.
@@ -39,4 +39,4 @@ struct RowOutcome {
 // run.
 RowOutcome runRow(RowCase row);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

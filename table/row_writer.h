@@ -12,7 +12,7 @@
 #include "table/columns.h"
 #include "table/row_outcome.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 class RowWriter {
   public:
@@ -39,4 +39,4 @@ std::unique_ptr<RowWriter> makeJsonLinesWriter(std::FILE* out, const ColumnMap& 
 // An .xlsx workbook at `path`, written when finish() returns.
 std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path);
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

@@ -1,6 +1,6 @@
 #include "table/utf8.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 std::size_t utf8CharLength(std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
@@ -31,4 +31,4 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

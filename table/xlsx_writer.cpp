@@ -7,7 +7,7 @@
 #include "table/row_writer.h"
 #include "table/utf8.h"
 
-namespace pilaro::batch {
+namespace pilaro::table {
 
 namespace {
 
@@ -144,4 +144,4 @@ std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path) {
     return std::make_unique<XlsxWriter>(path);
 }
 
-}  // namespace pilaro::batch
+}  // namespace pilaro::table

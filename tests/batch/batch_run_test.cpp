@@ -169,11 +169,11 @@ TEST(BatchOutput, EachFormatReadsBackWithTheSameValues) {
     const std::string csv = folder.read("out.csv");
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     std::istringstream csvText(csv);
-    batch::CsvReader reader(csvText);
-    batch::CsvRecord header;
+    table::CsvReader reader(csvText);
+    table::CsvRecord header;
     ASSERT_TRUE(reader.next(header));
     for (const json& row : rows) {
-        batch::CsvRecord record;
+        table::CsvRecord record;
         ASSERT_TRUE(reader.next(record));
         ASSERT_EQ(record.cells.size(), header.cells.size());
         for (std::size_t i = 0; i < header.cells.size(); ++i) {

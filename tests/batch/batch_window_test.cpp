@@ -55,15 +55,15 @@ class BatchWindowTest : public QObject {
                 continue;
             }
             const bool check =
-                pilaro::batch::readType(in["type"].get<std::string>()) == pilaro::CalcType::Check;
+                pilaro::table::readType(in["type"].get<std::string>()) == pilaro::CalcType::Check;
             pilaro::test::click(window, check ? "optqd" : "optpj");
             pilaro::test::pickWithArrowKeys(
                 window, "cbohnt",
                 QString::fromUtf8(
-                    pilaro::batch::readConcrete(in["concrete"].get<std::string>())->text));
+                    pilaro::table::readConcrete(in["concrete"].get<std::string>())->text));
             pilaro::test::pickWithArrowKeys(
                 window, "cbogj",
-                QString::fromUtf8(pilaro::batch::readSteel(in["steel"].get<std::string>())->text));
+                QString::fromUtf8(pilaro::table::readSteel(in["steel"].get<std::string>())->text));
             for (const auto& [field, name] : {std::pair{"txtnj", "Nj"},
                                               {"txtmj", "Mj"},
                                               {"txtzd", "D"},
@@ -76,7 +76,7 @@ class BatchWindowTest : public QObject {
                 if (area.isEmpty()) {
                     char typed[64];
                     std::snprintf(typed, sizeof typed, "%.3f",
-                                  *pilaro::batch::readBars(in["bars"].get<std::string>()));
+                                  *pilaro::table::readBars(in["bars"].get<std::string>()));
                     area = typed;
                 }
                 pilaro::test::typeInto(window, "txtag1", area);

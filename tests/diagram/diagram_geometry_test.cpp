@@ -11,7 +11,8 @@
 namespace pilaro::test {
 namespace {
 
-using namespace pilaro::batch;
+using namespace pilaro::diagram;
+using pilaro::batch::fileStem;
 
 TEST(DiagramAxis, HoldsItsRangeInFewRoundTicks) {
     const struct {
