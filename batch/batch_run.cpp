@@ -16,6 +16,7 @@
 #include "batch/messages.h"
 #include "batch/progress.h"
 #include "table/csv_reader.h"
+#include "table/io_writers.h"
 #include "table/member_summary.h"
 #include "table/output_file.h"
 #include "table/row_writer.h"
@@ -23,10 +24,10 @@
 
 namespace pilaro::batch {
 
+using table::CellRow;
 using table::Column;
 using table::ColumnMap;
 using table::CsvReader;
-using table::CsvRecord;
 using table::isUtf8;
 using table::makeCsvWriter;
 using table::makeJsonLinesWriter;
@@ -50,7 +51,7 @@ std::uint64_t fileSize(const std::string& path) {
 
 // The header, checked before anything is written.
 ColumnMap readColumns(CsvReader& reader) {
-    CsvRecord header;
+    CellRow header;
     if (!reader.next(header)) throw std::runtime_error("the input has no header row");
     for (const std::string& cell : header.cells)
         if (!isUtf8(cell))
@@ -91,7 +92,7 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     Progress progress(isatty(STDERR_FILENO) == 1, fileSize(options.input));
     long rows = 0;
     bool allPass = true;
-    CsvRecord record;
+    CellRow record;
     while (reader.next(record)) {
         const RowOutcome outcome = runRow(readRow(record, columns, options.provided));
         for (const std::string& error : outcome.row.errors) {

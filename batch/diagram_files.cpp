@@ -8,7 +8,6 @@
 #include "diagram/diagram_csv.h"
 #include "diagram/diagram_picture.h"
 #include "table/output_file.h"
-#include "table/utf8.h"
 
 namespace pilaro::batch {
 
@@ -18,15 +17,13 @@ using diagram::diagramPicture;
 using diagram::diagramsOf;
 using diagram::DiagramTable;
 using diagram::extensionOf;
+using diagram::fileStem;
 using diagram::MemberRows;
 using diagram::PaintingApplication;
 using table::OutputFile;
 using table::sameFile;
-using table::utf8CharLength;
 
 namespace {
-
-constexpr std::size_t kLongestStem = 100;  // bytes; a file name may have 255
 
 std::string who(const MemberRows& m, bool hasMemberColumn) {
     if (!hasMemberColumn) return "all rows";
@@ -63,30 +60,6 @@ void prepareDiagramDirectory(const std::string& directory) {
     if (!std::filesystem::is_directory(directory))
         throw std::runtime_error("cannot make the diagram directory " + directory +
                                  (error ? ": " + error.message() : ""));
-}
-
-std::string fileStem(std::string_view member, bool hasMemberColumn) {
-    if (!hasMemberColumn) return "all-rows";
-    if (member.empty()) return "no-member";
-    std::string stem;
-    for (std::size_t at = 0; at < member.size();) {
-        const std::size_t length = utf8CharLength(member, at);
-        if (length == 0) {
-            stem += '_';
-            ++at;
-            continue;
-        }
-        if (stem.size() + length > kLongestStem) break;
-        const unsigned char c = static_cast<unsigned char>(member[at]);
-        const bool forbidden =
-            length == 1 &&
-            (c < 0x20 || c == 0x7f ||
-             std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos);
-        stem += forbidden ? std::string("_") : std::string(member.substr(at, length));
-        at += length;
-    }
-    if (stem.starts_with('.')) stem[0] = '_';
-    return stem;
 }
 
 int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool hasMemberColumn,

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <string>
-#include <string_view>
 
 #include "batch/options.h"
 #include "diagram/diagram_contents.h"
@@ -14,12 +13,6 @@ namespace pilaro::batch {
 // Creates the directory (and those above it) when it is missing; throws
 // std::runtime_error when it cannot, or when the path is no directory.
 void prepareDiagramDirectory(const std::string& directory);
-
-// A member's name as a file name: no path separators, control characters
-// or characters other systems forbid, no leading dot, bytes that are not
-// UTF-8 replaced, at most about a hundred bytes. "all-rows" for a table
-// without members, "no-member" for its rows without one.
-[[nodiscard]] std::string fileStem(std::string_view member, bool hasMemberColumn);
 
 // Draws and writes every member's diagrams and names each file on
 // `summary`. Problems go to standard error. The exit status: kExitAllPass,

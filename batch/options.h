@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "diagram/diagram_format.h"
+#include "diagram/diagram_file_names.h"
 #include "table/row_input.h"
 
 namespace pilaro::batch {

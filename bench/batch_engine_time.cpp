@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     }
     std::ifstream in(argv[1], std::ios::binary);
     pilaro::table::CsvReader reader(in);
-    pilaro::table::CsvRecord record;
+    pilaro::table::CellRow record;
     std::string error;
     if (!reader.next(record)) return 2;
     const auto columns = pilaro::table::readHeader(record.cells, error);

@@ -98,16 +98,4 @@ std::string diagramPicture(const Diagram& d, DiagramFormat format) {
     return bytesOf(bytes);
 }
 
-const char* extensionOf(DiagramFormat format) {
-    switch (format) {
-        case DiagramFormat::Svg:
-            return "svg";
-        case DiagramFormat::Png:
-            return "png";
-        case DiagramFormat::Pdf:
-            return "pdf";
-    }
-    return "";
-}
-
 }  // namespace pilaro::diagram

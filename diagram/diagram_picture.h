@@ -8,7 +8,7 @@
 #include <string>
 
 #include "diagram/diagram_contents.h"
-#include "diagram/diagram_format.h"
+#include "diagram/diagram_file_names.h"
 
 class QGuiApplication;
 
@@ -37,8 +37,5 @@ inline constexpr int kPngHeight = 1050;
 
 // The bytes of the file in `format`; empty when it cannot be drawn.
 [[nodiscard]] std::string diagramPicture(const Diagram& diagram, DiagramFormat format);
-
-// "svg", "png" or "pdf".
-[[nodiscard]] const char* extensionOf(DiagramFormat format);
 
 }  // namespace pilaro::diagram

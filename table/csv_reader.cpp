@@ -1,6 +1,11 @@
 #include "table/csv_reader.h"
 
+#include <csv.h>
+
+#include <deque>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace pilaro::table {
 
@@ -17,30 +22,48 @@ bool blank(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-CsvReader::CsvReader(std::istream& in) : in_(in) {
-    if (csv_init(&parser_, 0) != 0) throw std::runtime_error("out of memory");
-}
+struct CsvReader::Parser {
+    explicit Parser(std::istream& in) : in_(in) {
+        if (csv_init(&parser_, 0) != 0) throw std::runtime_error("out of memory");
+    }
+    ~Parser() { csv_free(&parser_); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
 
-CsvReader::~CsvReader() {
-    csv_free(&parser_);
-}
+    static void endCell(void* text, std::size_t size, void* self);
+    static void endRecord(int terminator, void* self);
+    void feedLine();
 
-void CsvReader::endCell(void* text, std::size_t size, void* self) {
-    auto& reader = *static_cast<CsvReader*>(self);
+    std::istream& in_;
+    csv_parser parser_{};
+    std::string line_;
+    long lineNumber_ = 0;
+    long recordStart_ = 0;
+    bool recordOpen_ = false;   // a record goes on past the last line fed
+    bool recordEnded_ = false;  // within the line being fed
+    bool finished_ = false;
+    std::uint64_t bytesRead_ = 0;
+    std::size_t recordBytes_ = 0;
+    CellRow building_;
+    std::deque<CellRow> ready_;
+};
+
+void CsvReader::Parser::endCell(void* text, std::size_t size, void* self) {
+    auto& reader = *static_cast<Parser*>(self);
     reader.building_.cells.emplace_back(static_cast<const char*>(text), size);
 }
 
-void CsvReader::endRecord(int, void* self) {
-    auto& reader = *static_cast<CsvReader*>(self);
+void CsvReader::Parser::endRecord(int, void* self) {
+    auto& reader = *static_cast<Parser*>(self);
     reader.building_.line = reader.recordStart_;
     if (!blank(reader.building_.cells)) reader.ready_.push_back(std::move(reader.building_));
-    reader.building_ = CsvRecord{};
+    reader.building_ = CellRow{};
     reader.recordEnded_ = true;
 }
 
 // Feeds one line, so that each record knows the line it starts on even
 // when a quoted cell holds line breaks.
-void CsvReader::feedLine() {
+void CsvReader::Parser::feedLine() {
     if (!std::getline(in_, line_)) {
         if (in_.bad()) throw std::runtime_error("the input cannot be read");
         finished_ = true;
@@ -77,11 +100,20 @@ void CsvReader::feedLine() {
         recordOpen_ = true;
 }
 
-bool CsvReader::next(CsvRecord& record) {
-    while (ready_.empty() && !finished_) feedLine();
-    if (ready_.empty()) return false;
-    record = std::move(ready_.front());
-    ready_.pop_front();
+CsvReader::CsvReader(std::istream& in) : parser_(std::make_unique<Parser>(in)) {}
+
+CsvReader::~CsvReader() = default;
+
+std::uint64_t CsvReader::bytesRead() const {
+    return parser_->bytesRead_;
+}
+
+bool CsvReader::next(CellRow& record) {
+    Parser& p = *parser_;
+    while (p.ready_.empty() && !p.finished_) p.feedLine();
+    if (p.ready_.empty()) return false;
+    record = std::move(p.ready_.front());
+    p.ready_.pop_front();
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "table/row_writer.h"
+#include "table/io_writers.h"
 
 namespace pilaro::table {
 

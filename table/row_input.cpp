@@ -81,7 +81,7 @@ double givenSteel(RowReader& reader) {
 
 }  // namespace
 
-RowCase readRow(const CsvRecord& record, const ColumnMap& columns,
+RowCase readRow(const CellRow& record, const ColumnMap& columns,
                 const std::optional<ProvidedSteel>& provided) {
     RowCase row;
     row.line = record.line;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "table/cell_row.h"
 #include "table/columns.h"
-#include "table/csv_reader.h"
 
 namespace pilaro::table {
 
@@ -30,7 +30,9 @@ struct RowCase {
     std::vector<std::string> errors;  // "column 直径/D: "1,2" is not a number"
 };
 
-RowCase readRow(const CsvRecord& record, const ColumnMap& columns,
+// The cells of one record under the columns that readHeader found in the
+// header's cells, whatever the cells were read from.
+RowCase readRow(const CellRow& record, const ColumnMap& columns,
                 const std::optional<ProvidedSteel>& provided);
 
 }  // namespace pilaro::table

@@ -33,10 +33,4 @@ std::vector<std::string_view> outputColumnNamesChinese();
 // UTF-8 with a byte-order mark, CRLF line ends.
 std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out);
 
-// One JSON object per line; `columns` says which input cells the file had.
-std::unique_ptr<RowWriter> makeJsonLinesWriter(std::FILE* out, const ColumnMap& columns);
-
-// An .xlsx workbook at `path`, written when finish() returns.
-std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path);
-
 }  // namespace pilaro::table

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "table/cell_values.h"
-#include "table/row_writer.h"
+#include "table/io_writers.h"
 #include "table/utf8.h"
 
 namespace pilaro::table {

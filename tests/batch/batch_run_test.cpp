@@ -170,10 +170,10 @@ TEST(BatchOutput, EachFormatReadsBackWithTheSameValues) {
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     std::istringstream csvText(csv);
     table::CsvReader reader(csvText);
-    table::CsvRecord header;
+    table::CellRow header;
     ASSERT_TRUE(reader.next(header));
     for (const json& row : rows) {
-        table::CsvRecord record;
+        table::CellRow record;
         ASSERT_TRUE(reader.next(record));
         ASSERT_EQ(record.cells.size(), header.cells.size());
         for (std::size_t i = 0; i < header.cells.size(); ++i) {

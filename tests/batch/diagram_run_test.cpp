@@ -31,11 +31,11 @@ std::string pier(const std::string& member, const std::string& bars, const char*
     return rows;
 }
 
-std::vector<table::CsvRecord> csvRecords(const std::string& text) {
+std::vector<table::CellRow> csvRecords(const std::string& text) {
     std::istringstream in(text);
     table::CsvReader reader(in);
-    std::vector<table::CsvRecord> records;
-    for (table::CsvRecord r; reader.next(r);) records.push_back(r);
+    std::vector<table::CellRow> records;
+    for (table::CellRow r; reader.next(r);) records.push_back(r);
     return records;
 }
 

@@ -4,15 +4,14 @@
 
 #include <cmath>
 
-#include "batch/diagram_files.h"
 #include "diagram/diagram_axes.h"
+#include "diagram/diagram_file_names.h"
 #include "diagram/diagram_labels.h"
 
 namespace pilaro::test {
 namespace {
 
 using namespace pilaro::diagram;
-using pilaro::batch::fileStem;
 
 TEST(DiagramAxis, HoldsItsRangeInFewRoundTicks) {
     const struct {
