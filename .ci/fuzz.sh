@@ -14,8 +14,13 @@ build=${PILARO_FUZZ_BUILD:-$root/build-fuzz}
 seconds=${PILARO_FUZZ_SECONDS:-60}
 targets=(parse_number run_calculation)
 
-cmake -S "$root/tests/fuzz" -B "$build" -G Ninja \
-  -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Every object is instrumented for coverage and the sanitizers; any
+# sanitizer report stops the fuzzer with the input that caused it.
+sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake -S "$root" -B "$build" -G Ninja -DPILARO_BUILD_FUZZERS=ON \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link $sanitizers" \
+  -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
 ninja -C "$build" -j"$(nproc)"
 
 pids=()
@@ -23,7 +28,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$build/work/$target" "$build/findings/$target"
   # -timeout: one input running this long is a hang; the longest run the
   # solvers allow takes well under a second even with the sanitizers.
-  "$build/fuzz_$target" \
+  "$build/tests/fuzz/fuzz_$target" \
     -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 \
     -print_final_stats=1 -artifact_prefix="$build/findings/$target/" \
     "$build/work/$target" "$root/tests/fuzz/corpus/$target" \
