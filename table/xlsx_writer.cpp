@@ -1,11 +1,13 @@
 #include <xlsxwriter.h>
 
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include "table/cell_values.h"
 #include "table/io_writers.h"
 #include "table/utf8.h"
+#include "table/workbook_check.h"
 
 namespace pilaro::table {
 
@@ -43,7 +45,7 @@ std::string numberFormatOf(std::string_view text) {
 
 class XlsxWriter : public RowWriter {
   public:
-    explicit XlsxWriter(const std::string& path) {
+    explicit XlsxWriter(const std::string& path) : path_(path) {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;  // rows go to disk as they come
         workbook_ = workbook_new_opt(path.c_str(), &options);
@@ -91,14 +93,14 @@ class XlsxWriter : public RowWriter {
     }
 
     void finish() override {
-        // The library writes the rows to a temporary file without looking
-        // at the result; a full disk there would leave a truncated sheet.
-        if (FILE* rows = sheet_->optimize_tmpfile;
-            rows && (std::fflush(rows) != 0 || std::ferror(rows)))
-            throw std::runtime_error("the workbook's rows cannot be written to a temporary file");
         lxw_workbook* workbook = workbook_;
         workbook_ = nullptr;
         check(workbook_close(workbook));
+        // The library writes the rows and parts to temporary files without
+        // looking at the result; a full disk there would leave a sheet cut
+        // short that its close does not report.
+        if (const std::optional<std::string> fault = workbookFault(path_, row_))
+            throw std::runtime_error("the workbook cannot be written: " + *fault);
     }
 
   private:
@@ -131,6 +133,7 @@ class XlsxWriter : public RowWriter {
                                      lxw_strerror(error));
     }
 
+    std::string path_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;
