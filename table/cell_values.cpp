@@ -45,11 +45,10 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 NumberCell readNumber(std::string_view text) {
     text = trimBlanks(text);
     if (text.empty()) return {0, NumberProblem::Empty};
-    std::string_view digits = text;
-    if (digits[0] == '+') digits.remove_prefix(1);
-    const std::string_view unsignedPart =
-        !digits.empty() && digits[0] == '-' ? digits.substr(1) : digits;
-    // from_chars would also take "inf" and "nan".
+    // One sign at most: from_chars takes no '+', and would also take "inf"
+    // and "nan".
+    const std::string_view unsignedPart = text[0] == '+' || text[0] == '-' ? text.substr(1) : text;
+    const std::string_view digits = text[0] == '+' ? unsignedPart : text;
     if (unsignedPart.empty() || !(isDigit(unsignedPart[0]) || unsignedPart[0] == '.'))
         return {0, NumberProblem::NotANumber};
     double value = 0;

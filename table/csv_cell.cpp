@@ -12,8 +12,10 @@ std::string spreadsheetText(const std::string& cell) {
 }
 
 std::string csvField(std::string_view cell) {
+    // A reader drops the blanks and tabs around a cell that is not quoted.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     const bool quote = cell.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
+                       (!cell.empty() && (blank(cell.front()) || blank(cell.back())));
     if (!quote) return std::string(cell);
     std::string field = "\"";
     for (char c : cell) {

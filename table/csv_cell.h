@@ -13,7 +13,7 @@ namespace pilaro::table {
 [[nodiscard]] std::string spreadsheetText(const std::string& cell);
 
 // The cell as it stands in a line: quoted, with its quotes doubled, when it
-// holds a comma, a quote, a line break or blanks at its ends.
+// holds a comma, a quote, a line break, or blanks or tabs at its ends.
 [[nodiscard]] std::string csvField(std::string_view cell);
 
 }  // namespace pilaro::table
