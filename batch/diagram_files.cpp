@@ -69,7 +69,7 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool h
     const std::string extension = extensionOf(options.diagramFormat);
     std::set<std::string> taken;
     int status = kExitAllPass;
-    for (const MemberRows& member : table.members) {
+    for (const MemberRows& member : table.members.entries()) {
         const std::string name = who(member, hasMemberColumn);
         std::vector<std::string> problems;
         const std::vector<Diagram> diagrams = diagramsOf(member, name, problems);

@@ -5,21 +5,19 @@
 #include <tuple>
 
 #include "engine/materials.h"
-#include "engine/number_text.h"
 #include "engine/resistance.h"
 #include "table/columns.h"
+#include "table/shown_text.h"
 
 namespace pilaro::diagram {
 
 using table::Column;
 using table::columnLabel;
 using table::indexOf;
+using table::plainNumber;
 using table::RowOutcome;
 
 void DiagramTable::add(const RowOutcome& o) {
-    const std::string& member = o.row.cells[indexOf(Column::Member)];
-    auto [at, added] = index.try_emplace(member, members.size());
-    if (added) members.push_back({member, {}});
     DiagramRow row;
     row.line = o.row.line;
     row.name = o.row.cells[indexOf(Column::Name)];
@@ -29,7 +27,7 @@ void DiagramTable::add(const RowOutcome& o) {
     row.bars = o.row.cells[indexOf(Column::Bars)];
     row.designed = o.hasResult && !o.checkRoad;
     row.requiredAg = o.result.Ag;
-    members[at->second].rows.push_back(std::move(row));
+    members.of(o).rows.push_back(std::move(row));
 }
 
 namespace {
@@ -38,11 +36,6 @@ struct Steel {
     double Ag;  // cm^2
     std::string text, key;
 };
-
-std::string plainNumber(double value) {
-    const std::string text = numberToText(value);
-    return text.starts_with(' ') ? text.substr(1) : text;
-}
 
 Steel steelOf(double Ag, const std::string& bars) {
     if (!bars.empty()) return {Ag, bars, bars};

@@ -3,13 +3,13 @@
 // steel. Plain C++ over the engine; the drawing is elsewhere.
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/calculation.h"
 #include "engine/interaction_curve.h"
+#include "table/by_member.h"
 #include "table/row_outcome.h"
 
 namespace pilaro::diagram {
@@ -33,8 +33,7 @@ struct MemberRows {
 
 // The rows of each member, in the order the members first appear.
 struct DiagramTable {
-    std::vector<MemberRows> members;
-    std::map<std::string, std::size_t> index;
+    table::ByMember<MemberRows> members;
 
     void add(const table::RowOutcome& outcome);
 };

@@ -10,11 +10,15 @@
 #include "diagram/diagram_axes.h"
 #include "diagram/diagram_labels.h"
 #include "diagram/diagram_picture.h"
+#include "diagram/text_font.h"
 #include "engine/number_text.h"
+#include "table/shown_text.h"
 
 namespace pilaro::diagram {
 
 namespace {
+
+using table::plainNumber;
 
 // The plot within the drawing, and the room around it for the title, the
 // ticks and the axis names.
@@ -30,9 +34,7 @@ const QColor kGridColour(0xdd, 0xdd, 0xdd);
 const QColor kAxisColour(0x55, 0x55, 0x55);
 
 QFont fontOf(double pixels, bool bold = false) {
-    // The report's font, so that the Chinese text looks the same and can
-    // be copied out of a PDF.
-    QFont font(QStringLiteral("WenQuanYi Zen Hei Sharp"));
+    QFont font(QString::fromUtf8(kTextFont));
     font.setPixelSize(static_cast<int>(pixels));
     font.setBold(bold);
     return font;
@@ -40,11 +42,6 @@ QFont fontOf(double pixels, bool bold = false) {
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-std::string plainNumber(double value) {
-    const std::string t = numberToText(value);
-    return t.starts_with(' ') ? t.substr(1) : t;
 }
 
 struct Frame {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "diagram/text_font.h"
 #include "report/report_layout.h"
 
 namespace pilaro {
@@ -65,7 +66,7 @@ bool failed(const QPrinter& printer, const QPainter& painter) {
 }  // namespace
 
 QFont reportFont(const QPrinter& printer, const std::vector<ReportLine>& lines) {
-    QFont font("WenQuanYi Zen Hei Sharp");
+    QFont font(QString::fromUtf8(diagram::kTextFont));
     font.setPointSizeF(kPointSize);
     const double pageWidth = reportArea(printer).width();
     // Text past the right edge would be cut off and its values lost, so a

@@ -24,13 +24,7 @@ std::string rowList(const std::vector<long>& rows, long total) {
 }  // namespace
 
 void MemberSummaries::add(const RowOutcome& o) {
-    const std::string& member = o.row.cells[indexOf(Column::Member)];
-    auto [at, added] = index_.try_emplace(member, members_.size());
-    if (added) {
-        members_.emplace_back();
-        members_.back().member = member;
-    }
-    MemberSummary& s = members_[at->second];
+    MemberSummary& s = members_.of(o);
     ++s.rows;
     if (!o.hasResult) {
         ++s.rowsWithoutResult;
@@ -65,7 +59,7 @@ void MemberSummaries::add(const RowOutcome& o) {
 void MemberSummaries::print(std::FILE* out, bool hasMemberColumn,
                             const std::string& provided) const {
     if (!provided.empty()) std::fprintf(out, "every row checked with %s\n", provided.c_str());
-    for (const MemberSummary& s : members_) {
+    for (const MemberSummary& s : members_.entries()) {
         const std::string title = !hasMemberColumn   ? std::string("all rows")
                                   : s.member.empty() ? std::string("rows without a member")
                                                      : "member " + s.member;

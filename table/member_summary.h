@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "table/by_member.h"
 #include "table/row_outcome.h"
 
 namespace pilaro::table {
@@ -36,15 +36,14 @@ class MemberSummaries {
   public:
     void add(const RowOutcome& outcome);
 
-    const std::vector<MemberSummary>& members() const { return members_; }
+    const std::vector<MemberSummary>& members() const { return members_.entries(); }
 
     // One paragraph per member. `provided` names the steel of --provide,
     // or is empty.
     void print(std::FILE* out, bool hasMemberColumn, const std::string& provided) const;
 
   private:
-    std::vector<MemberSummary> members_;
-    std::map<std::string, std::size_t> index_;
+    ByMember<MemberSummary> members_;
 };
 
 }  // namespace pilaro::table

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/read_outs.h"
+#include "table/shown_text.h"
 
 namespace pilaro::table {
 
@@ -41,8 +42,7 @@ RowOutcome runRow(RowCase row) {
         const auto at = std::find(names.begin(), names.end(), readOut.name);
         if (at == names.end()) continue;  // a field the tables do not list
         std::string& text = out.readOuts[static_cast<std::size_t>(at - names.begin())];
-        text = std::move(readOut.text);
-        if (text.starts_with(' ')) text.erase(0, 1);
+        text = withoutLeadingBlank(std::move(readOut.text));
     }
     return out;
 }

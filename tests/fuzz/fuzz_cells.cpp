@@ -21,22 +21,8 @@
 namespace {
 
 using namespace pilaro;
+using pilaro::test::quoted;
 using pilaro::test::require;
-
-std::string shown(std::string_view s) {
-    std::string out = "\"";
-    for (char c : s.substr(0, 80)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7f) {
-            out += c;
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", u);
-            out += hex;
-        }
-    }
-    return out + (s.size() > 80 ? "...\"" : "\"");
-}
 
 // Well-formed UTF-8 by the code point each sequence decodes to.
 bool decodesAsUtf8(std::string_view s) {
@@ -80,7 +66,7 @@ std::optional<long long> thousandths(std::optional<double> area) {
 
 void checkNumber(std::string_view text) {
     const table::NumberCell cell = table::readNumber(text);
-    const std::string where = shown(text);
+    const std::string where = quoted(text);
     require(!std::isnan(cell.value), "a number cell read as NaN", where);
     const table::NumberCell padded = table::readNumber(" \t" + std::string(text) + "\t ");
     require(padded.problem == cell.problem && std::bit_cast<std::uint64_t>(padded.value) ==
@@ -110,7 +96,7 @@ void checkNumber(std::string_view text) {
 
 void checkBars(std::string_view text) {
     const std::optional<double> area = table::readBars(text);
-    const std::string where = shown(text);
+    const std::string where = quoted(text);
     if (area)
         require(std::isfinite(*area) && *area > 0 &&
                     std::fabs(*area * 1000 - std::round(*area * 1000)) < 1e-6 * *area * 1000,
@@ -126,14 +112,14 @@ void checkBarsSum(std::string_view a, std::string_view b) {
     const std::optional<long long> joined =
         thousandths(table::readBars(std::string(a) + "+" + std::string(b)));
     require(joined == *thousandths(first) + *thousandths(second),
-            "bars joined by '+' are not the sum of their areas", shown(a) + " + " + shown(b));
+            "bars joined by '+' are not the sum of their areas", quoted(a) + " + " + quoted(b));
 }
 
 template <typename Grade>
 void checkGrade(const Grade* (*read)(std::string_view), std::span<const Grade> grades,
                 std::string_view text, const char* what) {
     const Grade* grade = read(text);
-    const std::string where = shown(text);
+    const std::string where = quoted(text);
     require(!grade || (grade >= grades.data() && grade < grades.data() + grades.size()),
             std::string("a ") + what + " grade not of the table", where);
     require(read(" \t" + std::string(text) + "\t ") == grade,
@@ -154,8 +140,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkGrade(&table::readSteel, steelGrades(), text, "steel");
     const std::optional<CalcType> type = table::readType(text);
     require(table::readType(flippedCase(text)) == type, "the case of a type cell changed it",
-            shown(text));
+            quoted(text));
     require(table::isUtf8(text) == decodesAsUtf8(text),
-            "the UTF-8 check disagrees with the decoder", shown(text));
+            "the UTF-8 check disagrees with the decoder", quoted(text));
     return 0;
 }

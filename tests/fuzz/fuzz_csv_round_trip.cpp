@@ -18,20 +18,7 @@ using pilaro::test::require;
 
 std::string shown(const std::vector<std::string>& cells) {
     std::string out;
-    for (const std::string& cell : cells) {
-        out += '[';
-        for (char c : cell) {
-            const auto u = static_cast<unsigned char>(c);
-            if (u >= 0x20 && u < 0x7f) {
-                out += c;
-            } else {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02x", u);
-                out += hex;
-            }
-        }
-        out += ']';
-    }
+    for (const std::string& cell : cells) out += pilaro::test::quoted(cell) + ' ';
     return out;
 }
 
