@@ -18,12 +18,16 @@ class Occurrences {
     explicit Occurrences(std::string_view text) : text_(text) {}
 
     void feed(std::string_view piece) {
-        std::string window = carry_;
-        window += piece;
-        for (auto at = window.find(text_); at != std::string::npos; at = window.find(text_, at + 1))
+        // Those that start in the carried end of the pieces before, then
+        // those within this piece.
+        const std::string join = carry_ + std::string(piece.substr(0, text_.size() - 1));
+        for (auto at = join.find(text_); at < carry_.size(); at = join.find(text_, at + 1))
             ++count_;
-        const std::size_t keep = std::min(window.size(), text_.size() - 1);
-        carry_ = window.substr(window.size() - keep);
+        for (auto at = piece.find(text_); at != std::string_view::npos;
+             at = piece.find(text_, at + 1))
+            ++count_;
+        const std::string_view all = piece.size() >= text_.size() - 1 ? piece : join;
+        carry_ = all.substr(all.size() - std::min(all.size(), text_.size() - 1));
     }
     long count() const { return count_; }
 
@@ -38,7 +42,7 @@ class XmlEnds {
   public:
     void feed(std::string_view piece) {
         if (head_.size() < 1024) head_ += piece.substr(0, 1024 - head_.size());
-        tail_ += piece;
+        tail_ += piece.substr(piece.size() - std::min<std::size_t>(piece.size(), 256));
         if (tail_.size() > 256) tail_.erase(0, tail_.size() - 256);
     }
     bool whole() const {
