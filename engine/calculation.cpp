@@ -11,56 +11,6 @@
 
 namespace pilaro {
 
-std::string_view statusMessage(CalcStatus status) {
-    switch (status) {
-        case CalcStatus::Done:
-            return {};
-        case CalcStatus::NoType:
-            return "请选择计算类型《配筋计算或强度验算！》";
-        case CalcStatus::EnlargeSection:
-            return "应加大截面尺寸！";
-        case CalcStatus::InputOutOfRange:
-            return "输入的数值超出范围，请检查轴向力、弯矩、直径、保护层厚度、计算长度和钢筋面积！";
-        case CalcStatus::ZeroDiameter:
-            return "圆形直径不能为零，请输入圆形直径！";
-        case CalcStatus::ZeroAxialForce:
-            return "轴向力不能为零，请输入轴向力！";
-        case CalcStatus::MissingGrade:
-            return "请选择混凝土标号和钢筋等级！";
-        case CalcStatus::DivisionByZero:
-            return "计算中出现除数为零，请检查保护层厚度、弯矩和计算长度！";
-        case CalcStatus::ResultOutOfRange:
-            return "计算结果超出数值范围，请检查输入数据！";
-        case CalcStatus::NotConverging:
-            return "计算不收敛，请调整截面尺寸或荷载！";
-        case CalcStatus::MomentTooLarge:
-            return "计算弯矩的数值超出范围，请检查计算弯矩！";
-        case CalcStatus::AxialForceTooLarge:
-            return "轴向力的数值超出范围，请检查轴向力！";
-        case CalcStatus::DiameterTooLarge:
-            return "圆形直径的数值超出范围，请检查圆形直径！";
-        case CalcStatus::CoverTooLarge:
-            return "保护层厚度的数值超出范围，请检查保护层厚度！";
-        case CalcStatus::LengthTooLarge:
-            return "计算长度的数值超出范围，请检查计算长度！";
-        case CalcStatus::AreaTooLarge:
-            return "纵向钢筋面积的数值超出范围，请检查纵向钢筋面积！";
-        case CalcStatus::NegativeDiameter:
-            return "圆形直径不能为负数，请检查圆形直径！";
-        case CalcStatus::CoverOutsideSection:
-            return "保护层厚度应不小于0且小于圆形直径的一半（单位为m），请检查保护层厚度！";
-        case CalcStatus::TensionForce:
-            return "轴向力不能为负数：本程序只计算偏心受压构件，请输入轴向压力！";
-        case CalcStatus::NegativeLength:
-            return "计算长度不能为负数，请检查计算长度！";
-        case CalcStatus::NegativeArea:
-            return "纵向钢筋面积不能为负数，请检查纵向钢筋面积！";
-        case CalcStatus::SectionTooSmall:
-            return "截面太小：配筋率达到100%也不能承受轴向力，应加大截面尺寸！";
-    }
-    return {};
-}
-
 std::string_view statusName(CalcStatus status) {
     switch (status) {
         case CalcStatus::Done:
@@ -107,6 +57,8 @@ std::string_view statusName(CalcStatus status) {
             return "negative-area";
         case CalcStatus::SectionTooSmall:
             return "section-too-small";
+        case CalcStatus::AreaAboveSection:
+            return "area-above-section";
     }
     return "unknown";
 }
@@ -195,6 +147,7 @@ CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput
     if (Nj < 0) return CalcStatus::TensionForce;
     if (l0 < 0) return CalcStatus::NegativeLength;
     if (Ag < 0) return CalcStatus::NegativeArea;
+    if (givenSteelRatio(Ag, D) > 1) return CalcStatus::AreaAboveSection;
 
     const double g = (D - a * 2) / D;
     const double r = D / 2;

@@ -90,9 +90,12 @@ enum class CalcStatus {
     NegativeArea,         // a given steel area < 0
     // Even steel as large as the concrete section cannot carry Nj.
     SectionTooSmall,
+    // A given steel area larger than the section (a ratio above 1).
+    AreaAboveSection,
 };
 
-// The message the window shows for a status; empty for Done.
+// The message the window shows for a status; empty for Done. Defined with
+// every other message the user reads in engine/messages.cpp.
 [[nodiscard]] std::string_view statusMessage(CalcStatus status);
 
 // A short English name for a status ("done", "enlarge-section", ...), as a

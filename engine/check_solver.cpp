@@ -116,6 +116,13 @@ SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolu
     // never land nor find a bracket, so it goes straight to the smallest
     // eccentricity, as it would after running away.
     if (target != 0) result = searchXi(trial, kCheckSteps);
+    // A landing outside 0 < xi <= 1.5 is no state of the section: beyond
+    // 1.5 the stress-block factor is one held over from an earlier trial
+    // and the block covers more than the whole circle, and its capacity
+    // can lie above the top of the curve. The state at the load's
+    // eccentricity is then looked for on the section's own range.
+    if (result.end == SearchEnd::Landed && !onSectionRange(result.xi))
+        result = scanSectionRange(trial, result);
     bool smallest = false;
     if (target == 0 || result.end == SearchEnd::NotConverging) {
         // No state reaches the load's eccentricity: the state of smallest

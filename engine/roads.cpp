@@ -94,7 +94,10 @@ CalcStatus leastCarryingRatio(const SolverInput& in, DesignSolution& solution) {
 
 CalcStatus designRoad(const SolverInput& in, DesignSolution& solution) {
     DesignSolution written;
-    if (solveDesign(in, written).end == SearchEnd::Landed && written.rho <= 1) {
+    // A landing outside 0 < xi <= 1.5 is no state of the section (beyond
+    // 1.5 the stress-block factor is held over from an earlier trial).
+    if (solveDesign(in, written).end == SearchEnd::Landed && onSectionRange(written.xi) &&
+        written.rho <= 1) {
         // The area the design reports, checked under its loads; the
         // reporting step and the check's band may cost up to 1 % of Nj.
         CheckSolution own;

@@ -25,6 +25,11 @@
 //   one lands. A sign change across a pole never lands and is passed over.
 //   A trial may also tell the search that its ratio can only move away from
 //   the band from here on; the search then stops running at once.
+//
+// The written steps may take the search beyond xi = 1.5, where a trial
+// keeps the stress-block factor of an earlier one; those trials steer the
+// search as written, and it may even land there. Such a landing is no
+// state of the section, and neither solver reports it (onSectionRange).
 #pragma once
 
 #include <algorithm>
@@ -95,6 +100,18 @@ static_assert(kSearchStart + kGridStep * kHighestGridIndex == kStressBlockLimit)
 // landed trial. Nothing here allocates.
 template <typename Trial>
 [[nodiscard]] SearchResult searchXi(Trial& trial, SearchSteps steps);
+
+// Whether a depth is one of the section's own states, 0 < xi <= 1.5.
+[[nodiscard]] inline bool onSectionRange(double xi) {
+    return xi > 0 && xi <= kStressBlockLimit;
+}
+
+// The bracket scan of a search that ran away, on its own: the grid points
+// of 0 < xi <= 1.5, neighbours on either side of 1 bisected nearest to
+// 0.55 first. Landed on a trial that lands (always within the range),
+// otherwise NotConverging; the trials add to `result`'s.
+template <typename Trial>
+[[nodiscard]] SearchResult scanSectionRange(Trial& trial, SearchResult result);
 
 // ---------------------------------------------------------------------------
 // Detail.
@@ -321,6 +338,11 @@ template <typename Trial>
         xi = t.ratio < 1 ? xi + steps.up : xi - steps.down;
     }
 
+    return scanSectionRange(trial, result);
+}
+
+template <typename Trial>
+[[nodiscard]] SearchResult scanSectionRange(Trial& trial, SearchResult result) {
     if (search_detail::scanForBracket(trial, result)) return result;
     result.end = SearchEnd::NotConverging;
     return result;

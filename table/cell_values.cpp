@@ -1,9 +1,8 @@
 #include "table/cell_values.h"
 
 #include <charconv>
-#include <cstdio>
 
-#include "engine/bar_counts.h"
+#include "table/bar_notation.h"
 
 namespace pilaro::table {
 
@@ -21,16 +20,6 @@ char lowerAscii(char c) {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// A text that is wholly the whole number 1 to 99999.
-std::optional<int> readCount(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || !isDigit(text[0]) || ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    if (value < 1 || value > 99999) return std::nullopt;
-    return value;
 }
 
 }  // namespace
@@ -90,30 +79,9 @@ const SteelGrade* readSteel(std::string_view text) {
 }
 
 std::optional<double> readBars(std::string_view text) {
-    double area = 0;
-    bool any = false;
-    while (!text.empty() || !any) {
-        const auto plus = text.find('+');
-        const std::string_view group = trimBlanks(text.substr(0, plus));
-        text = plus == std::string_view::npos ? std::string_view() : text.substr(plus + 1);
-        if (plus != std::string_view::npos && text.empty()) return std::nullopt;
-
-        const auto d = group.find_first_of("Dd");
-        if (d == std::string_view::npos) return std::nullopt;
-        const std::optional<int> count = readCount(trimBlanks(group.substr(0, d)));
-        const std::string_view size = trimBlanks(group.substr(d + 1));
-        const BarSize* bar = nullptr;
-        for (const BarSize& b : kBarSizes)
-            if (b.label.substr(1) == size) bar = &b;
-        if (!count || !bar || size.empty() || !isDigit(size[0])) return std::nullopt;
-        area += *count * bar->area;
-        any = true;
-    }
-    // The tabulated areas have three decimals, so the bars supply a
-    // three-decimal area: the same number a user types into the window.
-    char typed[64];
-    std::snprintf(typed, sizeof typed, "%.3f", area);
-    return readNumber(typed).value;
+    const table::BarReading bars = table::readBarNotation(text);
+    if (bars.kind != table::BarTextKind::Bars) return std::nullopt;
+    return bars.area();
 }
 
 }  // namespace pilaro::table

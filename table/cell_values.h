@@ -38,9 +38,9 @@ const ConcreteGrade* readConcrete(std::string_view text);
 // the fifth grade.
 const SteelGrade* readSteel(std::string_view text);
 
-// Bars from the bar table, "24D28", or groups joined by '+',
-// "12D28+12D25": the area they supply in cm^2, exactly as typed with three
-// decimals. Nothing when the text is not such bars.
+// Bars from the bar table, "24D28" or "24Φ28", or groups joined by '+',
+// "12D28+12D25": the area they supply in cm^2 (table/bar_notation.h).
+// Nothing when the text is not such bars.
 std::optional<double> readBars(std::string_view text);
 
 }  // namespace pilaro::table

@@ -29,6 +29,9 @@ struct ControlRow {
     int width;
     int height;
     int tabIndex;  // -1: not in the tab order at all
+    // A field that shows a result: the run writes it, the user can select
+    // and copy its text but not change it.
+    bool readOut = false;
 };
 
 // The window's own object name: the container name of the frames and buttons

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +22,22 @@ namespace {
 // One line of a caption is 255 twips high; only taller captions wrap.
 constexpr int kOneLineCaptionTwips = 255;
 
+// A field that shows a result: selectable and copyable, never changed by
+// the user. Being read-only stops keys and pasting, but Qt still offers a
+// read-only line edit to the input method, which would commit Chinese text
+// into it.
+class ReadOutField : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+        if (query == Qt::ImEnabled) return false;
+        return QLineEdit::inputMethodQuery(query);
+    }
+};
+
 QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
     const QString text = toQString(row.text);
     switch (row.kind) {
@@ -33,8 +50,13 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
             label->setWordWrap(row.height > kOneLineCaptionTwips);
             return label;
         }
-        case ControlKind::TextField:
-            return new QLineEdit(text, parent);
+        case ControlKind::TextField: {
+            if (!row.readOut) return new QLineEdit(text, parent);
+            // Still a Tab stop, selectable and copyable (Ctrl+C).
+            auto* field = new ReadOutField(text, parent);
+            field->setReadOnly(true);
+            return field;
+        }
         case ControlKind::DropDownList: {
             auto* list = new QComboBox(parent);
             list->setEditable(true);

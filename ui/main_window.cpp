@@ -11,10 +11,10 @@
 #include "engine/read_outs.h"
 #include "ui/control_table.h"
 #include "ui/control_widgets.h"
+#include "ui/form_reading.h"
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
-#include "ui/run_input.h"
 #include "ui/twips.h"
 
 namespace pilaro {
@@ -64,6 +64,13 @@ void MainWindow::setPrinterDialog(PrinterDialogStep dialog) {
 
 QLineEdit* MainWindow::field(std::string_view name) const {
     return namedChild<QLineEdit>(*this, name);
+}
+
+std::string MainWindow::controlText(std::string_view name) const {
+    const QWidget* control = namedChild<QWidget>(*this, name);
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentText().toStdString();
+    return field(name)->text().toStdString();
 }
 
 void MainWindow::connectEvents() {
@@ -125,20 +132,21 @@ void MainWindow::optqd_Click() {
 }
 
 void MainWindow::cmdrun_Click() {
-    if (state_.type() == CalcType::None) {
-        // Stops before any field is read.
-        showMessage_(toQString(statusMessage(CalcStatus::NoType)));
+    // Stops before any field is read when no type is chosen; a refused
+    // run stores nothing and changes no read-out.
+    const FormReading reading =
+        readForm(state_, [this](std::string_view name) { return controlText(name); });
+    if (reading.refused()) {
+        showMessage_(toQString(reading.refusal));
         return;
     }
-    const CalcInput input =
-        inputFromFields(state_, [this](std::string_view name) { return field(name)->text(); });
-    const CalcStatus status = runCalculation(state_, input);
+    const CalcStatus status = runCalculation(state_, reading.input);
     if (status != CalcStatus::Done) {
         // A stopped run leaves every read-out field as it was.
         showMessage_(toQString(statusMessage(status)));
         return;
     }
-    for (const ReadOut& readOut : readOuts(state_.result, takesCheckRoad(input))) {
+    for (const ReadOut& readOut : readOuts(state_.result, takesCheckRoad(reading.input))) {
         QLineEdit* readOutField = field(readOut.field);
         readOutField->setText(toQString(readOut.text));
         // Long numbers show their leading digits, not their tail.

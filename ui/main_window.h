@@ -4,6 +4,8 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "engine/calculation.h"
 #include "report/report_printer.h"
@@ -46,6 +48,8 @@ class MainWindow : public QWidget {
     void cmdexit_Click();   // the exit button 退  出 is pressed
 
     [[nodiscard]] QLineEdit* field(std::string_view name) const;
+    // The UTF-8 text of a field or of a grade list's text part.
+    [[nodiscard]] std::string controlText(std::string_view name) const;
     void connectEvents();
 
     CalcState state_;

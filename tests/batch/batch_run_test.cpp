@@ -5,8 +5,10 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "table/cell_values.h"
 #include "table/csv_reader.h"
 #include "tests/batch/batch_process.h"
+#include "tests/support/bar_texts.h"
 
 namespace pilaro::test {
 namespace {
@@ -68,6 +70,41 @@ TEST(BatchInput, EachErrorNamesRowColumnAndTextAndTheOtherRowsRun) {
         EXPECT_NE(run.err.find("row " + line + ", column " + cases[i].error), std::string::npos)
             << run.err;
     }
+}
+
+// Bars in the bars column are checked as the area they supply, typed out;
+// bars of a diameter the bar table lacks are an input error, and steel
+// larger than the section stops the row.
+TEST(BatchInput, BarsAreCheckedAsTheAreaTheySupply) {
+    const std::string check = "c,P1,强度校核,25号,Ⅱ级,5000,1500,1.2,0.05,10,";
+    std::string table = kHeader;
+    for (const BarText& bars : kBarTexts) {
+        EXPECT_EQ(table::readBars(bars.text), table::readNumber(bars.area).value) << bars.text;
+        table += check + ",\"" + bars.text + "\"\n" + check + bars.area + ",\n";
+    }
+    for (const char* text : kUnknownDiameters) {
+        EXPECT_FALSE(table::readBars(text)) << text;
+        table += check + ",\"" + text + "\"\n";
+    }
+    for (const char* text : kNotBars) EXPECT_FALSE(table::readBars(text)) << text;
+    table += "c,P1,强度校核,25号,Ⅱ级,5000,3000,1.5,0.05,10,20000,\n";  // a ratio of 1.13
+
+    ScratchFolder folder;
+    folder.write("in.csv", table);
+    const std::vector<json> rows = jsonLines(runBatch(folder, {"in.csv", "-f", "json"}).out);
+    const std::size_t barRows = 2 * std::size(kBarTexts);
+    ASSERT_EQ(rows.size(), barRows + std::size(kUnknownDiameters) + 1);
+    for (std::size_t i = 0; i < barRows; i += 2) {
+        EXPECT_EQ(rows[i]["status"], "done") << rows[i]["input"]["bars"];
+        EXPECT_EQ(rows[i]["result"], rows[i + 1]["result"]) << rows[i]["input"]["bars"];
+    }
+    for (std::size_t i = barRows; i + 1 < rows.size(); ++i) {
+        EXPECT_EQ(rows[i]["status"], "input-error");
+        EXPECT_NE(rows[i]["message"].get<std::string>().find("is not bars"), std::string::npos);
+    }
+    EXPECT_EQ(rows.back()["status"], "area-above-section");
+    EXPECT_EQ(rows.back()["message"],
+              "纵向钢筋面积大于截面面积（配筋率大于1），请检查纵向钢筋面积！");
 }
 
 // Where a table cannot be read as a whole, nothing is written.
@@ -224,6 +261,8 @@ TEST(BatchExitStatus, TellsPassFailAndUsageApart) {
     } cases[] = {
         {{"in.csv"}, 0},
         {{"in.csv", "--provide", "4D12"}, 1},
+        {{"in.csv", "--provide", "24Φ28"}, 1},
+        {{"in.csv", "--provide", "20000"}, 1},  // more steel than the section: no result
         {{"--help"}, 0},
         {{"missing.csv"}, 2},
         {{"in.csv", "--provide", "24D30"}, 2},

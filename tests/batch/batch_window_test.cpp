@@ -2,7 +2,6 @@
 // the window shows for the same inputs typed in by hand.
 #include <QLineEdit>
 #include <QTest>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "engine/calculation.h"
@@ -71,15 +70,10 @@ class BatchWindowTest : public QObject {
                                               {"txtlj", "l0"}})
                 pilaro::test::typeInto(window, field, text(in[name]));
             if (check) {
-                // Bars reach the window as the area a user would type.
-                QString area = text(in["Ag"]);
-                if (area.isEmpty()) {
-                    char typed[64];
-                    std::snprintf(typed, sizeof typed, "%.3f",
-                                  *pilaro::table::readBars(in["bars"].get<std::string>()));
-                    area = typed;
-                }
-                pilaro::test::typeInto(window, "txtag1", area);
+                // Bars are typed into the window as they stand in the table.
+                QString steel = text(in["Ag"]);
+                if (steel.isEmpty()) steel = text(in["bars"]);
+                pilaro::test::typeInto(window, "txtag1", steel);
             }
             messages.clear();
             pilaro::test::click(window, "cmdrun");

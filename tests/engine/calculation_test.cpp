@@ -143,14 +143,25 @@ TEST(CalculationRun, GivenAreaChoosesTheSolver) {
     EXPECT_FALSE(negative.rho.has_value());
 }
 
-TEST(CalculationRun, LargeGivenRatioEnlargesTheMomentOfInertia) {
-    CalcResult plain;
-    CalcResult enlarged;
-    ASSERT_EQ(runCalculation(section(CalcType::Check, 1, 100, 0.1, 0.01, 1, 2), plain),
-              CalcStatus::Done);
-    ASSERT_EQ(runCalculation(section(CalcType::Check, 1, 100, 0.1, 0.01, 1, 300), enlarged),
-              CalcStatus::Done);
-    EXPECT_NEAR(*enlarged.I / *plain.I, 1.2, 1e-12);
+// No check accepts more steel than concrete. The section of D = 1.2 m is
+// 3.1415926 x 1.2^2 / 4 m^2 = 11309.73336 cm^2; that of D = 1.5 m is
+// 17671.4 cm^2, so 20000 cm^2 there is a ratio of 1.13; 300 cm^2 on
+// D = 0.1 m is 3.82.
+TEST(CalculationRun, AGivenAreaAboveTheSectionIsRefused) {
+    const struct {
+        double D;
+        double Ag;
+        bool refused;
+    } cases[] = {
+        {1.2, 11309.733, false}, {1.2, 11309.734, true}, {1.5, 20000, true},
+        {0.1, 300, true},        {1.2, 1e300, true},
+    };
+    for (const auto& c : cases) {
+        CalcResult result;
+        const CalcStatus status =
+            runCalculation(section(CalcType::Check, 10, 100, c.D, 0.01, 1, c.Ag), result);
+        EXPECT_EQ(status == CalcStatus::AreaAboveSection, c.refused) << c.D << " " << c.Ag;
+    }
 }
 
 // Every run that ends on a fault tells the user what to check and leaves
@@ -202,6 +213,9 @@ TEST(CalculationRun, FaultsLeaveTheStateUntouched) {
          CalcStatus::NegativeArea, "纵向钢筋面积不能为负数，请检查纵向钢筋面积！"},
         {"eccentricity overflows", section(CalcType::Design, 1e300, 1e-300, 1.2, 0.05, 4),
          CalcStatus::ResultOutOfRange, "计算结果超出数值范围，请检查输入数据！"},
+        {"more steel than section", section(CalcType::Check, 3000, 5000, 1.5, 0.05, 10, 20000),
+         CalcStatus::AreaAboveSection,
+         "纵向钢筋面积大于截面面积（配筋率大于1），请检查纵向钢筋面积！"},
         {"more than the whole section in steel", section(CalcType::Design, 0, 1e9, 1.2, 0.05, 4),
          CalcStatus::SectionTooSmall, "截面太小：配筋率达到100%也不能承受轴向力，应加大截面尺寸！"},
     };

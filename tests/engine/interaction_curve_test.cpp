@@ -62,7 +62,7 @@ double distanceFromCurve(const std::vector<CurvePoint>& curve, double M, double 
 const Section kSections[] = {
     {1.2, 0.05, 10, 45.239, "25号", "Ⅱ级"}, {1.2, 0.05, 10, 207.021, "25号", "Ⅱ级"},
     {2.0, 0.08, 25, 600, "40号", "Ⅳ级"},    {0.8, 0.04, 4, 120, "15号", "Ⅰ级"},
-    {1.6, 0.06, 12, 300, "60号", "5号"},
+    {1.6, 0.06, 12, 300, "60号", "5号"},    {0.6, 0.08, 1, 113.097, "20号", "Ⅳ级"},
 };
 
 TEST(InteractionCurve, EveryCheckLiesOnItsCurve) {
@@ -70,7 +70,7 @@ TEST(InteractionCurve, EveryCheckLiesOnItsCurve) {
     for (const Section& s : kSections) {
         const double r = s.D / 2;
         const double Nj = 0.95 * kPi * r * r * findConcreteGrade(s.concrete)->Ra / 1.25 / 3;
-        for (double e : {0.0, 0.01, 0.05, 0.2, 0.5, 1.0, 3.0}) {  // e0 / D
+        for (double e : {0.0, 0.01, 0.03, 0.05, 0.2, 0.5, 1.0, 3.0}) {  // e0 / D
             const SolverInput in = solverInputOf(s, Nj, Nj * e * s.D);
             const double rho = givenSteelRatio(s.Ag, s.D);
             CheckSolution check;

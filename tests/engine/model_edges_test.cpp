@@ -1,12 +1,14 @@
 // Answers at the edges of the section model: a design passes its own
-// check, an axially loaded member gets a capacity, and the moment's sign
-// does not matter.
+// check, an axially loaded member gets a capacity, no state beyond the
+// stress block's limit is reported, and the moment's sign does not matter.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "engine/calculation.h"
+#include "engine/design_solver.h"
 #include "engine/materials.h"
 #include "engine/number_text.h"
 #include "engine/section.h"
@@ -147,6 +149,95 @@ TEST(ModelEdges, AxialForceAloneIsCheckedAtTheSectionsTop) {
             EXPECT_LE(*check.Nq, squash) << m.D << " " << rho;
             EXPECT_LE(*check.xi, 1.5);
             EXPECT_EQ(check.verdict, "通过验算！");
+        }
+    }
+}
+
+// A short Ⅳ级 column whose steel does not carry 6700 kN even axially. The
+// written check search lands beyond xi = 1.5 for moments from 60 to
+// 150 kN m, where a stress-block factor held over from an earlier trial
+// made the capacity rise above the section's top (6835 kN at 60 kN m).
+// Every one of these loads lies below the smallest eccentricity the
+// section reaches (0.0231 m), so each gets the top of the curve.
+constexpr Member kShortColumn = {0.6, 0.08, 1, "20号", "Ⅳ级"};
+
+TEST(ModelEdges, NoCapacityFromBeyondTheStressBlocksLimit) {
+    for (double Mj : {0.0, 20.0, 40.0, 60.0, 80.4, 90.0, 150.0}) {
+        CalcResult check;
+        ASSERT_EQ(runCalculation(inputOf(kShortColumn, 6700, Mj, 113.097), check),
+                  CalcStatus::Done);
+        EXPECT_EQ(numberToText(*check.Nq), " 6069.751") << Mj;
+        EXPECT_EQ(numberToText(*check.xi), " 1.5") << Mj;
+        EXPECT_EQ(check.verdict, "重新配筋！") << Mj;
+    }
+}
+
+// Designs that rested on a state beyond xi = 1.5 (their written search
+// landed there, or their ratio was bisected on checks that did) and asked
+// for too little steel: now they ask for at least as much, and the area
+// carries its loads.
+TEST(ModelEdges, DesignsNoLongerRestOnStatesBeyondTheLimit) {
+    struct Case {
+        Member member;
+        double Nj, Mj;
+        double formerArea;  // cm^2, as reported before
+    };
+    const Case cases[] = {
+        {kShortColumn, 6700, 150, 127.06},  // the written search lands at xi = 1.7388
+        {kShortColumn, 6700, 60, 109.626},
+        {{2.28, 0.046, 13.2, "20号", "Ⅳ级"}, 115999, 3494.8, 2044.656},
+    };
+    CalcResult derived;
+    SolverInput in{};
+    ASSERT_EQ(deriveSection(inputOf(kShortColumn, 6700, 150), derived, in), CalcStatus::Done);
+    DesignSolution written;
+    ASSERT_EQ(solveDesign(in, written).end, SearchEnd::Landed);
+    ASSERT_GT(written.xi, 1.5);
+
+    for (const Case& c : cases) {
+        CalcResult design;
+        ASSERT_EQ(runCalculation(inputOf(c.member, c.Nj, c.Mj), design), CalcStatus::Done);
+        EXPECT_GE(design.Ag, c.formerArea) << c.Mj;
+        EXPECT_LE(*design.xi, 1.5) << c.Mj;
+        EXPECT_GE(ownCheckShare(c.member, c.Nj, c.Mj, design), 0.999) << c.Mj;
+    }
+}
+
+// The capacity of a section never rises as the moment grows: the states
+// of 0 < xi <= 1.5 whose resistance lies further out carry less. Two
+// checks can only be told apart where their eccentricities differ by more
+// than the band of the search (1.001 / 0.999); the steps here all do.
+TEST(ModelEdges, CapacityNeverRisesWithTheMoment) {
+    struct Case {
+        Member member;
+        double rho;
+    };
+    std::vector<Case> cases;
+    for (const SteelGrade& steel : steelGrades()) {
+        const char* grade = steel.text.data();
+        cases.push_back({{0.6, 0.08, 1, "20号", grade}, 0.04});
+        cases.push_back({{1.13, 0.028, 3, "15号", grade}, 0.034});
+        cases.push_back({{1.2, 0.05, 5, "25号", grade}, 0.01});
+        cases.push_back({{2.0, 0.08, 25, "40号", grade}, 0.02});  // slender: eta > 1
+    }
+    std::vector<double> eccentricities;  // e0 / D
+    for (int i = 0; i <= 50; ++i) eccentricities.push_back(0.002 * i);
+    for (int i = 1; i <= 25; ++i) eccentricities.push_back(0.2 * i);
+
+    for (const Case& c : cases) {
+        const Member& m = c.member;
+        const double r = m.D / 2;
+        const double Nj =
+            std::round(0.3 * 0.95 * kPi * r * r * findConcreteGrade(m.concrete)->Ra / 1.25);
+        const double Ag = std::floor(c.rho * kPi * m.D * m.D / 4 * 10000 * 1000) / 1000;
+        double previous = INFINITY;
+        for (double e : eccentricities) {
+            CalcResult check;
+            ASSERT_EQ(runCalculation(inputOf(m, Nj, Nj * e * m.D, Ag), check), CalcStatus::Done)
+                << m.D << " " << m.steel << " e0/D " << e;
+            EXPECT_LE(*check.Nq, previous) << m.D << " " << m.steel << " e0/D " << e;
+            EXPECT_LE(*check.xi, 1.5);
+            previous = *check.Nq;
         }
     }
 }

@@ -28,6 +28,27 @@ TEST(ParseNumber, ReadsTheLongestLeadingNumber) {
         EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
+// How much of the text the number was read from: what a field must hold
+// wholly, blanks around it aside.
+TEST(ReadLeadingNumber, TellsHowMuchOfTheTextItRead) {
+    const struct {
+        const char* text;
+        std::size_t consumed;
+        char marker;
+    } cases[] = {
+        {"12.5kN", 4, '\0'}, {" 5,000", 2, '\0'}, {"1 200 ", 5, '\0'}, {"5.", 2, '\0'},
+        {".5", 2, '\0'},     {"2e", 1, '\0'},     {"2e+", 1, '\0'},    {"2 e 3 x", 5, 'e'},
+        {"24D28", 5, 'D'},   {"1d-3", 4, 'd'},    {"-", 0, '\0'},      {".", 0, '\0'},
+        {"abc", 0, '\0'},    {"", 0, '\0'},       {" ", 0, '\0'},      {"&H1F!", 4, '\0'},
+        {"&H", 0, '\0'},     {"&HG", 0, '\0'},    {"& o 17", 6, '\0'},
+    };
+    for (const auto& c : cases) {
+        const NumberReading reading = readLeadingNumber(c.text);
+        EXPECT_EQ(reading.consumed, c.consumed) << '"' << c.text << '"';
+        EXPECT_EQ(reading.exponentMarker, c.marker) << '"' << c.text << '"';
+    }
+}
+
 TEST(ParseNumber, HexadecimalAndOctalAreNonNegativeWholeNumbers) {
     const ParseCase cases[] = {
         {"&H10", 16},

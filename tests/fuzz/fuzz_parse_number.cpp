@@ -1,6 +1,6 @@
 // Any bytes typed or pasted into a number field: the leading-number rule
-// never crashes, never gives NaN, ignores blanks and trailing text, and
-// whatever it gives reads out well.
+// never crashes, never gives NaN, ignores blanks and trailing text, tells
+// truly how much text it read, and whatever it gives reads out well.
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -41,6 +41,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string where = quoted(text);
 
     require(!std::isnan(value), "a field read as NaN", where);
+
+    // The part read is a number of its own, ending on no blank; without it
+    // the text holds no number.
+    const pilaro::NumberReading reading = pilaro::readLeadingNumber(text);
+    require(reading.consumed <= text.size(), "read beyond the text", where);
+    require(sameNumber(pilaro::parseNumber(text.substr(0, reading.consumed)), value),
+            "the part read gives another number", where);
+    if (reading.consumed == 0) {
+        require(value == 0, "a number read from no text", where);
+    } else {
+        const char last = text[reading.consumed - 1];
+        require(last != ' ' && last != '\t' && last != '\n', "the part read ends on a blank",
+                where);
+    }
 
     std::string squeezed;
     for (char c : text)

@@ -60,6 +60,10 @@ std::string storedValuesFault(const CalcResult& after, std::initializer_list<Fie
 std::string doneFault(const CalcInput& input, const CalcResult& before, const CalcResult& after) {
     const double eta = valueOr0(after.eta);
     if (eta < 0 || eta > 3) return "Done with eta out of [0, 3]";
+    // Only states of the section, 0 < xi <= 1.5, are reported (floored, so
+    // the shallowest show as 0).
+    const double xi = valueOr0(after.xi);
+    if (xi < 0 || xi > 1.5) return "a state outside 0 < xi <= 1.5";
     if (takesCheckRoad(input)) {
         std::string fault = untouchableChanged(before, after, {FieldGroup::Design}, false);
         if (!fault.empty()) return "check road " + fault;
@@ -125,7 +129,8 @@ std::string runRuleFault(const CalcInput& input, CalcStatus status, const CalcRe
         case CalcStatus::TensionForce:
         case CalcStatus::NegativeLength:
         case CalcStatus::NegativeArea:
-        case CalcStatus::SectionTooSmall: {
+        case CalcStatus::SectionTooSmall:
+        case CalcStatus::AreaAboveSection: {
             const std::vector<std::string> changed = changedFields(before, after);
             if (!changed.empty()) return "a stopped run changed " + joined(changed);
             if (status == CalcStatus::NoType && input.type != CalcType::None)
@@ -145,6 +150,7 @@ std::optional<SolverInput> solverInputByWrittenFormulas(const CalcInput& in) {
     for (double v : {Mj, Nj, D, a, l0, Ag, Ra, Eh, Rg, Eg})
         if (!std::isfinite(v)) return std::nullopt;
     if (D <= 0 || Nj <= 0 || a < 0 || a >= D / 2 || l0 < 0 || Ag < 0) return std::nullopt;
+    if (4 * Ag / kPi / D / D / 10000 > 1) return std::nullopt;  // more steel than section
 
     const double g = (D - a * 2) / D;
     const double r = D / 2;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "engine/messages.h"
 #include "tests/robustness/awkward_inputs.h"
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
@@ -52,13 +53,19 @@ Shown readOuts(const QWidget& window) {
     return shown;
 }
 
-std::vector<QString> allMessages() {
+// Every stop of a run, and every refusal of a field holding `typed`.
+std::vector<QString> allMessages(const QString& typed) {
     std::vector<QString> messages;
     for (int s = static_cast<int>(CalcStatus::NoType);
-         s <= static_cast<int>(CalcStatus::SectionTooSmall); ++s) {
+         s <= static_cast<int>(CalcStatus::AreaAboveSection); ++s) {
         const std::string_view m = statusMessage(static_cast<CalcStatus>(s));
         messages.push_back(QString::fromUtf8(m.data(), static_cast<qsizetype>(m.size())));
     }
+    for (const char* field : kInputs)
+        for (FieldProblem problem : {FieldProblem::NotANumber, FieldProblem::NotANumberNorBars,
+                                     FieldProblem::UnknownBarDiameter})
+            messages.push_back(
+                QString::fromStdString(fieldMessage(problem, field, typed.toStdString())));
     return messages;
 }
 
@@ -163,7 +170,7 @@ class WindowAwkwardInput : public QObject {
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             return;
         }
-        const std::vector<QString> known = allMessages();
+        const std::vector<QString> known = allMessages(text);
         QVERIFY2(std::find(known.begin(), known.end(), messages_.front()) != known.end(),
                  qPrintable("an unknown message: " + messages_.front()));
         QVERIFY2(after == before, "a stopped run changed a read-out");

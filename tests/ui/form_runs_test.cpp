@@ -1,5 +1,7 @@
 // Whole runs through the window: type the inputs, pick the grades and the
 // type, press 运  行, and read every read-out field.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <map>
@@ -9,6 +11,8 @@
 
 #include "engine/calculation.h"
 #include "engine/materials.h"
+#include "tests/support/bar_texts.h"
+#include "tests/support/same_bits.h"
 #include "tests/ui/main_window_driver.h"
 #include "ui/main_window.h"
 
@@ -290,26 +294,157 @@ class FormRunsTest : public QObject {
         QCOMPARE(session.readOuts()["txtjg"], QString());
     }
 
-    // Text typed into a read-out field reaches no calculation.
-    void typing_into_read_outs_changes_no_run() {
+    // The read-outs can be selected and copied, but typing, deleting or
+    // pasting changes nothing, and so nothing reaches a calculation.
+    void read_outs_take_no_typing() {
         Session session;
-        pilaro::test::typeInto(*session.window, "txtag2", QStringLiteral("999"));
-        pilaro::test::typeInto(*session.window, "txtd12", QStringLiteral("7"));
-        pilaro::test::typeInto(*session.window, "txtjg", QStringLiteral("x"));
         session.run(kDesignExample);
+        QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+        for (const char* name : {"txtag2", "txtd12", "txtss", "txtjg"}) {
+            auto* field = control<QLineEdit>(*session.window, name);
+            field->setFocus();
+            pilaro::test::typeInto(*session.window, name, QStringLiteral("99配"));
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keySequence(field, QKeySequence::Paste);
+        }
+        compareShown(session.readOuts(), kDesignExampleShown);
+
+        auto* area = control<QLineEdit>(*session.window, "txtag2");
+        area->selectAll();
+        QTest::keySequence(area, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral(" 207.021"));
+    }
+
+    // A grade typed over the list's text is not the one the state holds:
+    // the run is refused rather than computed with another grade.
+    void typed_grade_is_refused_data() {
+        QTest::addColumn<bool>("pickedFirst");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString concrete = QStringLiteral("混凝土标号请从列表中选择");
+        const QString steel = QStringLiteral("钢筋等级请从列表中选择");
+        QTest::newRow("another entry") << true << "cbohnt"
+                                       << "40号" << concrete;
+        QTest::newRow("no entry") << true << "cbohnt"
+                                  << "25" << concrete;
+        QTest::newRow("entry with a blank") << true << "cbohnt"
+                                            << "25号 " << concrete;
+        QTest::newRow("cleared") << true << "cbohnt"
+                                 << "" << concrete;
+        QTest::newRow("steel") << true << "cbogj"
+                               << "Ⅲ级" << steel;
+        QTest::newRow("steel in Latin letters") << true << "cbogj"
+                                                << "II级" << steel;
+        QTest::newRow("typed, never picked") << false << "cbohnt"
+                                             << "25号" << concrete;
+    }
+    void typed_grade_is_refused() {
+        QFETCH(bool, pickedFirst);
+        QFETCH(QString, list);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        Session session;
+        if (pickedFirst) session.run(kDesignExample);
+        const Shown before = session.readOuts();
+        const pilaro::CalcState stateBefore = session.window->state();
+        session.enter({"optpj", nullptr, nullptr, "5000", "3000", "1.2", "0.05", "10", nullptr});
+        auto* text = control<QComboBox>(*session.window, list.toUtf8().constData())->lineEdit();
+        text->selectAll();
+        if (typed.isEmpty()) QTest::keyClick(text, Qt::Key_Delete);
+        pilaro::test::typeText(text, typed);
+        QTest::keyClick(text, Qt::Key_Return);
+        click(*session.window, "cmdrun");
+        QCOMPARE(session.messages, QStringList{message});
+        compareShown(session.readOuts(), before);
+        const pilaro::CalcState& state = session.window->state();
+        QVERIFY(pilaro::test::sameBits(state.Ra, stateBefore.Ra));
+        QVERIFY(pilaro::test::sameBits(state.lastInput.Nj, stateBefore.lastInput.Nj));
+    }
+
+    // The list showing the grade that was picked runs as always.
+    void retyped_picked_grade_runs() {
+        Session session;
+        session.enter(kDesignExample);
+        auto* text = control<QComboBox>(*session.window, "cbohnt")->lineEdit();
+        text->selectAll();
+        pilaro::test::typeText(text, QStringLiteral("25号"));
+        click(*session.window, "cmdrun");
+        QCOMPARE(session.messages, QStringList());
         compareShown(session.readOuts(), kDesignExampleShown);
     }
 
-    // A grade typed into a list but never picked is not the one the run uses.
-    void typed_grade_is_not_used() {
+    // Bars typed into 纵向钢筋面积 are checked as the area they supply,
+    // exactly as if that area had been typed.
+    void bars_checked_as_their_area_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < std::size(pilaro::test::kBarTexts); ++i)
+            QTest::newRow(pilaro::test::kBarTexts[i].text) << int(i);
+    }
+    void bars_checked_as_their_area() {
+        QFETCH(int, row);
+        const pilaro::test::BarText& bars = pilaro::test::kBarTexts[row];
+        Entry entry = kCheckFails;
+        entry.ag1 = bars.area;
+        Session typedArea;
+        typedArea.run(entry);
+        entry.ag1 = bars.text;
+        Session typedBars;
+        typedBars.run(entry);
+        QCOMPARE(typedBars.messages, QStringList());
+        compareShown(typedBars.readOuts(), typedArea.readOuts());
+        QCOMPARE(typedBars.inputs()["txtag1"], QString::fromUtf8(bars.text));
+        const pilaro::MaybeValue area = QString::fromUtf8(bars.area).toDouble();
+        QVERIFY(pilaro::test::sameBits(typedBars.window->state().lastInput.Ag, area));
+    }
+
+    // A field that holds more than a number, or steel that is neither a
+    // number nor bars of the bar table, or more steel than the section:
+    // one message naming the field, and nothing changes.
+    void refused_field_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString notANumber =
+            QStringLiteral("“%1”不是一个数。请用小数点，不要加单位或千分位逗号。");
+        const QString notBars = QStringLiteral(
+            "“%1”既不是一个数，也不是钢筋（如24D28或12D28+"
+            "12D25）。请用小数点，不要加单位或千分位逗号。");
+        const auto row = [](const char* field, const QString& text, const QString& message) {
+            QTest::newRow(qPrintable(QString::fromUtf8(field) + " " + text))
+                << QString::fromUtf8(field) << text << message;
+        };
+        row("txtnj", "5,000", "轴向力输入有误：" + notANumber.arg("5,000"));
+        row("txtzd", "1,5", "圆形直径输入有误：" + notANumber.arg("1,5"));
+        row("txtnj", "12.5kN", "轴向力输入有误：" + notANumber.arg("12.5kN"));
+        row("txtnj", "abc", "轴向力输入有误：" + notANumber.arg("abc"));
+        row("txtmj", " 3000 kN.m ", "计算弯矩输入有误：" + notANumber.arg("3000 kN.m"));
+        row("txtbc", "0.05m", "保护层厚度输入有误：" + notANumber.arg("0.05m"));
+        row("txtlj", "1e", "计算长度输入有误：" + notANumber.arg("1e"));
+        row("txtag1", "24D27",
+            "纵向钢筋面积输入有误：“24D27”中有钢筋表中没有的直径。"
+            "钢筋直径只能是12、14、16、18、20、22、25、28、32、34、36（mm）。");
+        row("txtag1", "24D28cm2", "纵向钢筋面积输入有误：" + notBars.arg("24D28cm2"));
+        row("txtag1", "1.47792D2", "纵向钢筋面积输入有误：" + notBars.arg("1.47792D2"));
+        row("txtag1", "20000", "纵向钢筋面积大于截面面积（配筋率大于1），请检查纵向钢筋面积！");
+    }
+    void refused_field() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
         Session session;
         session.run(kDesignExample);
-        auto* list = control<QComboBox>(*session.window, "cbohnt");
-        list->lineEdit()->selectAll();
-        pilaro::test::typeText(list->lineEdit(), QStringLiteral("60号"));
-        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        const Shown before = session.readOuts();
+        const pilaro::CalcInput inputBefore = session.window->state().lastInput;
+        session.enter(kCheckPasses);
+        pilaro::test::typeInto(*session.window, field.toUtf8().constData(), text);
         click(*session.window, "cmdrun");
-        compareShown(session.readOuts(), kDesignExampleShown);
+        QCOMPARE(session.messages, QStringList{message});
+        compareShown(session.readOuts(), before);
+        const pilaro::CalcInput& input = session.window->state().lastInput;
+        QCOMPARE(input.type, inputBefore.type);
+        QVERIFY(pilaro::test::sameBits(input.Ag, inputBefore.Ag));
+        QVERIFY(pilaro::test::sameBits(input.Mj, inputBefore.Mj));
     }
 };
 

@@ -25,12 +25,13 @@ Widget* control(const QWidget& window, const char* name) {
 }
 
 // Keys for ASCII; other characters arrive committed by an input method,
-// as Chinese text does.
+// as Chinese text does. Like the platform's, the input method commits only
+// into a widget that takes its text.
 inline void typeText(QWidget* target, const QString& text) {
     for (QChar ch : text) {
         if (ch.unicode() < 0x80) {
             QTest::keyClick(target, ch.toLatin1());
-        } else {
+        } else if (target->inputMethodQuery(Qt::ImEnabled).toBool()) {
             QInputMethodEvent commit;
             commit.setCommitString(QString(ch));
             QApplication::sendEvent(target, &commit);

@@ -1,0 +1,125 @@
+#include "ui/form_reading.h"
+
+#include <optional>
+
+#include "engine/materials.h"
+#include "engine/messages.h"
+#include "engine/number_parse.h"
+#include "table/bar_notation.h"
+
+namespace pilaro {
+
+namespace {
+
+// The blanks the reading rule drops.
+bool onlyBlanks(std::string_view text) {
+    return text.find_first_not_of(" \t\n") == std::string_view::npos;
+}
+
+// A number the reading rule reads from the whole text.
+std::optional<NumberReading> wholeNumber(std::string_view text) {
+    const NumberReading number = readLeadingNumber(text);
+    if (number.consumed == 0 || !onlyBlanks(text.substr(number.consumed))) return std::nullopt;
+    return number;
+}
+
+class FormReader {
+  public:
+    FormReader(const ControlText& controlText, FormReading& reading)
+        : controlText_(controlText), reading_(reading) {}
+
+    // False, with the refusal written, when the list shows another text
+    // than the grade with `strength` and `modulus` that the state holds.
+    template <class Grade>
+    bool listShowsHeldGrade(std::string_view list, const Grade* (*find)(std::string_view),
+                            const MaybeValue& strength, const MaybeValue& modulus) {
+        const std::string text = controlText_(list);
+        const Grade* shown = find(text);
+        const bool held = strength.has_value() || modulus.has_value();
+        const bool matches = held ? shown && strengthOf(*shown) == valueOr0(strength) &&
+                                        modulusOf(*shown) == valueOr0(modulus)
+                                  : onlyBlanks(text);
+        if (!matches) refuse(FieldProblem::NotFromList, list, text);
+        return matches;
+    }
+
+    // A field's number; 0 when it is empty.
+    std::optional<double> number(std::string_view field) {
+        const std::string text = controlText_(field);
+        if (onlyBlanks(text)) return 0.0;
+        if (const std::optional<NumberReading> number = wholeNumber(text)) return number->value;
+        refuse(FieldProblem::NotANumber, field, text);
+        return std::nullopt;
+    }
+
+    // The given steel area in cm^2: bars, or a number; 0 when it is empty.
+    std::optional<double> steelArea(std::string_view field) {
+        const std::string text = controlText_(field);
+        const table::BarReading bars = table::readBarNotation(text);
+        if (bars.kind == table::BarTextKind::Bars) return bars.area();
+        if (bars.kind == table::BarTextKind::UnknownDiameter) {
+            refuse(FieldProblem::UnknownBarDiameter, field, text);
+            return std::nullopt;
+        }
+        if (onlyBlanks(text)) return 0.0;
+        // 24D28 is bars here, never 2.4 x 10^29.
+        const std::optional<NumberReading> number = wholeNumber(text);
+        if (number && number->exponentMarker != 'D' && number->exponentMarker != 'd')
+            return number->value;
+        refuse(FieldProblem::NotANumberNorBars, field, text);
+        return std::nullopt;
+    }
+
+  private:
+    static double strengthOf(const ConcreteGrade& g) { return g.Ra; }
+    static double modulusOf(const ConcreteGrade& g) { return g.Eh; }
+    static double strengthOf(const SteelGrade& g) { return g.Rg; }
+    static double modulusOf(const SteelGrade& g) { return g.Eg; }
+
+    void refuse(FieldProblem problem, std::string_view control, std::string_view text) {
+        reading_.refusal = fieldMessage(problem, control, text);
+    }
+
+    const ControlText& controlText_;
+    FormReading& reading_;
+};
+
+}  // namespace
+
+FormReading readForm(const CalcState& state, const ControlText& controlText) {
+    FormReading reading;
+    CalcInput& input = reading.input;
+    input.type = state.type();
+    if (input.type == CalcType::None) {
+        reading.refusal = statusMessage(CalcStatus::NoType);
+        return reading;
+    }
+    FormReader reader(controlText, reading);
+    if (!reader.listShowsHeldGrade<ConcreteGrade>("cbohnt", findConcreteGrade, state.Ra,
+                                                  state.Eh) ||
+        !reader.listShowsHeldGrade<SteelGrade>("cbogj", findSteelGrade, state.Rg, state.Eg))
+        return reading;
+
+    // The run's order of reading: txtmj, txtnj, txtzd, txtbc, txtlj.
+    for (auto [field, value] : {std::pair{"txtmj", &input.Mj},
+                                {"txtnj", &input.Nj},
+                                {"txtzd", &input.D},
+                                {"txtbc", &input.a}}) {
+        *value = reader.number(field);
+        if (!*value) return reading;
+    }
+    const std::optional<double> l0 = reader.number("txtlj");
+    if (!l0) return reading;
+    input.l0 = *l0;
+    // The given area is read in Check only; a design has none.
+    input.Ag = input.type == CalcType::Check ? reader.steelArea("txtag1") : 0.0;
+    if (!input.Ag) return reading;
+
+    input.Ra = state.Ra;
+    input.Eh = state.Eh;
+    input.Rg = state.Rg;
+    input.Eg = state.Eg;
+    return reading;
+}
+
+}  // namespace pilaro
