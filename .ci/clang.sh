@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PILARO_CLANG_BUILD:-$root/build-clang}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DPILARO_BUILD_BENCH=OFF >/dev/null
+  -DPILARO_BUILD_BENCH=OFF -DPILARO_BUILD_PAGE=OFF >/dev/null
 ninja -C "$build" -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$(nproc)" \
   --exclude-regex '^package\.'
