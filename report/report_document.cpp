@@ -11,6 +11,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "diagram/text_font.h"
 #include "report/report_layout.h"
 
 namespace pilaro {
@@ -68,7 +69,7 @@ bool failed(const QPrinter& printer, const QPainter& painter) {
 }  // namespace
 
 QFont reportFont(const QPrinter& printer, const std::vector<ReportLine>& lines) {
-    QFont font("WenQuanYi Zen Hei Sharp");
+    QFont font(QString::fromUtf8(diagram::kTextFont));
     font.setPointSizeF(
         fittingPointSize(lines, reportArea(printer).width(), printerFont(font, printer)));
     return font;

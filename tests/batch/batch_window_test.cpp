@@ -4,9 +4,9 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
-#include "batch/cell_values.h"
 #include "engine/calculation.h"
 #include "engine/read_outs.h"
+#include "table/cell_values.h"
 #include "tests/batch/batch_process.h"
 #include "tests/ui/main_window_driver.h"
 #include "ui/main_window.h"
@@ -47,15 +47,15 @@ class BatchWindowTest : public QObject {
                 continue;
             }
             const bool check =
-                pilaro::batch::readType(in["type"].get<std::string>()) == pilaro::CalcType::Check;
+                pilaro::table::readType(in["type"].get<std::string>()) == pilaro::CalcType::Check;
             pilaro::test::click(window, check ? "optqd" : "optpj");
             pilaro::test::pickWithArrowKeys(
                 window, "cbohnt",
                 QString::fromUtf8(
-                    pilaro::batch::readConcrete(in["concrete"].get<std::string>())->text));
+                    pilaro::table::readConcrete(in["concrete"].get<std::string>())->text));
             pilaro::test::pickWithArrowKeys(
                 window, "cbogj",
-                QString::fromUtf8(pilaro::batch::readSteel(in["steel"].get<std::string>())->text));
+                QString::fromUtf8(pilaro::table::readSteel(in["steel"].get<std::string>())->text));
             for (const auto& [field, name] : {std::pair{"txtnj", "Nj"},
                                               {"txtmj", "Mj"},
                                               {"txtzd", "D"},

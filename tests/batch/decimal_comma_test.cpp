@@ -8,20 +8,26 @@
 #include <string>
 #include <vector>
 
-#include "batch/cell_values.h"
-#include "batch/diagram_axes.h"
-#include "batch/diagram_picture.h"
-#include "batch/row_writer.h"
+#include "diagram/diagram_axes.h"
+#include "diagram/diagram_picture.h"
 #include "engine/number_text.h"
+#include "table/cell_values.h"
+#include "table/io_writers.h"
 #include "tests/batch/batch_process.h"
 
-namespace pilaro::batch {
+namespace pilaro {
 namespace {
+
+using diagram::Axis;
+using diagram::roundAxis;
+using diagram::tickText;
+using namespace table;
 
 class DecimalComma : public testing::Test {
   protected:
     void SetUp() override {
-        static const PaintingApplication application;  // as pilaro-batch --diagram starts Qt
+        static const diagram::PaintingApplication
+            application;  // as pilaro-batch --diagram starts Qt
         std::setlocale(LC_ALL, "de_DE.UTF-8");
         if (std::string(std::localeconv()->decimal_point) != ",")
             GTEST_SKIP() << "no locale de_DE.UTF-8 (.ci/deps generates it)";
@@ -66,4 +72,4 @@ TEST_F(DecimalComma, WorkbookNumbersKeepTheirPoint) {
 }
 
 }  // namespace
-}  // namespace pilaro::batch
+}  // namespace pilaro
