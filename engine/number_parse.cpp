@@ -1,8 +1,8 @@
 #include "engine/number_parse.h"
 
-#include <charconv>
+#include "engine/decimal_chars.h"
+
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -87,11 +87,9 @@ struct DecimalText {
 // The value of a decimal text, correctly rounded, whatever the locale. Out
 // of the range of a double it is +/-infinity above and +/-0 below.
 double decimalValue(const DecimalText& number) {
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     double value = 0.0;
     const char* first = number.text.data();
-    const char* last = first + number.text.size();
-    const std::from_chars_result result = std::from_chars(first, last, value);
+    const DecimalChars result = decimalFromChars(first, first + number.text.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         const bool negative = number.text.front() == '-';
         if (number.order > 0)
@@ -100,13 +98,6 @@ double decimalValue(const DecimalText& number) {
         return negative ? -0.0 : 0.0;
     }
     return value;
-#else
-    // The browser edition's C++ library (emscripten's libc++) has no
-    // from_chars for doubles. Its C library's strtod is correctly rounded,
-    // reads the period whatever the locale, and gives +/-infinity above
-    // and +/-0 below the range: the same value.
-    return std::strtod(number.text.c_str(), nullptr);
-#endif
 }
 
 // The longest leading [sign] digits [. digits] [(E|D) [sign] digits].

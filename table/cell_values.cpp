@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "engine/decimal_chars.h"
 #include "table/bar_notation.h"
 
 namespace pilaro::table {
@@ -41,7 +42,7 @@ NumberCell readNumber(std::string_view text) {
     if (unsignedPart.empty() || !(isDigit(unsignedPart[0]) || unsignedPart[0] == '.'))
         return {0, NumberProblem::NotANumber};
     double value = 0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, ec] = decimalFromChars(digits.data(), digits.data() + digits.size(), value);
     if (ec == std::errc::invalid_argument || end != digits.data() + digits.size())
         return {0, NumberProblem::NotANumber};
     if (ec == std::errc::result_out_of_range) return {0, NumberProblem::OutOfRange};
