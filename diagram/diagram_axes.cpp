@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
+#include "engine/number_text.h"
 
 namespace pilaro::diagram {
 
@@ -48,9 +49,7 @@ Axis roundAxis(double low, double high, int mostTicks) {
 
 std::string tickText(double value, double step) {
     const int decimals = std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 10);
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string result = text;
+    std::string result = fixedDecimalsText(value, decimals);
     if (result.find_first_not_of("-0.") == std::string::npos)
         return result.substr(result[0] == '-');
     return result;

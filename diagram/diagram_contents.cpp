@@ -99,13 +99,11 @@ LoadMark markOf(const DiagramRow& row, double Ag) {
     }
     CalcResult result;
     const CalcStatus status = runCalculation(input, result);
-    mark.hasVerdict = mark.hasPoint && status == CalcStatus::Done;
-    if (!mark.hasVerdict) {
-        mark.verdict = statusName(derivation != CalcStatus::Done ? derivation : status);
+    if (!mark.hasPoint || status != CalcStatus::Done) {
+        mark.stopped = derivation != CalcStatus::Done ? derivation : status;
         return mark;
     }
     mark.verdict = result.verdict;
-    mark.passes = result.verdict == "通过验算！";
     mark.margin = valueOr0(result.Nq) / valueOr0(input.Nj);
     return mark;
 }
@@ -181,10 +179,11 @@ std::vector<Diagram> diagramsOf(const MemberRows& member, std::string_view who,
             continue;
         }
         // A case given twice (as a design and as a check) is one point.
-        std::set<std::tuple<std::string, bool, double, double, std::string>> shown;
+        std::set<std::tuple<std::string, bool, double, double, Verdict, CalcStatus>> shown;
         for (const DiagramRow* row : rows) {
             LoadMark mark = markOf(*row, steel.Ag);
-            if (shown.emplace(mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict).second)
+            if (shown.emplace(mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict, mark.stopped)
+                    .second)
                 d.loads.push_back(std::move(mark));
         }
         diagrams.push_back(std::move(d));

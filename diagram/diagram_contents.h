@@ -43,13 +43,15 @@ struct DiagramTable {
 struct LoadMark {
     std::string name;
     long line = 0;
-    bool hasPoint = false;  // eta could be found; N and M hold the point
-    double N = 0;           // kN
-    double M = 0;           // kN m
-    bool hasVerdict = false;
-    bool passes = false;
-    std::string verdict;  // "通过验算！", "重新配筋！", or the status of a check without result
-    double margin = 0;  // Nq / Nj of a check with a result
+    bool hasPoint = false;                  // eta could be found; N and M hold the point
+    double N = 0;                           // kN
+    double M = 0;                           // kN m
+    Verdict verdict = Verdict::None;        // None: the check has no result
+    CalcStatus stopped = CalcStatus::Done;  // what a check without result stopped with
+    double margin = 0;                      // Nq / Nj of a check with a result
+
+    [[nodiscard]] bool hasVerdict() const { return verdict != Verdict::None; }
+    [[nodiscard]] bool passes() const { return verdict == Verdict::Passes; }
 };
 
 struct Diagram {

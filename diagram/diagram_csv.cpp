@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "engine/read_outs.h"
 #include "table/csv_cell.h"
 
 namespace pilaro::diagram {
@@ -30,7 +31,9 @@ std::string diagramCsv(const Diagram& d) {
             csv += exact(m.N) + ',' + exact(m.M);
         else
             csv += ',';
-        csv += ',' + csvField(m.verdict) + "\r\n";
+        const std::string_view verdict =
+            m.hasVerdict() ? verdictText(m.verdict) : statusName(m.stopped);
+        csv += ',' + csvField(verdict) + "\r\n";
     }
     return csv;
 }

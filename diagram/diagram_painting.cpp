@@ -54,7 +54,7 @@ struct Frame {
 };
 
 bool drawn(const LoadMark& m) {
-    return m.hasPoint && m.hasVerdict;
+    return m.hasPoint && m.hasVerdict();
 }
 
 // Room of a twentieth of the span beyond the farthest point, so that its
@@ -197,9 +197,9 @@ void paintLoads(QPainter& p, const Diagram& d, const Frame& f) {
     for (bool failing : {false, true})
         for (std::size_t k = order.size(); k-- > 0;) {
             const LoadMark& m = d.loads[order[k]];
-            if (m.passes == failing) continue;
+            if (m.passes() == failing) continue;
             p.setPen(QPen(Qt::black, 0.8));
-            p.setBrush(m.passes ? kPassColour : kFailColour);
+            p.setBrush(m.passes() ? kPassColour : kFailColour);
             p.drawEllipse(QPointF(wishes[k].x, wishes[k].y), kMarkerRadius, kMarkerRadius);
         }
     p.setBrush(Qt::NoBrush);
@@ -209,7 +209,7 @@ void paintLoads(QPainter& p, const Diagram& d, const Frame& f) {
         // A pale ground keeps a name legible where it crosses the curve.
         const Box& b = *labels[k];
         p.fillRect(QRectF(b.x - 1, b.y, b.width + 2, b.height), QColor(255, 255, 255, 200));
-        p.setPen(m.passes ? Qt::black : kFailColour.darker(130));
+        p.setPen(m.passes() ? Qt::black : kFailColour.darker(130));
         p.drawText(QPointF(labels[k]->x, labels[k]->y + metrics.ascent()), text(m.name));
     }
 }

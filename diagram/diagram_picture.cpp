@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "diagram/diagram_painting.h"
+#include "engine/vector_state.h"
 
 namespace pilaro::diagram {
 
@@ -57,6 +58,8 @@ PaintingApplication::PaintingApplication() {
     static char platform[] = "offscreen";
     static char* argv[] = {program, option, platform, nullptr};
     application_ = std::make_unique<QGuiApplication>(argc, argv);
+    // Qt's start-up leaves the upper vector halves in use.
+    clearUpperVectorHalves();
 }
 
 PaintingApplication::~PaintingApplication() = default;

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
+#include "engine/calculation.h"
 #include "engine/search.h"
 #include "engine/section.h"
 #include "engine/solver_input.h"
@@ -58,6 +58,6 @@ struct CheckTrial {
                                                               double rhoGiven);
 
 // On the reported (rounded) axial capacity; equality passes.
-[[nodiscard]] std::string_view checkVerdict(double reportedNq, double Nj);
+[[nodiscard]] Verdict checkVerdict(double reportedNq, double Nj);
 
 }  // namespace pilaro

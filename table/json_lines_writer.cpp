@@ -19,8 +19,9 @@ class JsonLinesWriter : public RowWriter {
                 input[std::string(columnNames()[i].english)] = o.row.cells[i];
         }
         nlohmann::ordered_json result = nlohmann::ordered_json::object();
-        for (std::size_t i = 0; i < kReadOutCount; ++i) {
-            if (!o.readOuts[i].empty()) result[std::string(readOutNames()[i])] = o.readOuts[i];
+        for (const ReadOutEntry& readOut : kReadOuts) {
+            const std::string& text = o.readOut(readOut.id);
+            if (!text.empty()) result[std::string(readOut.name)] = text;
         }
         nlohmann::ordered_json line = {{"row", o.row.line},
                                        {"input", std::move(input)},

@@ -36,8 +36,8 @@ void MemberSummaries::add(const RowOutcome& o) {
         if (s.mostSteelRow == 0 || o.result.Ag > s.mostSteel) {
             s.mostSteelRow = o.row.line;
             s.mostSteel = o.result.Ag;
-            s.mostSteelText = o.readOut("AgRequired");
-            s.mostSteelRho = o.readOut("rho");
+            s.mostSteelText = o.readOut(ReadOutId::AgRequired);
+            s.mostSteelRho = o.readOut(ReadOutId::Rho);
         }
         return;
     }
@@ -77,9 +77,8 @@ void MemberSummaries::print(std::FILE* out, bool hasMemberColumn,
             std::string margin;
             if (s.smallestMarginRow != 0) {
                 // Rounded down, so that a failing check never reads 1.000.
-                char text[64];
-                std::snprintf(text, sizeof text, "%.3f", floorToDecimals(s.smallestMargin, 3));
-                margin = std::string("; smallest margin Nq/Nj ") + text + " at row " +
+                margin = "; smallest margin Nq/Nj " +
+                         fixedDecimalsText(floorToDecimals(s.smallestMargin, 3), 3) + " at row " +
                          std::to_string(s.smallestMarginRow);
             }
             std::fprintf(out, "  check: %ld row%s, %s%s\n", s.checkRows,

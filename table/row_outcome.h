@@ -7,14 +7,10 @@
 #include <string_view>
 
 #include "engine/calculation.h"
+#include "engine/read_outs.h"
 #include "table/row_input.h"
 
 namespace pilaro::table {
-
-// The read-outs in the output's order: xi, coefA … coefD, rho, AgRequired,
-// D12 … D36, rhoGiven, Nq, Mq, verdict.
-inline constexpr std::size_t kReadOutCount = 22;
-const std::array<std::string_view, kReadOutCount>& readOutNames();
 
 inline constexpr std::string_view kInputError = "input-error";
 
@@ -25,14 +21,13 @@ struct RowOutcome {
     bool hasResult = false;
     bool checkRoad = false;
     CalcResult result;
-    // The texts the window shows, without the leading blank; empty when the
-    // field is emptied.
-    std::array<std::string, kReadOutCount> readOuts;
+    // The texts the window shows, without the leading blank, indexed by
+    // ReadOutId; empty when the field is emptied.
+    ReadOutTexts readOuts;
 
-    // The read-out text of one result name ("AgRequired").
-    const std::string& readOut(std::string_view name) const;
+    const std::string& readOut(ReadOutId id) const { return readOuts[readOutIndex(id)]; }
 
-    bool failsCheck() const { return hasResult && checkRoad && result.verdict != "通过验算！"; }
+    bool failsCheck() const { return hasResult && checkRoad && result.verdict != Verdict::Passes; }
 };
 
 // Runs the row as a fresh window would; a row with input errors does not

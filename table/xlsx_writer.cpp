@@ -1,3 +1,4 @@
+#include <locale.h>
 #include <xlsxwriter.h>
 
 #include <map>
@@ -43,9 +44,30 @@ std::string numberFormatOf(std::string_view text) {
     return "#." + std::string(text.size() - point - 1, '0');
 }
 
+// libxlsxwriter writes numbers with the C library's printf, which follows
+// the locale: under a decimal-comma locale (Qt sets it from the
+// environment as it starts) 147.792 would reach the sheet as "147,792".
+// Every call into the library runs in the C locale.
+class CLocaleCalls {
+  public:
+    CLocaleCalls() : previous_(uselocale(cLocale())) {}
+    ~CLocaleCalls() { uselocale(previous_); }
+    CLocaleCalls(const CLocaleCalls&) = delete;
+    CLocaleCalls& operator=(const CLocaleCalls&) = delete;
+
+  private:
+    // Null, and so no change, only where the C locale cannot be had.
+    static locale_t cLocale() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+        return c;
+    }
+    locale_t previous_;
+};
+
 class XlsxWriter : public RowWriter {
   public:
     explicit XlsxWriter(const std::string& path) : path_(path) {
+        const CLocaleCalls inC;
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;  // rows go to disk as they come
         workbook_ = workbook_new_opt(path.c_str(), &options);
@@ -61,10 +83,12 @@ class XlsxWriter : public RowWriter {
     ~XlsxWriter() override {
         // Not finished: the workbook's own temporary files go; the caller
         // removes the output file.
+        const CLocaleCalls inC;
         if (workbook_) workbook_close(workbook_);
     }
 
     void write(const RowOutcome& o) override {
+        const CLocaleCalls inC;
         if (row_ >= LXW_ROW_MAX) throw std::runtime_error("more rows than a sheet holds");
         lxw_col_t col = 0;
         for (std::size_t i = 0; i < kColumnCount; ++i) {
@@ -93,6 +117,7 @@ class XlsxWriter : public RowWriter {
     }
 
     void finish() override {
+        const CLocaleCalls inC;
         lxw_workbook* workbook = workbook_;
         workbook_ = nullptr;
         check(workbook_close(workbook));

@@ -105,7 +105,7 @@ val run(CalcState& state, val controls) {
     o.set("done", outcome.status == CalcStatus::Done);
     o.set("status", outcome.status ? text(statusName(*outcome.status)) : text("refused"));
     o.set("message", outcome.message);
-    o.set("readOuts", array(outcome.readOuts, [](const ReadOut& r) {
+    o.set("readOuts", array(outcome.readOuts, [](const ShownReadOut& r) {
               val item = val::object();
               item.set("field", text(r.field));
               item.set("text", r.text);

@@ -46,7 +46,7 @@ RunOutcome pressRun(CalcState& state, const ControlText& controlText) {
     if (reading.refused()) return {std::nullopt, std::move(reading.refusal), {}};
     const CalcStatus status = runCalculation(state, reading.input);
     if (status != CalcStatus::Done) return {status, std::string(statusMessage(status)), {}};
-    return {status, {}, readOuts(state.result, takesCheckRoad(reading.input))};
+    return {status, {}, shownReadOuts(readOuts(state.result, takesCheckRoad(reading.input)))};
 }
 
 }  // namespace pilaro::web

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "engine/calculation.h"
-#include "engine/read_outs.h"
 #include "ui/form_reading.h"
+#include "ui/read_out_fields.h"
 
 namespace pilaro::web {
 
@@ -39,8 +39,8 @@ struct RunOutcome {
     std::optional<CalcStatus> status;
     // The dialog's text when the run did not complete; empty when it did.
     std::string message;
-    // The read-out fields to write, in the window's order; empty unless Done.
-    std::vector<ReadOut> readOuts;
+    // The read-out fields to write, in display order; empty unless Done.
+    std::vector<ShownReadOut> readOuts;
 };
 
 // The controls are read by the window's own rules (readForm: no type, a

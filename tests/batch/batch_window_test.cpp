@@ -5,23 +5,16 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/calculation.h"
+#include "engine/read_outs.h"
 #include "table/cell_values.h"
 #include "tests/batch/batch_process.h"
 #include "tests/ui/main_window_driver.h"
 #include "ui/main_window.h"
+#include "ui/read_out_fields.h"
 
 using nlohmann::json;
 
 namespace {
-
-// Read-out field and the name of its result in the output table.
-const std::pair<const char*, const char*> kReadOuts[] = {
-    {"txtag2", "AgRequired"}, {"txtpjl", "rho"},   {"txtd12", "D12"},  {"txtd14", "D14"},
-    {"txtd16", "D16"},        {"txtd18", "D18"},   {"txtd20", "D20"},  {"txtd22", "D22"},
-    {"txtd25", "D25"},        {"txtd28", "D28"},   {"txtd32", "D32"},  {"txtd34", "D34"},
-    {"txtd36", "D36"},        {"txtsa", "coefA"},  {"txtsb", "coefB"}, {"txtsc", "coefC"},
-    {"txtsd", "coefD"},       {"txtss", "xi"},     {"txtnq", "Nq"},    {"txtmq", "Mq"},
-    {"txtqjl", "rhoGiven"},   {"txtjg", "verdict"}};
 
 QString text(const json& value) {
     return QString::fromStdString(value.get<std::string>());
@@ -84,10 +77,11 @@ class BatchWindowTest : public QObject {
                 continue;
             }
             QVERIFY2(messages.isEmpty(), where.c_str());
-            for (const auto& [field, name] : kReadOuts) {
-                QString shown = pilaro::test::textOf(window, field);
+            for (const pilaro::ReadOutEntry& readOut : pilaro::kReadOuts) {
+                const std::string field(pilaro::readOutField(readOut.id));
+                QString shown = pilaro::test::textOf(window, field.c_str());
                 if (shown.startsWith(' ')) shown.remove(0, 1);
-                QVERIFY2(shown == text(row["result"].value(name, json(""))),
+                QVERIFY2(shown == text(row["result"].value(std::string(readOut.name), json(""))),
                          (where + " " + field + ": " + shown.toStdString()).c_str());
             }
             ++compared;

@@ -27,7 +27,7 @@ ControlText controlsOf(const Texts& texts) {
 
 std::map<std::string, std::string> shown(const RunOutcome& outcome) {
     std::map<std::string, std::string> fields;
-    for (const ReadOut& r : outcome.readOuts) fields[std::string(r.field)] = r.text;
+    for (const ShownReadOut& r : outcome.readOuts) fields[std::string(r.field)] = r.text;
     return fields;
 }
 

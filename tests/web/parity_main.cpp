@@ -80,7 +80,7 @@ int answerCases() {
         });
         std::cout << n << '\t' << (outcome.status ? statusName(*outcome.status) : "refused") << '\t'
                   << outcome.message << '\n';
-        for (const pilaro::ReadOut& readOut : outcome.readOuts)
+        for (const pilaro::ShownReadOut& readOut : outcome.readOuts)
             std::cout << readOut.field << '\t' << readOut.text << '\n';
         const auto report =
             pilaro::web::printedReport(state, n % 2 == 0 ? 1000 : 80, characterWidth);
