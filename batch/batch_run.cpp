@@ -12,16 +12,34 @@
 #include <memory>
 #include <stdexcept>
 
-#include "batch/csv_reader.h"
 #include "batch/diagram_files.h"
-#include "batch/member_summary.h"
 #include "batch/messages.h"
-#include "batch/output_file.h"
 #include "batch/progress.h"
-#include "batch/row_writer.h"
-#include "batch/utf8.h"
+#include "table/csv_reader.h"
+#include "table/io_writers.h"
+#include "table/member_summary.h"
+#include "table/output_file.h"
+#include "table/row_writer.h"
+#include "table/utf8.h"
 
 namespace pilaro::batch {
+
+using table::CellRow;
+using table::Column;
+using table::ColumnMap;
+using table::CsvReader;
+using table::isUtf8;
+using table::makeCsvWriter;
+using table::makeJsonLinesWriter;
+using table::makeXlsxWriter;
+using table::MemberSummaries;
+using table::OutputFile;
+using table::readHeader;
+using table::readRow;
+using table::RowOutcome;
+using table::RowWriter;
+using table::runRow;
+using table::sameFile;
 
 namespace {
 
@@ -33,7 +51,7 @@ std::uint64_t fileSize(const std::string& path) {
 
 // The header, checked before anything is written.
 ColumnMap readColumns(CsvReader& reader) {
-    CsvRecord header;
+    CellRow header;
     if (!reader.next(header)) throw std::runtime_error("the input has no header row");
     for (const std::string& cell : header.cells)
         if (!isUtf8(cell))
@@ -70,11 +88,11 @@ int tableRun(const BatchOptions& options, std::istream& in) {
 
     MemberSummaries summaries;
     const bool drawing = !options.diagramDirectory.empty();
-    DiagramTable diagrams;
+    diagram::DiagramTable diagrams;
     Progress progress(isatty(STDERR_FILENO) == 1, fileSize(options.input));
     long rows = 0;
     bool allPass = true;
-    CsvRecord record;
+    CellRow record;
     while (reader.next(record)) {
         const RowOutcome outcome = runRow(readRow(record, columns, options.provided));
         for (const std::string& error : outcome.row.errors) {

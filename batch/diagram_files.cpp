@@ -4,17 +4,26 @@
 #include <set>
 #include <stdexcept>
 
-#include "batch/diagram_csv.h"
-#include "batch/diagram_picture.h"
 #include "batch/messages.h"
-#include "batch/output_file.h"
-#include "batch/utf8.h"
+#include "diagram/diagram_csv.h"
+#include "diagram/diagram_picture.h"
+#include "table/output_file.h"
 
 namespace pilaro::batch {
 
-namespace {
+using diagram::Diagram;
+using diagram::diagramCsv;
+using diagram::diagramPicture;
+using diagram::diagramsOf;
+using diagram::DiagramTable;
+using diagram::extensionOf;
+using diagram::fileStem;
+using diagram::MemberRows;
+using diagram::PaintingApplication;
+using table::OutputFile;
+using table::sameFile;
 
-constexpr std::size_t kLongestStem = 100;  // bytes; a file name may have 255
+namespace {
 
 std::string who(const MemberRows& m, bool hasMemberColumn) {
     if (!hasMemberColumn) return "all rows";
@@ -53,30 +62,6 @@ void prepareDiagramDirectory(const std::string& directory) {
                                  (error ? ": " + error.message() : ""));
 }
 
-std::string fileStem(std::string_view member, bool hasMemberColumn) {
-    if (!hasMemberColumn) return "all-rows";
-    if (member.empty()) return "no-member";
-    std::string stem;
-    for (std::size_t at = 0; at < member.size();) {
-        const std::size_t length = utf8CharLength(member, at);
-        if (length == 0) {
-            stem += '_';
-            ++at;
-            continue;
-        }
-        if (stem.size() + length > kLongestStem) break;
-        const unsigned char c = static_cast<unsigned char>(member[at]);
-        const bool forbidden =
-            length == 1 &&
-            (c < 0x20 || c == 0x7f ||
-             std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos);
-        stem += forbidden ? std::string("_") : std::string(member.substr(at, length));
-        at += length;
-    }
-    if (stem.starts_with('.')) stem[0] = '_';
-    return stem;
-}
-
 int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool hasMemberColumn,
                   std::FILE* summary) {
     const PaintingApplication application;
@@ -84,7 +69,7 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool h
     const std::string extension = extensionOf(options.diagramFormat);
     std::set<std::string> taken;
     int status = kExitAllPass;
-    for (const MemberRows& member : table.members) {
+    for (const MemberRows& member : table.members.entries()) {
         const std::string name = who(member, hasMemberColumn);
         std::vector<std::string> problems;
         const std::vector<Diagram> diagrams = diagramsOf(member, name, problems);

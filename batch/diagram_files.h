@@ -4,10 +4,9 @@
 
 #include <cstdio>
 #include <string>
-#include <string_view>
 
-#include "batch/diagram_contents.h"
 #include "batch/options.h"
+#include "diagram/diagram_contents.h"
 
 namespace pilaro::batch {
 
@@ -15,17 +14,11 @@ namespace pilaro::batch {
 // std::runtime_error when it cannot, or when the path is no directory.
 void prepareDiagramDirectory(const std::string& directory);
 
-// A member's name as a file name: no path separators, control characters
-// or characters other systems forbid, no leading dot, bytes that are not
-// UTF-8 replaced, at most about a hundred bytes. "all-rows" for a table
-// without members, "no-member" for its rows without one.
-[[nodiscard]] std::string fileStem(std::string_view member, bool hasMemberColumn);
-
 // Draws and writes every member's diagrams and names each file on
 // `summary`. Problems go to standard error. The exit status: kExitAllPass,
 // kExitSomeFailOrNoResult when a member gets no diagram, or
 // kExitUsageOrFileError when a file cannot be written.
-[[nodiscard]] int writeDiagrams(const DiagramTable& table, const BatchOptions& options,
+[[nodiscard]] int writeDiagrams(const diagram::DiagramTable& table, const BatchOptions& options,
                                 bool hasMemberColumn, std::FILE* summary);
 
 }  // namespace pilaro::batch

@@ -95,15 +95,15 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
         return kExitUsageOrFileError;
     }
     if (diagramFormat == "png")
-        options.diagramFormat = DiagramFormat::Png;
+        options.diagramFormat = diagram::DiagramFormat::Png;
     else if (diagramFormat == "pdf")
-        options.diagramFormat = DiagramFormat::Pdf;
+        options.diagramFormat = diagram::DiagramFormat::Pdf;
     if (diagram->count() > 0 && options.diagramDirectory.empty()) {
         std::cerr << "pilaro-batch: --diagram needs a directory\n";
         return kExitUsageOrFileError;
     }
     if (!provide.empty()) {
-        options.provided = readProvidedSteel(provide);
+        options.provided = table::readProvidedSteel(provide);
         if (!options.provided || options.provided->Ag <= 0) {
             std::cerr
                 << "pilaro-batch: --provide \"" << provide

@@ -5,21 +5,20 @@
 #include <string>
 #include <variant>
 
-#include "batch/row_input.h"
+#include "diagram/diagram_file_names.h"
+#include "table/row_input.h"
 
 namespace pilaro::batch {
 
 enum class OutputFormat { Csv, JsonLines, Xlsx };
 
-enum class DiagramFormat { Svg, Png, Pdf };
-
 struct BatchOptions {
     std::string input;   // "-" for standard input
     std::string output;  // empty for standard output
     OutputFormat format = OutputFormat::Csv;
-    std::optional<ProvidedSteel> provided;  // --provide
-    std::string diagramDirectory;           // --diagram; empty for none
-    DiagramFormat diagramFormat = DiagramFormat::Svg;
+    std::optional<table::ProvidedSteel> provided;  // --provide
+    std::string diagramDirectory;                  // --diagram; empty for none
+    diagram::DiagramFormat diagramFormat = diagram::DiagramFormat::Svg;
 };
 
 // The exit statuses, as --help states them.

@@ -10,11 +10,11 @@
 #include <fstream>
 #include <vector>
 
-#include "batch/columns.h"
-#include "batch/csv_reader.h"
-#include "batch/row_input.h"
 #include "engine/calculation.h"
 #include "engine/read_outs.h"
+#include "table/columns.h"
+#include "table/csv_reader.h"
+#include "table/row_input.h"
 
 namespace {
 
@@ -32,18 +32,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
-    pilaro::batch::CsvReader reader(in);
-    pilaro::batch::CsvRecord record;
+    pilaro::table::CsvReader reader(in);
+    pilaro::table::CellRow record;
     std::string error;
     if (!reader.next(record)) return 2;
-    const auto columns = pilaro::batch::readHeader(record.cells, error);
+    const auto columns = pilaro::table::readHeader(record.cells, error);
     if (!columns) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
     std::vector<pilaro::CalcInput> inputs;
     while (reader.next(record)) {
-        const pilaro::batch::RowCase row = pilaro::batch::readRow(record, *columns, std::nullopt);
+        const pilaro::table::RowCase row = pilaro::table::readRow(record, *columns, std::nullopt);
         if (row.errors.empty()) inputs.push_back(row.input);
     }
 

@@ -6,17 +6,18 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "batch/diagram_contents.h"
-#include "batch/diagram_picture.h"
-#include "batch/output_file.h"
+#include "diagram/diagram_contents.h"
+#include "diagram/diagram_picture.h"
 #include "engine/curve_top.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
+#include "table/output_file.h"
 
 namespace {
 
 using namespace pilaro;
-using namespace pilaro::batch;
+using namespace pilaro::diagram;
+using pilaro::table::OutputFile;
 
 constexpr double kBars24D28 = 147.792;  // cm^2
 

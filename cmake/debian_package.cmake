@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder makes
 # pilaro_<version>_<arch>.deb of everything the build installs (the
-# programs, the desktop entry and the icon).
+# programs, the desktop entry, the icon and the browser page).
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pilaro)
@@ -10,7 +10,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
     "Pilaro sizes or checks the longitudinal steel of a circular reinforced-concrete\n\
 member (column, pier, pile shaft) under an axial force and a bending moment,\n\
-in one window with Chinese captions, and prints a short calculation sheet.")
+in one window with Chinese captions, and prints a short calculation sheet.\n\
+The same calculator runs in any current browser from one file,\n\
+/usr/share/pilaro/pilaro.html, which can be copied to another computer.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_STRIP_FILES ON)

@@ -118,6 +118,7 @@ CalcStatus finishCheck(const CheckSolution& s, double Nj, CalcResult& next) {
 }  // namespace
 
 CalcStatus deriveSection(const CalcInput& input, CalcResult& result, SolverInput& solverInput) {
+    clearUpperVectorHalves();
     if (input.type == CalcType::None) return CalcStatus::NoType;
 
     // The section is symmetric: a moment's sign only says which side is

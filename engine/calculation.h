@@ -4,7 +4,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "engine/solver_input.h"
@@ -38,6 +37,10 @@ struct CalcInput {
 
 inline constexpr int kBarSizeCount = 11;
 
+// The outcome of a check: whether the section carries Nj. None until a
+// check has run.
+enum class Verdict { None, Passes, Fails };
+
 // Everything a run produces, updated in place: a field that a run does not
 // set keeps its earlier value.
 struct CalcResult {
@@ -61,7 +64,7 @@ struct CalcResult {
         {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, 0.0}};
     MaybeValue Nq;
     double Mq = 0.0;
-    std::string verdict;  // UTF-8
+    Verdict verdict = Verdict::None;
 };
 
 enum class CalcStatus {

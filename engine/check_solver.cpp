@@ -98,8 +98,8 @@ SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solutio
     return solveCheckAtRatio(in, givenSteelRatio(Ag, in.D), solution);
 }
 
-std::string_view checkVerdict(double reportedNq, double Nj) {
-    return reportedNq >= Nj ? "通过验算！" : "重新配筋！";
+Verdict checkVerdict(double reportedNq, double Nj) {
+    return reportedNq >= Nj ? Verdict::Passes : Verdict::Fails;
 }
 
 }  // namespace pilaro

@@ -2,8 +2,7 @@
 // whose resistance acts at the eccentricity of the loads, and its capacities.
 #pragma once
 
-#include <string_view>
-
+#include "engine/calculation.h"
 #include "engine/coefficient_memo.h"
 #include "engine/search.h"
 #include "engine/section.h"
@@ -65,6 +64,6 @@ enum class WrittenSearchMemo { No, Yes };
                                              WrittenSearchMemo written);
 
 // On the reported (rounded) axial capacity; equality passes.
-[[nodiscard]] std::string_view checkVerdict(double reportedNq, double Nj);
+[[nodiscard]] Verdict checkVerdict(double reportedNq, double Nj);
 
 }  // namespace pilaro

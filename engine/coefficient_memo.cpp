@@ -8,11 +8,9 @@ SectionCoefficients CoefficientMemo::evaluateAndKeep(double xi, StressBlockMemor
     const bool secondWasLast = (secondUsedLast_[key.first / 64] >> (key.first % 64)) & 1;
     const std::size_t slot =
         !filled(key.first) || (filled(key.second) && secondWasLast) ? key.first : key.second;
-    slots_[slot] = Slot{key.xiBits,    std::bit_cast<std::uint64_t>(memory.beta),
-                        c.coefA,       c.coefB,
-                        c.coefC,       c.coefD,
-                        c.zeroDivisor, c.pastFullCompression,
-                        c.noBarYields};
+    slots_[slot] =
+        Slot{key.xiBits,    bitsOf(memory.beta),   c.coefA,      c.coefB, c.coefC, c.coefD,
+             c.zeroDivisor, c.pastFullCompression, c.noBarYields};
     filled_[slot / 64] |= std::uint64_t{1} << (slot % 64);
     markUsed(key.first, slot);
     return c;

@@ -12,9 +12,9 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
+#include "engine/double_bits.h"
 #include "engine/section.h"
 
 namespace pilaro {
@@ -32,7 +32,7 @@ class CoefficientMemo {
             const Slot& s = slots_[i];
             if (s.xiBits == key.xiBits && (!key.carried || s.betaBits == key.betaBits)) {
                 markUsed(key.first, i);
-                memory.beta = std::bit_cast<double>(s.betaBits);
+                memory.beta = doubleOfBits(s.betaBits);
                 return coefficientsOf(s);
             }
         }
@@ -42,8 +42,8 @@ class CoefficientMemo {
   private:
     // A design's working set, the checks of its ratios included: 56 KB,
     // on the stack of the run.
-    static constexpr std::size_t kSlots = 1024;
-    static constexpr int kSlotBits = std::bit_width(kSlots - 1);
+    static constexpr int kSlotBits = 10;
+    static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
 
     // Plain fields, left unset until the slot is filled: clearing the whole
     // table would cost a realistic run more than it saves.
@@ -64,8 +64,7 @@ class CoefficientMemo {
     };
 
     static Key keyOf(double xi, const StressBlockMemory& memory) {
-        Key key{std::bit_cast<std::uint64_t>(xi), std::bit_cast<std::uint64_t>(memory.beta),
-                xi > kStressBlockLimit, 0, 0};
+        Key key{bitsOf(xi), bitsOf(memory.beta), xi > kStressBlockLimit, 0, 0};
         const std::uint64_t hash =
             (key.xiBits ^ (key.carried ? key.betaBits >> 7 : 0)) * 0x9E3779B97F4A7C15ULL;
         key.first = static_cast<std::size_t>(hash >> (64 - kSlotBits));

@@ -1,11 +1,11 @@
 #include "engine/design_solver.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
+#include "engine/double_bits.h"
 #include "engine/resistance.h"
 
 namespace pilaro {
@@ -77,7 +77,7 @@ TrialOutcome DesignTrial::operator()(double xi) {
         return t;
     }
     if (!(xi > kStressBlockLimit && c.pastFullCompression)) return t;
-    if (std::bit_cast<std::uint64_t>(farBeta) != std::bit_cast<std::uint64_t>(memory.beta)) {
+    if (bitsOf(farBeta) != bitsOf(memory.beta)) {
         StressBlockMemory held = memory;
         const DesignValues far =
             designValues(in, sectionCoefficients(kFarDepth, in.g, in.Rg, in.Eg, held));

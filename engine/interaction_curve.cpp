@@ -97,6 +97,7 @@ std::vector<CurvePoint> interactionCurve(const SolverInput& in, double rho) {
 }
 
 LoadPoint loadPoint(const SolverInput& in) {
+    clearUpperVectorHalves();
     return {in.Nj, in.eta * in.e0 * in.Nj};
 }
 

@@ -1,6 +1,7 @@
 #include "engine/number_parse.h"
 
-#include <charconv>
+#include "engine/decimal_chars.h"
+
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -88,8 +89,7 @@ struct DecimalText {
 double decimalValue(const DecimalText& number) {
     double value = 0.0;
     const char* first = number.text.data();
-    const char* last = first + number.text.size();
-    const std::from_chars_result result = std::from_chars(first, last, value);
+    const DecimalChars result = decimalFromChars(first, first + number.text.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         const bool negative = number.text.front() == '-';
         if (number.order > 0)

@@ -1,38 +1,81 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/vector_state.h"
+
 namespace pilaro {
 
+namespace {
+
+// A whole number of at least `width` digits, zeros in front.
+std::string paddedDigits(int value, std::size_t width) {
+    std::array<char, 16> buffer{};
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    std::string digits(buffer.data(), end);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
+}
+
+enum class Layout { Scientific, Fixed };
+
+// `value` correctly rounded to `precision` digits after the point, laid
+// out as printf's "%.*e" or "%.*f" lays it out, with a period whatever the
+// locale.
+std::string decimalDigits(double value, Layout layout, int precision) {
+    // The largest double has 309 digits before the point.
+    std::array<char, 420> buffer{};
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+    const std::chars_format format =
+        layout == Layout::Scientific ? std::chars_format::scientific : std::chars_format::fixed;
+    char* end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision).ptr;
+    return std::string(buffer.data(), end);
+#else
+    // The browser edition's C++ library (emscripten's libc++) has no
+    // to_chars for doubles. Its C library's printf (musl's) rounds
+    // correctly and writes a period whatever the locale: the same text.
+    const int length =
+        std::snprintf(buffer.data(), buffer.size(), layout == Layout::Scientific ? "%.*e" : "%.*f",
+                      precision, value);
+    return std::string(buffer.data(), static_cast<std::size_t>(std::max(length, 0)));
+#endif
+}
+
+}  // namespace
+
 double floorToDecimals(double value, int decimals) {
+    clearUpperVectorHalves();
     static constexpr std::array<double, 6> kPowers = {1, 10, 100, 1000, 10000, 100000};
     const double scale = kPowers.at(static_cast<std::size_t>(decimals));
     return std::floor(value * scale) / scale;
 }
 
 std::string numberToText(double value) {
+    clearUpperVectorHalves();
     if (!std::isfinite(value)) return {};
     if (value == 0) return " 0";
 
-    // Fifteen significant digits, correctly rounded by the C library.
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    std::string digits;
-    digits += buffer[0];
-    for (int i = 2; i < 16; ++i) digits += buffer[i];
-    const int exponent = std::atoi(buffer + 17);
+    // Fifteen significant digits, correctly rounded, always laid out as
+    // "d.dddddddddddddde+XX" (two or three exponent digits).
+    const std::string scientific = decimalDigits(std::fabs(value), Layout::Scientific, 14);
+    std::string digits = scientific.substr(0, 1) + scientific.substr(2, 14);
+    int exponent = 0;
+    for (std::size_t i = 18; i < scientific.size(); ++i)
+        exponent = exponent * 10 + (scientific[i] - '0');
+    if (scientific[17] == '-') exponent = -exponent;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     std::string text(1, value < 0 ? '-' : ' ');
     if (exponent >= 15 || exponent < -5) {
         text += digits[0];
         if (digits.size() > 1) text += '.' + digits.substr(1);
-        char tail[16];
-        std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return text + tail;
+        return text + 'E' + (exponent < 0 ? '-' : '+') + paddedDigits(std::abs(exponent), 2);
     }
     if (exponent < 0)
         return text + '.' + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
@@ -40,6 +83,11 @@ std::string numberToText(double value) {
     const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= whole) return text + digits + std::string(whole - digits.size(), '0');
     return text + digits.substr(0, whole) + '.' + digits.substr(whole);
+}
+
+std::string fixedDecimalsText(double value, int decimals) {
+    clearUpperVectorHalves();
+    return decimalDigits(value, Layout::Fixed, std::clamp(decimals, 0, 100));
 }
 
 }  // namespace pilaro

@@ -1,5 +1,7 @@
-// Numbers as the read-out fields and the report show them, and the
-// rounding down that every reported value passes through.
+// Numbers as the read-out fields, the report, the tables and the diagrams
+// show them, and the rounding down that every reported value passes
+// through. The texts are the same under every locale: a period for the
+// decimal point, no grouping.
 #pragma once
 
 #include <string>
@@ -15,5 +17,10 @@ namespace pilaro {
 // of 1E+15 and above or below 1E-05 are written as " 1E+15", " 1.5E-07".
 // A value that is not finite gives the empty text.
 [[nodiscard]] std::string numberToText(double value);
+
+// The value correctly rounded to `decimals` (0..100) digits after the
+// point, every one written: "0.500", "-12", "-0.0". Not finite: "inf",
+// "-inf", "nan".
+[[nodiscard]] std::string fixedDecimalsText(double value, int decimals);
 
 }  // namespace pilaro

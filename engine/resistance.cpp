@@ -2,9 +2,12 @@
 
 #include <cmath>
 
+#include "engine/vector_state.h"
+
 namespace pilaro {
 
 double givenSteelRatio(double Ag, double D) {
+    clearUpperVectorHalves();
     return 4 * Ag / kPi / D / D / 10000;
 }
 

@@ -11,39 +11,43 @@
 #include <QString>
 #include <algorithm>
 
+#include "diagram/text_font.h"
 #include "report/report_layout.h"
 
 namespace pilaro {
 
 namespace {
 
-constexpr double kPointSize = 10.0;
-constexpr double kSmallestPointSize = 4.0;
 // The report keeps this far from every edge of the paper even where the
 // printer's own margins are smaller (a PDF file has next to none): most
 // printers cannot print closer, and a sheet is filed and punched.
 constexpr double kMinimumMarginMillimetres = 15.0;
 
+// The report's font on `printer` at any point size, in device pixels; the
+// column is the font's average character width.
+SizedFont printerFont(const QFont& font, const QPrinter& printer) {
+    const auto sized = [font](double pointSize) {
+        QFont f = font;
+        f.setPointSizeF(pointSize);
+        return f;
+    };
+    return {
+        [sized, &printer](double pointSize) {
+            return double(std::max(1, QFontMetrics(sized(pointSize), &printer).averageCharWidth()));
+        },
+        [sized, &printer](const std::string& text, double pointSize) {
+            return QFontMetricsF(sized(pointSize), &printer)
+                .horizontalAdvance(QString::fromStdString(text));
+        }};
+}
+
 // Where the runs of a line go with `font` on `printer`, in device pixels.
 std::vector<PlacedText> placeOnPrinter(const ReportLine& line, const QFont& font,
                                        const QPrinter& printer) {
-    const QFontMetricsF metrics(font, &printer);
-    const double column = std::max(1, QFontMetrics(font, &printer).averageCharWidth());
-    return placeLine(line, column, [&metrics](const std::string& text) {
-        return metrics.horizontalAdvance(QString::fromStdString(text));
-    });
-}
-
-double widestLine(const std::vector<ReportLine>& lines, const QFont& font,
-                  const QPrinter& printer) {
-    const QFontMetricsF metrics(font, &printer);
-    double widest = 0.0;
-    for (const ReportLine& line : lines) {
-        const PlacedText last = placeOnPrinter(line, font, printer).back();
-        widest =
-            std::max(widest, last.x + metrics.horizontalAdvance(QString::fromStdString(last.text)));
-    }
-    return widest;
+    const SizedFont measure = printerFont(font, printer);
+    const double pointSize = font.pointSizeF();
+    return placeLine(line, measure.column(pointSize),
+                     [&](const std::string& text) { return measure.width(text, pointSize); });
 }
 
 // The part of the page the report fills, in device pixels from the
@@ -65,18 +69,9 @@ bool failed(const QPrinter& printer, const QPainter& painter) {
 }  // namespace
 
 QFont reportFont(const QPrinter& printer, const std::vector<ReportLine>& lines) {
-    QFont font("WenQuanYi Zen Hei Sharp");
-    font.setPointSizeF(kPointSize);
-    const double pageWidth = reportArea(printer).width();
-    // Text past the right edge would be cut off and its values lost, so a
-    // line too wide for the page shrinks the whole report instead. Glyph
-    // widths do not scale exactly, hence a few rounds.
-    for (int round = 0; round < 4; ++round) {
-        const double widest = widestLine(lines, font, printer);
-        if (widest <= pageWidth || font.pointSizeF() <= kSmallestPointSize) break;
-        font.setPointSizeF(
-            std::max(kSmallestPointSize, font.pointSizeF() * pageWidth / widest * 0.98));
-    }
+    QFont font(QString::fromUtf8(diagram::kTextFont));
+    font.setPointSizeF(
+        fittingPointSize(lines, reportArea(printer).width(), printerFont(font, printer)));
     return font;
 }
 

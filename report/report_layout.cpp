@@ -1,5 +1,6 @@
 #include "report/report_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pilaro {
@@ -26,6 +27,34 @@ std::vector<PlacedText> placeLine(const ReportLine& line, double column, const T
         placed.push_back({x, std::move(run)});
     }
     return placed;
+}
+
+namespace {
+
+double widestLine(const std::vector<ReportLine>& lines, const SizedFont& font, double pointSize) {
+    const TextWidth width = [&font, pointSize](const std::string& text) {
+        return font.width(text, pointSize);
+    };
+    const double column = font.column(pointSize);
+    double widest = 0.0;
+    for (const ReportLine& line : lines) {
+        const PlacedText last = placeLine(line, column, width).back();
+        widest = std::max(widest, last.x + width(last.text));
+    }
+    return widest;
+}
+
+}  // namespace
+
+double fittingPointSize(const std::vector<ReportLine>& lines, double pageWidth,
+                        const SizedFont& font) {
+    double pointSize = kReportPointSize;
+    for (int round = 0; round < 4; ++round) {
+        const double widest = widestLine(lines, font, pointSize);
+        if (widest <= pageWidth || pointSize <= kSmallestReportPointSize) break;
+        pointSize = std::max(kSmallestReportPointSize, pointSize * pageWidth / widest * 0.98);
+    }
+    return pointSize;
 }
 
 }  // namespace pilaro

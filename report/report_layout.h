@@ -35,4 +35,21 @@ using TextWidth = std::function<double(const std::string& text)>;
 [[nodiscard]] std::vector<PlacedText> placeLine(const ReportLine& line, double column,
                                                 const TextWidth& width);
 
+// The report's font at one point size: its column and the width of a text,
+// in the unit of the page width.
+struct SizedFont {
+    std::function<double(double pointSize)> column;
+    std::function<double(const std::string& text, double pointSize)> width;
+};
+
+inline constexpr double kReportPointSize = 10.0;
+inline constexpr double kSmallestReportPointSize = 4.0;
+
+// The point size the report is printed at: 10, or smaller when the widest
+// line would run past `pageWidth`, so that no value is cut off at the right
+// edge. Text widths need not scale exactly with the size, hence a few rounds
+// of measuring; it never goes below 4.
+[[nodiscard]] double fittingPointSize(const std::vector<ReportLine>& lines, double pageWidth,
+                                      const SizedFont& font);
+
 }  // namespace pilaro

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/number_text.h"
+#include "engine/read_outs.h"
 
 namespace pilaro {
 
@@ -82,10 +83,11 @@ std::vector<ReportLine> reportLines(const CalcState& state) {
                                  label("配筋率＝"), value(v(r.rho))}));
     } else {
         // The ratio of the given steel, not the ratio a design found.
-        lines.push_back(line(5, {label("竖直力Nq＝"), value(v(r.Nq)), label("KN", kZone),
-                                 label("弯矩Mq="), value(v(r.Mq)), label("KN-m", kZone),
-                                 label("配筋率＝"), value(v(r.rhoGiven), kZone),
-                                 label("校核结果＝"), label(shown ? r.verdict : std::string())}));
+        const std::string verdict(verdictText(shown ? r.verdict : Verdict::None));
+        lines.push_back(
+            line(5, {label("竖直力Nq＝"), value(v(r.Nq)), label("KN", kZone), label("弯矩Mq="),
+                     value(v(r.Mq)), label("KN-m", kZone), label("配筋率＝"),
+                     value(v(r.rhoGiven), kZone), label("校核结果＝"), label(verdict)}));
     }
     lines.push_back(
         line(5, {label("系数ξ="), value(v(r.xi), kZone), label("A="), value(v(r.coefA), kZone),

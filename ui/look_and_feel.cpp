@@ -5,14 +5,15 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "diagram/text_font.h"
+
 namespace pilaro {
 
 void applyLookAndFeel(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("WenQuanYi Zen Hei Sharp"),
-                      QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Droid Sans Fallback")});
+    font.setFamilies({QString::fromUtf8(diagram::kTextFont), QStringLiteral("WenQuanYi Zen Hei"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
     font.setPixelSize(12);
     QApplication::setFont(font);
 }

@@ -15,6 +15,7 @@
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "ui/read_out_fields.h"
 #include "ui/twips.h"
 
 namespace pilaro {
@@ -146,7 +147,8 @@ void MainWindow::cmdrun_Click() {
         showMessage_(toQString(statusMessage(status)));
         return;
     }
-    for (const ReadOut& readOut : readOuts(state_.result, takesCheckRoad(reading.input))) {
+    for (const ShownReadOut& readOut :
+         shownReadOuts(readOuts(state_.result, takesCheckRoad(reading.input)))) {
         QLineEdit* readOutField = field(readOut.field);
         readOutField->setText(toQString(readOut.text));
         // Long numbers show their leading digits, not their tail.

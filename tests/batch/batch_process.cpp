@@ -12,29 +12,6 @@
 
 namespace pilaro::test {
 
-ScratchFolder::ScratchFolder() {
-    std::string name = (std::filesystem::temp_directory_path() / "pilaro-batch-test-XXXXXX");
-    if (!mkdtemp(name.data())) std::abort();
-    path_ = name;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::filesystem::path ScratchFolder::write(const std::string& name, const std::string& text) const {
-    std::ofstream(path_ / name, std::ios::binary) << text;
-    return path_ / name;
-}
-
-std::string ScratchFolder::read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 BatchRun runBatch(const ScratchFolder& folder, const std::vector<std::string>& args,
                   const RunSettings& settings) {
     const std::string out = folder.path() / ".out";

@@ -5,25 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_folder.h"
+
 namespace pilaro::test {
 
 struct BatchRun {
     int status = -1;
     std::string out;
     std::string err;
-};
-
-// A fresh, empty folder of its own, removed with the object.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path write(const std::string& name, const std::string& text) const;
-    std::string read(const std::string& name) const;
-
-  private:
-    std::filesystem::path path_;
 };
 
 struct RunSettings {

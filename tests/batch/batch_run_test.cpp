@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "batch/cell_values.h"
-#include "batch/csv_reader.h"
+#include "table/cell_values.h"
+#include "table/csv_reader.h"
 #include "tests/batch/batch_process.h"
 #include "tests/support/bar_texts.h"
 
@@ -79,14 +79,14 @@ TEST(BatchInput, BarsAreCheckedAsTheAreaTheySupply) {
     const std::string check = "c,P1,强度校核,25号,Ⅱ级,5000,1500,1.2,0.05,10,";
     std::string table = kHeader;
     for (const BarText& bars : kBarTexts) {
-        EXPECT_EQ(batch::readBars(bars.text), batch::readNumber(bars.area).value) << bars.text;
+        EXPECT_EQ(table::readBars(bars.text), table::readNumber(bars.area).value) << bars.text;
         table += check + ",\"" + bars.text + "\"\n" + check + bars.area + ",\n";
     }
     for (const char* text : kUnknownDiameters) {
-        EXPECT_FALSE(batch::readBars(text)) << text;
+        EXPECT_FALSE(table::readBars(text)) << text;
         table += check + ",\"" + text + "\"\n";
     }
-    for (const char* text : kNotBars) EXPECT_FALSE(batch::readBars(text)) << text;
+    for (const char* text : kNotBars) EXPECT_FALSE(table::readBars(text)) << text;
     table += "c,P1,强度校核,25号,Ⅱ级,5000,3000,1.5,0.05,10,20000,\n";  // a ratio of 1.13
 
     ScratchFolder folder;
@@ -206,11 +206,11 @@ TEST(BatchOutput, EachFormatReadsBackWithTheSameValues) {
     const std::string csv = folder.read("out.csv");
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     std::istringstream csvText(csv);
-    batch::CsvReader reader(csvText);
-    batch::CsvRecord header;
+    table::CsvReader reader(csvText);
+    table::CellRow header;
     ASSERT_TRUE(reader.next(header));
     for (const json& row : rows) {
-        batch::CsvRecord record;
+        table::CellRow record;
         ASSERT_TRUE(reader.next(record));
         ASSERT_EQ(record.cells.size(), header.cells.size());
         for (std::size_t i = 0; i < header.cells.size(); ++i) {

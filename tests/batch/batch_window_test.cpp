@@ -4,24 +4,17 @@
 #include <QTest>
 #include <nlohmann/json.hpp>
 
-#include "batch/cell_values.h"
 #include "engine/calculation.h"
+#include "engine/read_outs.h"
+#include "table/cell_values.h"
 #include "tests/batch/batch_process.h"
 #include "tests/ui/main_window_driver.h"
 #include "ui/main_window.h"
+#include "ui/read_out_fields.h"
 
 using nlohmann::json;
 
 namespace {
-
-// Read-out field and the name of its result in the output table.
-const std::pair<const char*, const char*> kReadOuts[] = {
-    {"txtag2", "AgRequired"}, {"txtpjl", "rho"},   {"txtd12", "D12"},  {"txtd14", "D14"},
-    {"txtd16", "D16"},        {"txtd18", "D18"},   {"txtd20", "D20"},  {"txtd22", "D22"},
-    {"txtd25", "D25"},        {"txtd28", "D28"},   {"txtd32", "D32"},  {"txtd34", "D34"},
-    {"txtd36", "D36"},        {"txtsa", "coefA"},  {"txtsb", "coefB"}, {"txtsc", "coefC"},
-    {"txtsd", "coefD"},       {"txtss", "xi"},     {"txtnq", "Nq"},    {"txtmq", "Mq"},
-    {"txtqjl", "rhoGiven"},   {"txtjg", "verdict"}};
 
 QString text(const json& value) {
     return QString::fromStdString(value.get<std::string>());
@@ -54,15 +47,15 @@ class BatchWindowTest : public QObject {
                 continue;
             }
             const bool check =
-                pilaro::batch::readType(in["type"].get<std::string>()) == pilaro::CalcType::Check;
+                pilaro::table::readType(in["type"].get<std::string>()) == pilaro::CalcType::Check;
             pilaro::test::click(window, check ? "optqd" : "optpj");
             pilaro::test::pickWithArrowKeys(
                 window, "cbohnt",
                 QString::fromUtf8(
-                    pilaro::batch::readConcrete(in["concrete"].get<std::string>())->text));
+                    pilaro::table::readConcrete(in["concrete"].get<std::string>())->text));
             pilaro::test::pickWithArrowKeys(
                 window, "cbogj",
-                QString::fromUtf8(pilaro::batch::readSteel(in["steel"].get<std::string>())->text));
+                QString::fromUtf8(pilaro::table::readSteel(in["steel"].get<std::string>())->text));
             for (const auto& [field, name] : {std::pair{"txtnj", "Nj"},
                                               {"txtmj", "Mj"},
                                               {"txtzd", "D"},
@@ -84,10 +77,11 @@ class BatchWindowTest : public QObject {
                 continue;
             }
             QVERIFY2(messages.isEmpty(), where.c_str());
-            for (const auto& [field, name] : kReadOuts) {
-                QString shown = pilaro::test::textOf(window, field);
+            for (const pilaro::ReadOutEntry& readOut : pilaro::kReadOuts) {
+                const std::string field(pilaro::readOutField(readOut.id));
+                QString shown = pilaro::test::textOf(window, field.c_str());
                 if (shown.startsWith(' ')) shown.remove(0, 1);
-                QVERIFY2(shown == text(row["result"].value(name, json(""))),
+                QVERIFY2(shown == text(row["result"].value(std::string(readOut.name), json(""))),
                          (where + " " + field + ": " + shown.toStdString()).c_str());
             }
             ++compared;

@@ -13,8 +13,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "batch/csv_reader.h"
-#include "batch/diagram_picture.h"
+#include "diagram/diagram_picture.h"
+#include "table/csv_reader.h"
 #include "tests/batch/batch_process.h"
 
 namespace pilaro::test {
@@ -31,11 +31,11 @@ std::string pier(const std::string& member, const std::string& bars, const char*
     return rows;
 }
 
-std::vector<batch::CsvRecord> csvRecords(const std::string& text) {
+std::vector<table::CellRow> csvRecords(const std::string& text) {
     std::istringstream in(text);
-    batch::CsvReader reader(in);
-    std::vector<batch::CsvRecord> records;
-    for (batch::CsvRecord r; reader.next(r);) records.push_back(r);
+    table::CsvReader reader(in);
+    std::vector<table::CellRow> records;
+    for (table::CellRow r; reader.next(r);) records.push_back(r);
     return records;
 }
 
@@ -56,7 +56,7 @@ TEST(DiagramRun, EachFormatReadsBackAsWhatItClaims) {
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
 
     const QImage png(QString::fromStdString((folder.path() / "d/P1.png").string()));
-    EXPECT_EQ(png.size(), QSize(batch::kPngWidth, batch::kPngHeight));
+    EXPECT_EQ(png.size(), QSize(diagram::kPngWidth, diagram::kPngHeight));
     std::map<bool, int> markerPixels;  // red for a failing check, green for one that passes
     for (int y = 0; y < png.height(); ++y)
         for (int x = 0; x < png.width(); ++x) {

@@ -223,7 +223,7 @@ TEST(CalculationRun, FaultsLeaveTheStateUntouched) {
     state.flagDesign = 1;
     ASSERT_EQ(runCalculation(state, section(CalcType::Design, 3000, 5000, 1.2, 0.05, 10)),
               CalcStatus::Done);
-    state.result.verdict = "通过验算！";
+    state.result.verdict = Verdict::Passes;
     const CalcState before = state;
     for (const Case& c : cases) {
         const CalcStatus status = runCalculation(state, c.input);
@@ -256,7 +256,7 @@ TEST(CalculationRun, DesignRoadLeavesTheCheckResultsAndViceVersa) {
     EXPECT_EQ(state.result.rho, design.rho);
     EXPECT_EQ(state.result.Ag, design.Ag);
     EXPECT_EQ(state.result.barCounts, design.barCounts);
-    EXPECT_EQ(state.result.verdict, "重新配筋！");
+    EXPECT_EQ(state.result.verdict, Verdict::Fails);
 }
 
 TEST(CalculationRun, StartingValues) {
@@ -270,7 +270,7 @@ TEST(CalculationRun, StartingValues) {
     EXPECT_EQ(state.result.coefD, 0);
     EXPECT_EQ(state.result.barCounts[10], 0.0);
     EXPECT_FALSE(state.result.barCounts[0].has_value());
-    EXPECT_EQ(state.result.verdict, "");
+    EXPECT_EQ(state.result.verdict, Verdict::None);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ struct CheckCase {
     long trials;
     double xi;
     std::vector<std::string> shown;  // A, B, C, D, xi, Nq, Mq, rhoGiven
-    const char* verdict;
+    Verdict verdict;
 };
 
 // The search looks for the state whose resistance acts at the amplified
@@ -32,13 +32,13 @@ TEST(CheckSolver, WorkedExamples) {
          30,
          0.5960000000000011,
          {" 1.47802", " .66451", " .46727", " 1.77673", " .596", " 6037.51", " 1809.547", " .004"},
-         "通过验算！"},
+         Verdict::Passes},
         {{3000, 8000, 1.2, 0.05, 10},
          49,
          0.47760000000000047,
          {" 1.10352", " .61182", "-.10325", " 1.89646", " .4776", " 4339.491", " 1625.931",
           " .004"},
-         "重新配筋！"},
+         Verdict::Fails},
     };
     for (const CheckCase& c : cases) {
         CheckSolution s;
@@ -61,8 +61,8 @@ TEST(CheckSolver, WorkedExamples) {
 
 TEST(CheckSolver, VerdictOnTheReportedCapacity) {
     const double reported = floorToDecimals(5000.0004, 3);
-    EXPECT_EQ(checkVerdict(reported, 5000.0002), "重新配筋！");
-    EXPECT_EQ(checkVerdict(reported, 5000), "通过验算！");
+    EXPECT_EQ(checkVerdict(reported, 5000.0002), Verdict::Fails);
+    EXPECT_EQ(checkVerdict(reported, 5000), Verdict::Passes);
 }
 
 TEST(CheckSolver, WithoutSlendernessMatchesTheInitialEccentricity) {
@@ -112,7 +112,7 @@ TEST(CheckSolver, HighStrengthSteelThroughTheUnyieldedRange) {
     EXPECT_EQ(numberToText(*shown.Nq), " 3002.38");
     EXPECT_EQ(numberToText(shown.Mq), " 2501.982");  // Nq e0: the moment along the load line
     EXPECT_EQ(numberToText(*shown.xi), " .424");
-    EXPECT_EQ(shown.verdict, "通过验算！");
+    EXPECT_EQ(shown.verdict, Verdict::Passes);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 namespace {
 
+using pilaro::test::quoted;
 using pilaro::test::require;
 
 bool isDigit(char c) {
@@ -30,21 +31,6 @@ bool startsWithDecimal(std::string_view s) {
 
 bool sameNumber(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b) || (a == 0 && b == 0);
-}
-
-std::string quoted(std::string_view s) {
-    std::string out = "\"";
-    for (char c : s.substr(0, 80)) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7f) {
-            out += c;
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", u);
-            out += hex;
-        }
-    }
-    return out + (s.size() > 80 ? "...\"" : "\"");
 }
 
 }  // namespace

@@ -90,5 +90,30 @@ TEST(ReportLayout, ValuesRunIntoTheirLabelAndUnit) {
                                         "钢筋强度= 340000 KPa", "钢筋弹性模量= 200000000 KPa"}));
 }
 
+// Text widths proportional to the point size, one column per character at
+// `perPoint` points: the widest line at size s is then widest10 * s / 10.
+SizedFont linearFont(double perPoint) {
+    return {[perPoint](double pt) { return perPoint * pt; },
+            [perPoint](const std::string& t, double pt) { return characters(t) * perPoint * pt; }};
+}
+
+TEST(ReportLayout, FittingPointSize) {
+    // One line of 40 columns from column 4, at half a point per point of size.
+    const std::vector<ReportLine> lines = {{5, {text(std::string(40, 'x'), kEnd)}}};
+    const double widest10 = (4 + 40) * 0.5 * 10;  // 220
+    struct Case {
+        double pageWidth;
+        double expected;
+    };
+    for (const Case& c : {
+             Case{1000, 10},                         // fits: stays at 10
+             Case{widest10, 10},                     // fits exactly
+             Case{110, 10 * 110 / widest10 * 0.98},  // half as wide: one round
+             Case{10, 4},                            // never below 4
+         })
+        EXPECT_DOUBLE_EQ(fittingPointSize(lines, c.pageWidth, linearFont(0.5)), c.expected)
+            << "page " << c.pageWidth;
+}
+
 }  // namespace
 }  // namespace pilaro

@@ -41,7 +41,8 @@ std::string differingWrites(const CalcResult& written, const CalcResult& sequenc
         const bool writtenHere = !sameBits(fresh[i].value, blank[i].value);
         if (writtenHere && !sameBits(fresh[i].value, seq[i].value)) return fresh[i].name;
     }
-    if (!written.verdict.empty() && written.verdict != sequenceResult.verdict) return "verdict";
+    if (written.verdict != Verdict::None && written.verdict != sequenceResult.verdict)
+        return "verdict";
     return {};
 }
 

@@ -6,15 +6,13 @@
 #include "engine/check_solver.h"
 #include "engine/design_solver.h"
 #include "engine/number_text.h"
+#include "engine/read_outs.h"
 #include "engine/section.h"
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
 
 namespace pilaro::test {
 namespace {
-
-constexpr std::string_view kPasses = "通过验算！";
-constexpr std::string_view kReinforce = "重新配筋！";
 
 std::string joined(const std::vector<std::string>& names) {
     std::string out;
@@ -71,8 +69,9 @@ std::string doneFault(const CalcInput& input, const CalcResult& before, const Ca
         if (!fault.empty()) return fault;
         if (!after.rhoGiven) return "check road left rhoGiven unset";
         const bool passes = valueOr0(after.Nq) >= valueOr0(input.Nj);
-        if (after.verdict != (passes ? kPasses : kReinforce))
-            return "verdict \"" + after.verdict + "\" does not follow from Nq against Nj";
+        if (after.verdict != (passes ? Verdict::Passes : Verdict::Fails))
+            return "verdict \"" + std::string(verdictText(after.verdict)) +
+                   "\" does not follow from Nq against Nj";
         return {};
     }
     std::string fault = untouchableChanged(before, after, {FieldGroup::Check}, true);

@@ -11,6 +11,7 @@
 
 #include "engine/calculation.h"
 #include "engine/messages.h"
+#include "engine/read_outs.h"
 #include "tests/robustness/awkward_inputs.h"
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
@@ -103,7 +104,10 @@ QString completedRunFault(const Shown& shown, const CalcState& state) {
             return QString::fromStdString(name + " does not show its value: " + fault);
     }
     const QString verdict = shown.at("txtjg");
-    if (checkRoad ? verdict != QString::fromStdString(state.result.verdict) : !verdict.isEmpty())
+    const std::string_view checked = verdictText(state.result.verdict);
+    if (checkRoad
+            ? verdict != QString::fromUtf8(checked.data(), static_cast<qsizetype>(checked.size()))
+            : !verdict.isEmpty())
         return "txtjg does not show the verdict of the road taken";
     return {};
 }

@@ -12,9 +12,13 @@
 #include <QTest>
 #include <cmath>
 #include <memory>
+#include <set>
+#include <string_view>
 
 #include "tests/ui/main_window_driver.h"
+#include "ui/control_table.h"
 #include "ui/main_window.h"
+#include "ui/read_out_fields.h"
 
 using pilaro::MainWindow;
 using pilaro::test::control;
@@ -234,6 +238,19 @@ class ControlTableTest : public QObject {
         QCOMPARE(buttons, 3);
         QCOMPARE(frames, 4);
         QVERIFY(window->findChild<QObject*>(QStringLiteral("CommonDialogprint")));
+    }
+
+    // Each read-out has a field of its own, and every read-out field of the
+    // control table shows one.
+    void read_out_fields_are_the_read_outs() {
+        std::set<std::string_view> readOutRows;
+        for (const pilaro::ControlRow& row : pilaro::mainWindowControls())
+            if (row.readOut) readOutRows.insert(row.name);
+        std::set<std::string_view> fields;
+        for (const pilaro::ReadOutField& readOut : pilaro::kReadOutFields)
+            fields.insert(readOut.field);
+        QCOMPARE(fields.size(), pilaro::kReadOutCount);
+        QVERIFY(fields == readOutRows);
     }
 
     void window_properties() {

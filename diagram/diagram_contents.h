@@ -1,0 +1,77 @@
+// What the N-M diagram of a member shows: its section's curve for the steel
+// the member's checks use, and each of its load cases checked with that
+// steel. Plain C++ over the engine; the drawing is elsewhere.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation.h"
+#include "engine/interaction_curve.h"
+#include "table/by_member.h"
+#include "table/row_outcome.h"
+
+namespace pilaro::diagram {
+
+// What a diagram needs of one row of the table.
+struct DiagramRow {
+    long line = 0;
+    std::string name;
+    CalcInput input;
+    bool readWithoutErrors = false;
+    bool checkRoad = false;
+    std::string bars;       // a check's bars, as in the table; empty for an area
+    bool designed = false;  // a design with a result
+    double requiredAg = 0;  // cm^2, as reported
+};
+
+struct MemberRows {
+    std::string member;
+    std::vector<DiagramRow> rows;
+};
+
+// The rows of each member, in the order the members first appear.
+struct DiagramTable {
+    table::ByMember<MemberRows> members;
+
+    void add(const table::RowOutcome& outcome);
+};
+
+// One load case on a diagram: (eta * |Mj|, Nj), and its check with the
+// diagram's steel.
+struct LoadMark {
+    std::string name;
+    long line = 0;
+    bool hasPoint = false;                  // eta could be found; N and M hold the point
+    double N = 0;                           // kN
+    double M = 0;                           // kN m
+    Verdict verdict = Verdict::None;        // None: the check has no result
+    CalcStatus stopped = CalcStatus::Done;  // what a check without result stopped with
+    double margin = 0;                      // Nq / Nj of a check with a result
+
+    [[nodiscard]] bool hasVerdict() const { return verdict != Verdict::None; }
+    [[nodiscard]] bool passes() const { return verdict == Verdict::Passes; }
+};
+
+struct Diagram {
+    std::string member;
+    std::string steelText;  // "24D28" or "207.021 cm²"
+    std::string steelKey;   // the steel in a file name: "24D28", "207.021cm2"
+    double Ag = 0;          // cm^2
+    double rho = 0;
+    double D = 0, a = 0;               // m
+    std::string_view concrete, steel;  // the grades' names
+    std::vector<CurvePoint> curve;
+    std::vector<LoadMark> loads;  // in table order, a case given twice shown once
+};
+
+// The member's diagrams: one for each distinct steel area of its checks
+// (the provided steel with --provide), or, without checks, one for the
+// largest area its designs need. A member whose rows differ in section, or
+// that has no steel or no curve, gets none; `problems` says why, naming
+// the member as `who` ("member P1").
+[[nodiscard]] std::vector<Diagram> diagramsOf(const MemberRows& member, std::string_view who,
+                                              std::vector<std::string>& problems);
+
+}  // namespace pilaro::diagram

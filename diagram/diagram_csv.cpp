@@ -1,0 +1,41 @@
+#include "diagram/diagram_csv.h"
+
+#include <charconv>
+
+#include "engine/read_outs.h"
+#include "table/csv_cell.h"
+
+namespace pilaro::diagram {
+
+using table::csvField;
+using table::spreadsheetText;
+
+namespace {
+
+std::string exact(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+}  // namespace
+
+std::string diagramCsv(const Diagram& d) {
+    std::string csv = "\xEF\xBB\xBFxi,N,M\r\n";
+    for (const CurvePoint& p : d.curve)
+        csv += exact(p.xi) + ',' + exact(p.N) + ',' + exact(p.M) + "\r\n";
+    csv += "name,N,M,verdict\r\n";
+    for (const LoadMark& m : d.loads) {
+        csv += csvField(spreadsheetText(m.name)) + ',';
+        if (m.hasPoint)
+            csv += exact(m.N) + ',' + exact(m.M);
+        else
+            csv += ',';
+        const std::string_view verdict =
+            m.hasVerdict() ? verdictText(m.verdict) : statusName(m.stopped);
+        csv += ',' + csvField(verdict) + "\r\n";
+    }
+    return csv;
+}
+
+}  // namespace pilaro::diagram

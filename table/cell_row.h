@@ -1,0 +1,16 @@
+// One record of a table as text cells, however it was read: from a CSV
+// file by table/csv_reader.h, or cells that a page parsed itself. Rows of
+// load cases are read from these (table/row_input.h).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pilaro::table {
+
+struct CellRow {
+    long line = 0;  // the line the record starts on; the first line is 1
+    std::vector<std::string> cells;
+};
+
+}  // namespace pilaro::table

@@ -1,0 +1,47 @@
+// The columns of a load-case table: their English and Chinese names, and
+// which of them a table must have.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pilaro::table {
+
+enum class Column { Name, Member, Type, Concrete, Steel, Nj, Mj, D, a, l0, Ag, Bars };
+
+inline constexpr std::size_t kColumnCount = 12;
+
+struct ColumnNames {
+    std::string_view english;  // also the output's name for the column
+    std::string_view chinese;
+    bool required;
+};
+
+// In output order, indexed by Column.
+const std::array<ColumnNames, kColumnCount>& columnNames();
+
+inline std::size_t indexOf(Column c) {
+    return static_cast<std::size_t>(c);
+}
+
+// "直径/D", as messages name a column.
+std::string columnLabel(Column c);
+
+// Where each column stands in the file's rows.
+struct ColumnMap {
+    std::array<std::optional<std::size_t>, kColumnCount> position;
+    std::size_t headerCells = 0;
+
+    bool has(Column c) const { return position[indexOf(c)].has_value(); }
+};
+
+// The header row as a column map. An unknown name, a column named twice or
+// a required column missing is an error; its message is in `error`. Blank
+// header cells name no column.
+std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std::string& error);
+
+}  // namespace pilaro::table

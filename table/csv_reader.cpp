@@ -1,0 +1,120 @@
+#include "table/csv_reader.h"
+
+#include <csv.h>
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pilaro::table {
+
+namespace {
+
+// A record this long is no load case but a quote that was never closed.
+constexpr std::size_t kLongestRecord = std::size_t{1} << 20;
+
+bool blank(const std::vector<std::string>& cells) {
+    for (const std::string& cell : cells)
+        if (cell.find_first_not_of(" \t") != std::string::npos) return false;
+    return true;
+}
+
+}  // namespace
+
+struct CsvReader::Parser {
+    explicit Parser(std::istream& in) : in_(in) {
+        if (csv_init(&parser_, 0) != 0) throw std::runtime_error("out of memory");
+    }
+    ~Parser() { csv_free(&parser_); }
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
+
+    static void endCell(void* text, std::size_t size, void* self);
+    static void endRecord(int terminator, void* self);
+    void feedLine();
+
+    std::istream& in_;
+    csv_parser parser_{};
+    std::string line_;
+    long lineNumber_ = 0;
+    long recordStart_ = 0;
+    bool recordOpen_ = false;   // a record goes on past the last line fed
+    bool recordEnded_ = false;  // within the line being fed
+    bool finished_ = false;
+    std::uint64_t bytesRead_ = 0;
+    std::size_t recordBytes_ = 0;
+    CellRow building_;
+    std::deque<CellRow> ready_;
+};
+
+void CsvReader::Parser::endCell(void* text, std::size_t size, void* self) {
+    auto& reader = *static_cast<Parser*>(self);
+    reader.building_.cells.emplace_back(static_cast<const char*>(text), size);
+}
+
+void CsvReader::Parser::endRecord(int, void* self) {
+    auto& reader = *static_cast<Parser*>(self);
+    reader.building_.line = reader.recordStart_;
+    if (!blank(reader.building_.cells)) reader.ready_.push_back(std::move(reader.building_));
+    reader.building_ = CellRow{};
+    reader.recordEnded_ = true;
+}
+
+// Feeds one line, so that each record knows the line it starts on even
+// when a quoted cell holds line breaks.
+void CsvReader::Parser::feedLine() {
+    if (!std::getline(in_, line_)) {
+        if (in_.bad()) throw std::runtime_error("the input cannot be read");
+        finished_ = true;
+        // Every line was fed with its line break, so only a quoted cell
+        // can keep a record open here.
+        if (recordOpen_)
+            throw std::runtime_error("line " + std::to_string(recordStart_) +
+                                     ": a quoted cell is never closed");
+        csv_fini(&parser_, endCell, endRecord, this);
+        return;
+    }
+    ++lineNumber_;
+    bytesRead_ += line_.size() + 1;
+    if (lineNumber_ == 1 && line_.starts_with("\xEF\xBB\xBF")) line_.erase(0, 3);
+    line_ += '\n';
+    if (!recordOpen_) {
+        recordStart_ = lineNumber_;
+        recordBytes_ = 0;
+    }
+    recordBytes_ += line_.size();
+    if (recordBytes_ > kLongestRecord)
+        throw std::runtime_error("line " + std::to_string(recordStart_) +
+                                 ": a record longer than 1 MiB (a quoted cell never closed?)");
+    recordEnded_ = false;
+    if (csv_parse(&parser_, line_.data(), line_.size(), endCell, endRecord, this) != line_.size())
+        throw std::runtime_error(std::string("line ") + std::to_string(lineNumber_) + ": " +
+                                 csv_strerror(csv_error(&parser_)));
+    // A line that ends no record and holds more than its line break opens
+    // one: a quoted cell goes on to the next line.
+    const bool blankLine = line_.find_first_not_of(" \t\r\n") == std::string::npos;
+    if (recordEnded_)
+        recordOpen_ = false;
+    else if (!blankLine)
+        recordOpen_ = true;
+}
+
+CsvReader::CsvReader(std::istream& in) : parser_(std::make_unique<Parser>(in)) {}
+
+CsvReader::~CsvReader() = default;
+
+std::uint64_t CsvReader::bytesRead() const {
+    return parser_->bytesRead_;
+}
+
+bool CsvReader::next(CellRow& record) {
+    Parser& p = *parser_;
+    while (p.ready_.empty() && !p.finished_) p.feedLine();
+    if (p.ready_.empty()) return false;
+    record = std::move(p.ready_.front());
+    p.ready_.pop_front();
+    return true;
+}
+
+}  // namespace pilaro::table

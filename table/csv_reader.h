@@ -1,0 +1,34 @@
+// The records of a CSV text, one at a time, as a spreadsheet saves them:
+// quoted cells (with commas, quotes and line breaks inside), LF or CRLF
+// line ends, and a UTF-8 byte-order mark at the start. Read with libcsv,
+// which no header shows.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <memory>
+
+#include "table/cell_row.h"
+
+namespace pilaro::table {
+
+class CsvReader {
+  public:
+    explicit CsvReader(std::istream& in);
+    ~CsvReader();
+    CsvReader(const CsvReader&) = delete;
+    CsvReader& operator=(const CsvReader&) = delete;
+
+    // The next record that is not wholly blank; false at the end of the
+    // text. Throws std::runtime_error when the text cannot be read or a
+    // quoted cell is never closed.
+    bool next(CellRow& record);
+
+    std::uint64_t bytesRead() const;
+
+  private:
+    struct Parser;
+    std::unique_ptr<Parser> parser_;
+};
+
+}  // namespace pilaro::table

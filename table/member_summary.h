@@ -1,0 +1,49 @@
+// The governing case of each member: the design row that needs the most
+// steel, the checks that fail and the smallest margin Nq/Nj, and the rows
+// without a result. Kept per member, in the order members first appear.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "table/by_member.h"
+#include "table/row_outcome.h"
+
+namespace pilaro::table {
+
+struct MemberSummary {
+    std::string member;  // empty: rows without a member, or a table without the column
+    long rows = 0;
+
+    long designRows = 0;
+    long mostSteelRow = 0;      // the governing design row; 0 when none
+    double mostSteel = 0;       // cm^2, as reported
+    std::string mostSteelText;  // as the read-out shows it
+    std::string mostSteelRho;
+
+    long checkRows = 0;
+    long failingChecks = 0;
+    std::vector<long> failingRows;  // the first few
+    long smallestMarginRow = 0;     // 0 when no check has a positive Nj
+    double smallestMargin = 0;
+
+    long rowsWithoutResult = 0;
+    std::vector<long> withoutResultRows;  // the first few
+};
+
+class MemberSummaries {
+  public:
+    void add(const RowOutcome& outcome);
+
+    const std::vector<MemberSummary>& members() const { return members_.entries(); }
+
+    // One paragraph per member. `provided` names the steel of --provide,
+    // or is empty.
+    void print(std::FILE* out, bool hasMemberColumn, const std::string& provided) const;
+
+  private:
+    ByMember<MemberSummary> members_;
+};
+
+}  // namespace pilaro::table

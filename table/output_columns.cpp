@@ -1,0 +1,66 @@
+#include "table/row_writer.h"
+
+namespace pilaro::table {
+
+namespace {
+
+std::string_view chineseName(ReadOutId id) {
+    switch (id) {
+        case ReadOutId::Xi:
+            return "系数ξ";
+        case ReadOutId::CoefA:
+            return "系数A";
+        case ReadOutId::CoefB:
+            return "系数B";
+        case ReadOutId::CoefC:
+            return "系数C";
+        case ReadOutId::CoefD:
+            return "系数D";
+        case ReadOutId::Rho:
+            return "配筋率";
+        case ReadOutId::AgRequired:
+            return "纵向钢筋面积（cm2）";
+        case ReadOutId::RhoGiven:
+            return "校核配筋率";
+        case ReadOutId::Nq:
+            return "竖直力Nq";
+        case ReadOutId::Mq:
+            return "弯矩Mq";
+        case ReadOutId::Verdict:
+            return "校核结果";
+        // The bar counts, by their size.
+        case ReadOutId::D12:
+        case ReadOutId::D14:
+        case ReadOutId::D16:
+        case ReadOutId::D18:
+        case ReadOutId::D20:
+        case ReadOutId::D22:
+        case ReadOutId::D25:
+        case ReadOutId::D28:
+        case ReadOutId::D32:
+        case ReadOutId::D34:
+        case ReadOutId::D36:
+            return readOutName(id);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string_view> outputColumnNames() {
+    std::vector<std::string_view> names;
+    for (const ColumnNames& column : columnNames()) names.push_back(column.english);
+    names.insert(names.end(), {"row", "status", "message"});
+    for (const ReadOutEntry& readOut : kReadOuts) names.push_back(readOut.name);
+    return names;
+}
+
+std::vector<std::string_view> outputColumnNamesChinese() {
+    std::vector<std::string_view> names;
+    for (const ColumnNames& column : columnNames()) names.push_back(column.chinese);
+    names.insert(names.end(), {"行号", "状态", "信息"});
+    for (const ReadOutEntry& readOut : kReadOuts) names.push_back(chineseName(readOut.id));
+    return names;
+}
+
+}  // namespace pilaro::table

@@ -1,0 +1,131 @@
+#include "table/output_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+namespace pilaro::table {
+
+namespace {
+
+// As many links as the system itself follows in one path.
+constexpr int kMostLinks = 40;
+
+std::runtime_error fileError(const std::string& what, const std::string& path, int error) {
+    return std::runtime_error(what + " " + path + ": " + std::strerror(error));
+}
+
+std::runtime_error fileError(const std::string& what, const std::string& path) {
+    return fileError(what, path, errno);
+}
+
+// The path of the file that `path` leads to through its links, which may
+// not exist yet; `path` itself when it is no link.
+std::string followLinks(const std::string& path) {
+    std::filesystem::path at(path);
+    for (int links = 0; links <= kMostLinks; ++links) {
+        struct stat info {};
+        if (lstat(at.c_str(), &info) != 0) {
+            if (errno == ENOENT) return at.string();
+            throw fileError("cannot write", path);
+        }
+        if (!S_ISLNK(info.st_mode)) return at.string();
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(at, error);
+        if (error) throw fileError("cannot write", path, error.value());
+        at = target.is_absolute() ? target : at.parent_path() / target;
+    }
+    throw fileError("cannot write", path, ELOOP);
+}
+
+// The permissions the file is to have: those of the file it replaces, or
+// those of a new file.
+mode_t permissionsFor(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) throw fileError("cannot write", path, EISDIR);
+        if (!S_ISREG(info.st_mode))
+            throw std::runtime_error("cannot write " + path + ": not a regular file");
+        return info.st_mode & 07777;
+    }
+    if (errno != ENOENT) throw fileError("cannot write", path);
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// Brings what was written to a file by its path onto the disk.
+void syncPath(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw fileError("cannot write", path);
+    const bool synced = fsync(fd) == 0;
+    const int syncError = errno;
+    if (close(fd) != 0 || !synced)
+        throw fileError("cannot write", path, synced ? errno : syncError);
+}
+
+}  // namespace
+
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+OutputFile::OutputFile(std::string path) : path_(followLinks(path)) {
+    const mode_t permissions = permissionsFor(path_);
+    std::vector<char> name(path_.begin(), path_.end());
+    for (char c : std::string_view(".pilaro-XXXXXX")) name.push_back(c);
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0) throw fileError("cannot create a file beside", path_);
+    temporaryPath_ = name.data();
+    // mkstemp makes the file private.
+    if (fchmod(fd, permissions) != 0 || !(stream_ = fdopen(fd, "wb"))) {
+        const int error = errno;
+        close(fd);
+        unlink(temporaryPath_.c_str());
+        throw fileError("cannot write", temporaryPath_, error);
+    }
+}
+
+OutputFile::~OutputFile() {
+    // The file is given up: what its stream still holds does not matter.
+    if (stream_) std::fclose(stream_);
+    if (!committed_ && unlink(temporaryPath_.c_str()) != 0 && errno != ENOENT)
+        std::fprintf(stderr, "%s: cannot remove %s: %s\n", program_invocation_short_name,
+                     temporaryPath_.c_str(), std::strerror(errno));
+}
+
+void OutputFile::closeStream() {
+    if (!stream_) return;
+    const bool closed = std::fclose(stream_) == 0;
+    stream_ = nullptr;
+    if (!closed) throw fileError("cannot write", temporaryPath_);
+}
+
+void OutputFile::commit() {
+    if (stream_) {
+        const bool written =
+            std::fflush(stream_) == 0 && !std::ferror(stream_) && fsync(fileno(stream_)) == 0;
+        const int writeError = errno;
+        const bool closed = std::fclose(stream_) == 0;
+        stream_ = nullptr;
+        if (!written || !closed)
+            throw fileError("cannot write", path_, written ? errno : writeError);
+    } else {
+        syncPath(temporaryPath_);
+    }
+    if (std::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
+        throw fileError("cannot write", path_);
+    committed_ = true;
+}
+
+}  // namespace pilaro::table

@@ -1,0 +1,44 @@
+// An output file that is written whole or not at all: the rows go to a
+// temporary file beside it, which takes the file's name only when every
+// row has been written and is on the disk. A link is written through: the
+// file it leads to is replaced, and the link stays. An existing file keeps
+// its permissions.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace pilaro::table {
+
+// Both paths name one existing file (through links or other spellings).
+bool sameFile(const std::string& a, const std::string& b);
+
+class OutputFile {
+  public:
+    // Creates the temporary file; throws std::runtime_error when it cannot,
+    // or when the path names something other than a file (a directory, a
+    // device).
+    explicit OutputFile(std::string path);
+    // Without commit(), the temporary file is removed.
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    const std::string& temporaryPath() const { return temporaryPath_; }
+    // The temporary file, open for writing.
+    std::FILE* stream() const { return stream_; }
+    // Closes the stream (for a writer that writes the path itself); throws
+    // std::runtime_error on failure.
+    void closeStream();
+
+    // Flushes to disk and renames; throws std::runtime_error on failure.
+    void commit();
+
+  private:
+    std::string path_;  // the file itself, past any links
+    std::string temporaryPath_;
+    std::FILE* stream_ = nullptr;
+    bool committed_ = false;
+};
+
+}  // namespace pilaro::table

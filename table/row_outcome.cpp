@@ -1,0 +1,28 @@
+#include "table/row_outcome.h"
+
+#include "table/shown_text.h"
+
+namespace pilaro::table {
+
+RowOutcome runRow(RowCase row) {
+    RowOutcome out;
+    out.row = std::move(row);
+    if (!out.row.errors.empty()) {
+        out.status = kInputError;
+        for (const std::string& error : out.row.errors)
+            out.message += (out.message.empty() ? "" : "; ") + error;
+        return out;
+    }
+    const CalcStatus status = runCalculation(out.row.input, out.result);
+    out.status = statusName(status);
+    out.message = statusMessage(status);
+    out.hasResult = status == CalcStatus::Done;
+    out.checkRoad = takesCheckRoad(out.row.input);
+    if (!out.hasResult) return out;
+
+    out.readOuts = readOuts(out.result, out.checkRoad);
+    for (std::string& text : out.readOuts) text = withoutLeadingBlank(std::move(text));
+    return out;
+}
+
+}  // namespace pilaro::table

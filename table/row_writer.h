@@ -1,0 +1,36 @@
+// Writers of the output table, one per format. Each writes one row per
+// input row: the input cells, the row's line, its status and message, and
+// the read-outs, under the same column names.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table/columns.h"
+#include "table/row_outcome.h"
+
+namespace pilaro::table {
+
+class RowWriter {
+  public:
+    virtual ~RowWriter() = default;
+    // Throws std::runtime_error when the output cannot be written.
+    virtual void write(const RowOutcome& outcome) = 0;
+    // Writes what is still held back; throws as write does.
+    virtual void finish() = 0;
+};
+
+// The output's column names in order: the input columns, "row", "status",
+// "message", then the read-outs.
+std::vector<std::string_view> outputColumnNames();
+
+// The same columns in Chinese, for a second header row.
+std::vector<std::string_view> outputColumnNamesChinese();
+
+// UTF-8 with a byte-order mark, CRLF line ends.
+std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out);
+
+}  // namespace pilaro::table

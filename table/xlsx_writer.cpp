@@ -1,0 +1,175 @@
+#include <locale.h>
+#include <xlsxwriter.h>
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+
+#include "table/cell_values.h"
+#include "table/io_writers.h"
+#include "table/utf8.h"
+#include "table/workbook_check.h"
+
+namespace pilaro::table {
+
+namespace {
+
+constexpr std::size_t kLongestCellText = 32000;  // a sheet's cell holds 32767 characters
+
+// Valid UTF-8 without control characters, as the sheet's XML must be;
+// anything else becomes U+FFFD.
+std::string sheetText(std::string_view text) {
+    std::string out;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size() && characters < kLongestCellText; ++characters) {
+        const std::size_t length = utf8CharLength(text, i);
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (length > 0 && (lead >= 0x20 || lead == '\t' || lead == '\n')) {
+            out.append(text, i, length);
+            i += length;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
+// The format that shows a number as the window's read-out text does:
+// ".0183" under "#.0000", "183" under "0"; exponent forms under General.
+std::string numberFormatOf(std::string_view text) {
+    if (text.find('E') != std::string_view::npos) return {};
+    const auto point = text.find('.');
+    if (point == std::string_view::npos) return "0";
+    return "#." + std::string(text.size() - point - 1, '0');
+}
+
+// libxlsxwriter writes numbers with the C library's printf, which follows
+// the locale: under a decimal-comma locale (Qt sets it from the
+// environment as it starts) 147.792 would reach the sheet as "147,792".
+// Every call into the library runs in the C locale.
+class CLocaleCalls {
+  public:
+    CLocaleCalls() : previous_(uselocale(cLocale())) {}
+    ~CLocaleCalls() { uselocale(previous_); }
+    CLocaleCalls(const CLocaleCalls&) = delete;
+    CLocaleCalls& operator=(const CLocaleCalls&) = delete;
+
+  private:
+    // Null, and so no change, only where the C locale cannot be had.
+    static locale_t cLocale() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+        return c;
+    }
+    locale_t previous_;
+};
+
+class XlsxWriter : public RowWriter {
+  public:
+    explicit XlsxWriter(const std::string& path) : path_(path) {
+        const CLocaleCalls inC;
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;  // rows go to disk as they come
+        workbook_ = workbook_new_opt(path.c_str(), &options);
+        if (!workbook_) throw std::runtime_error("cannot create the workbook");
+        sheet_ = workbook_add_worksheet(workbook_, "pilaro");
+        bold_ = workbook_add_format(workbook_);
+        format_set_bold(bold_);
+        writeHeader(outputColumnNames());
+        writeHeader(outputColumnNamesChinese());
+        worksheet_freeze_panes(sheet_, 2, 0);
+    }
+
+    ~XlsxWriter() override {
+        // Not finished: the workbook's own temporary files go; the caller
+        // removes the output file.
+        const CLocaleCalls inC;
+        if (workbook_) workbook_close(workbook_);
+    }
+
+    void write(const RowOutcome& o) override {
+        const CLocaleCalls inC;
+        if (row_ >= LXW_ROW_MAX) throw std::runtime_error("more rows than a sheet holds");
+        lxw_col_t col = 0;
+        for (std::size_t i = 0; i < kColumnCount; ++i) {
+            const NumberCell number = readNumber(o.row.cells[i]);
+            const bool numeric = static_cast<Column>(i) >= Column::Nj &&
+                                 static_cast<Column>(i) <= Column::Ag &&
+                                 number.problem == NumberProblem::None;
+            if (numeric)
+                check(worksheet_write_number(sheet_, row_, col++, number.value, nullptr));
+            else
+                text(col++, o.row.cells[i]);
+        }
+        check(
+            worksheet_write_number(sheet_, row_, col++, static_cast<double>(o.row.line), nullptr));
+        text(col++, o.status);
+        text(col++, o.message);
+        for (const std::string& readOut : o.readOuts) {
+            const NumberCell number = readNumber(readOut);
+            if (number.problem == NumberProblem::None)
+                check(
+                    worksheet_write_number(sheet_, row_, col++, number.value, formatFor(readOut)));
+            else
+                text(col++, readOut);
+        }
+        ++row_;
+    }
+
+    void finish() override {
+        const CLocaleCalls inC;
+        lxw_workbook* workbook = workbook_;
+        workbook_ = nullptr;
+        check(workbook_close(workbook));
+        // The library writes the rows and parts to temporary files without
+        // looking at the result; a full disk there would leave a sheet cut
+        // short that its close does not report.
+        if (const std::optional<std::string> fault = workbookFault(path_, row_))
+            throw std::runtime_error("the workbook cannot be written: " + *fault);
+    }
+
+  private:
+    void writeHeader(const std::vector<std::string_view>& names) {
+        lxw_col_t col = 0;
+        for (std::string_view name : names)
+            check(worksheet_write_string(sheet_, row_, col++, std::string(name).c_str(), bold_));
+        ++row_;
+    }
+
+    void text(lxw_col_t col, std::string_view value) {
+        if (value.empty()) return;
+        check(worksheet_write_string(sheet_, row_, col, sheetText(value).c_str(), nullptr));
+    }
+
+    lxw_format* formatFor(std::string_view readOut) {
+        const std::string code = numberFormatOf(readOut);
+        if (code.empty()) return nullptr;
+        lxw_format*& format = formats_[code];
+        if (!format) {
+            format = workbook_add_format(workbook_);
+            format_set_num_format(format, code.c_str());
+        }
+        return format;
+    }
+
+    static void check(lxw_error error) {
+        if (error != LXW_NO_ERROR)
+            throw std::runtime_error(std::string("the workbook cannot be written: ") +
+                                     lxw_strerror(error));
+    }
+
+    std::string path_;
+    lxw_workbook* workbook_ = nullptr;
+    lxw_worksheet* sheet_ = nullptr;
+    lxw_format* bold_ = nullptr;
+    std::map<std::string, lxw_format*> formats_;
+    lxw_row_t row_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path) {
+    return std::make_unique<XlsxWriter>(path);
+}
+
+}  // namespace pilaro::table

@@ -1,0 +1,137 @@
+// The window's controls as page elements: one element per row of the
+// control table, at its place, with the window's object name as its id.
+
+function frame(row) {
+  const element = document.createElement('fieldset');
+  const legend = document.createElement('legend');
+  legend.textContent = row.text;
+  element.append(legend);
+  return element;
+}
+
+function caption(row) {
+  const element = document.createElement('span');
+  element.className = 'caption';
+  element.textContent = row.text;
+  return element;
+}
+
+function field(row) {
+  const element = document.createElement('input');
+  element.type = 'text';
+  element.value = row.text;
+  element.autocomplete = 'off';
+  element.spellcheck = false;
+  element.readOnly = row.readOut;
+  return element;
+}
+
+function list(row, pilaro) {
+  const element = document.createElement('select');
+  for (const entry of pilaro.entries(row.name)) {
+    const option = document.createElement('option');
+    option.textContent = entry;
+    option.value = entry;
+    element.append(option);
+  }
+  // As in the window, no entry is chosen until one is picked.
+  element.selectedIndex = -1;
+  return element;
+}
+
+// The radio input carries the id; its caption is the label around it.
+function option(row) {
+  const element = document.createElement('label');
+  const radio = document.createElement('input');
+  radio.type = 'radio';
+  radio.name = 'calculation-type';
+  radio.id = row.name;
+  element.append(radio, document.createTextNode(row.text));
+  return { element, focusable: radio };
+}
+
+function button(row) {
+  const element = document.createElement('button');
+  element.type = 'button';
+  element.textContent = row.text;
+  return element;
+}
+
+// The page has no exit button (a page is closed with its tab) and no
+// printer dialog of its own (the browser has one).
+const skipped = new Set(['cmdexit']);
+
+function make(row, pilaro) {
+  switch (row.kind) {
+    case 'frame':
+      return { element: frame(row) };
+    case 'caption':
+      return { element: caption(row) };
+    case 'field': {
+      const element = field(row);
+      return { element, focusable: element };
+    }
+    case 'list': {
+      const element = list(row, pilaro);
+      return { element, focusable: element };
+    }
+    case 'option':
+      return option(row);
+    case 'button': {
+      const element = button(row);
+      return { element, focusable: element };
+    }
+    default:
+      return null;
+  }
+}
+
+function place(element, row) {
+  element.classList.add('placed');
+  element.style.setProperty('--left', row.left);
+  element.style.setProperty('--top', row.top);
+  element.style.setProperty('--w', row.width);
+  element.style.setProperty('--h', row.height);
+}
+
+export function buildForm(root, pilaro) {
+  const box = pilaro.windowBox();
+  root.style.setProperty('--width', box.width);
+  root.style.setProperty('--height', box.height);
+  const containers = new Map([[box.name, root]]);
+  const controls = new Map();
+  const lists = [];
+  const options = [];
+  const inputs = [];
+
+  for (const row of pilaro.controls()) {
+    if (skipped.has(row.name)) continue;
+    const made = make(row, pilaro);
+    if (!made) continue;
+    const { element, focusable } = made;
+    if (!focusable || focusable === element) element.id = row.name;
+    place(element, row);
+    // The window's tab order, as the control table numbers it.
+    if (focusable) focusable.tabIndex = row.tabIndex;
+    containers.get(row.container).append(element);
+    if (row.kind === 'frame') containers.set(row.name, element);
+    controls.set(row.name, row.kind === 'option' ? element : focusable ?? element);
+    if (row.kind === 'list') lists.push(element);
+    if (row.kind === 'option') options.push(focusable);
+    if (row.kind === 'field' && !row.readOut) inputs.push(element);
+  }
+
+  return {
+    element: root,
+    controls,
+    lists,
+    options,
+    inputs,
+    // The texts of the input fields, by name.
+    fieldTexts: () => Object.fromEntries(inputs.map((input) => [input.id, input.value])),
+    // What the fields and the lists show, by name, as a run reads them; a
+    // list with no entry chosen shows nothing.
+    controlTexts: () =>
+      Object.fromEntries([...inputs, ...lists].map((control) => [control.id, control.value])),
+  };
+}
