@@ -15,6 +15,7 @@
 #include "batch/diagram_files.h"
 #include "batch/messages.h"
 #include "batch/progress.h"
+#include "batch/rows_in_order.h"
 #include "table/csv_reader.h"
 #include "table/io_writers.h"
 #include "table/member_summary.h"
@@ -35,10 +36,8 @@ using table::makeXlsxWriter;
 using table::MemberSummaries;
 using table::OutputFile;
 using table::readHeader;
-using table::readRow;
 using table::RowOutcome;
 using table::RowWriter;
-using table::runRow;
 using table::sameFile;
 
 namespace {
@@ -92,19 +91,18 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     Progress progress(isatty(STDERR_FILENO) == 1, fileSize(options.input));
     long rows = 0;
     bool allPass = true;
-    CellRow record;
-    while (reader.next(record)) {
-        const RowOutcome outcome = runRow(readRow(record, columns, options.provided));
-        for (const std::string& error : outcome.row.errors) {
-            progress.finish();
-            say("row " + std::to_string(outcome.row.line) + ", " + error);
-        }
-        writer->write(outcome);
-        summaries.add(outcome);
-        if (drawing) diagrams.add(outcome);
-        allPass = allPass && outcome.hasResult && !outcome.failsCheck();
-        progress.update(++rows, reader.bytesRead());
-    }
+    runRowsInOrder(reader, columns, options.provided, options.jobs,
+                   [&](const RowOutcome& outcome, std::uint64_t bytesRead) {
+                       for (const std::string& error : outcome.row.errors) {
+                           progress.finish();
+                           say("row " + std::to_string(outcome.row.line) + ", " + error);
+                       }
+                       writer->write(outcome);
+                       summaries.add(outcome);
+                       if (drawing) diagrams.add(outcome);
+                       allPass = allPass && outcome.hasResult && !outcome.failsCheck();
+                       progress.update(++rows, bytesRead);
+                   });
     writer->finish();
     if (file) file->commit();
     progress.finish();

@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "batch/rows_in_order.h"
+
 namespace pilaro::batch {
 
 namespace {
@@ -68,6 +70,12 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
         ->check(CLI::IsMember({"svg", "png", "pdf"}))
         ->needs(diagram)
         ->option_text("svg|png|pdf");
+    options.jobs = defaultJobs();
+    app.add_option("-j,--jobs", options.jobs,
+                   "Run the rows on N threads, every core by default; the output is the same "
+                   "whatever N (1: one row after another)")
+        ->check(CLI::Range(1, 1024))
+        ->option_text("N");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
