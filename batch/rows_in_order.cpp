@@ -52,8 +52,8 @@ void runRowsInOrder(
     const auto hand = [&](const RunRow& r) { take(r.outcome, r.bytesRead); };
 
     // As many threads as asked for, more than the cores if so.
-    const oneapi::tbb::global_control threads(
-        oneapi::tbb::global_control::max_allowed_parallelism, static_cast<std::size_t>(jobs));
+    const oneapi::tbb::global_control threads(oneapi::tbb::global_control::max_allowed_parallelism,
+                                              static_cast<std::size_t>(jobs));
     oneapi::tbb::task_arena arena(jobs);
     arena.execute([&] {
         oneapi::tbb::parallel_pipeline(

@@ -63,28 +63,24 @@ SearchResult writtenSearchOf(const SectionCase& s) {
     return writtenSearch(trial, kCheckSteps);
 }
 
-namespace {
-
-double cpuSeconds() {
+double threadCpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
-
-}  // namespace
 
 double secondsPerRun(const SectionCase& s, double leastSeconds) {
     const CalcInput input = calcInputOf(s);
     std::array<double, 3> rounds{};
     for (double& round : rounds) {
         long runs = 0;
-        const double start = cpuSeconds();
+        const double start = threadCpuSeconds();
         double spent = 0;
         do {
             CalcResult result;
             static_cast<void>(runCalculation(input, result));
             ++runs;
-            spent = cpuSeconds() - start;
+            spent = threadCpuSeconds() - start;
         } while (spent < leastSeconds);
         round = spent / static_cast<double>(runs);
     }

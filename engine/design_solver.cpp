@@ -63,16 +63,18 @@ DesignValues designValues(const SolverInput& in, const SectionCoefficients& c) {
 // grows as the search steps down.
 //
 // Both need a steel whose yield strain lies below 0.0033, so that the ring
-// stays as it is further on. The margin covers the rounding of the sum
-// the ratio is computed as.
+// stays as it is further on (and the strengths and modulus of the grades,
+// all positive). The margin covers the rounding of the sum the ratio is
+// computed as.
 TrialOutcome DesignTrial::operator()(double xi) {
     c = coefficientsAt(xi, in.g, in.Rg, in.Eg, memory, memo);
     const DesignValues v = designValues(in, c);
     rho = v.rho;
     TrialOutcome t = v.outcome;
-    if (!search_detail::usable(t) || !(in.Rg / 0.0033 / in.Eg < 1) || !(memory.beta > 0)) return t;
+    const bool yieldStrainBelowCrushing = in.Rg > 0 && in.Eg > 0 && in.Rg / 0.0033 / in.Eg < 1;
+    if (!search_detail::usable(t) || !yieldStrainBelowCrushing || !(memory.beta > 0)) return t;
     const double margin = 1e-9 + 1e-12 * v.scale;
-    if (xi < 0 && c.noBarYields && in.e0 * in.eta > 0) {
+    if (xi < 0 && c.noBarYields && in.Ra > 0 && in.e0 * in.eta > 0) {
         t.noLandingAhead = t.ratio > 1 + kAcceptanceBand + margin;
         return t;
     }
