@@ -160,23 +160,26 @@ TEST(BatchGoverningCase, SummarisesEachMemberAndTriesProvidedBars) {
                      kCheck +                                                    // Nq 6037.51
                      "c,P1,强度校核,25号,Ⅱ级,8000,3000,1.2,0.05,10,45.239,\n" +  // 4339.491
                      "d,P2,配筋计算,25号,Ⅱ级,6200,1850,1.2,0.05,10,,\n");
-    const BatchRun own = runBatch(folder, {"in.csv", "-o", "out.jsonl"});
+    const BatchRun own = runBatch(folder, {"in.csv", "-o", "out.jsonl", "--lang", "en"});
     EXPECT_EQ(own.status, 1);
     EXPECT_EQ(own.out,
               "member P1: 4 rows\n"
               "  design: most steel 207.021 cm² (rho .0183) at row 2, of 2 design rows\n"
               "  check: 2 rows, 1 fail (row 5); smallest margin Nq/Nj 0.542 at row 5\n"
               "member P2: 1 row\n"
-              "  design: most steel 55.258 cm² (rho .0048) at row 6, of 1 design row\n");
+              "  design: most steel 55.258 cm² (rho .0048) at row 6, of 1 design row\n"
+              "total: 2 members, 5 rows, 1 failing check, 0 rows without a result\n");
 
-    const BatchRun provided = runBatch(folder, {"in.csv", "-o", "out.jsonl", "--provide", "24D28"});
+    const BatchRun provided =
+        runBatch(folder, {"in.csv", "-o", "out.jsonl", "--provide", "24D28", "--lang", "en"});
     EXPECT_EQ(provided.status, 1);
     EXPECT_EQ(provided.out,
               "every row checked with 24D28\n"
               "member P1: 4 rows\n"
               "  check: 4 rows, 2 fail (rows 2, 5); smallest margin Nq/Nj 0.812 at row 5\n"
               "member P2: 1 row\n"
-              "  check: 1 row, all pass; smallest margin Nq/Nj 1.282 at row 6\n");
+              "  check: 1 row, all pass; smallest margin Nq/Nj 1.282 at row 6\n"
+              "total: 2 members, 5 rows, 2 failing checks, 0 rows without a result\n");
     const std::vector<json> rows = jsonLines(folder.read("out.jsonl"));
     ASSERT_EQ(rows.size(), 5u);
     for (const json& row : rows) {
@@ -279,7 +282,7 @@ TEST(BatchExitStatus, TellsPassFailAndUsageApart) {
         const BatchRun run = runBatch(folder, c.args);
         EXPECT_EQ(run.status, c.status) << (c.args.empty() ? "" : c.args.back()) << run.err;
     }
-    EXPECT_NE(runBatch(folder, {"--help"}).out.find("Exit status"), std::string::npos);
+    EXPECT_NE(runBatch(folder, {"--help"}).out.find("退出状态"), std::string::npos);
 }
 
 }  // namespace
