@@ -10,7 +10,8 @@ namespace pilaro::batch {
 
 namespace {
 
-// What each input column holds, as the help says it.
+// What each input column holds, as the help says it after the column's
+// unit.
 constexpr std::array<std::string_view, table::kColumnCount> kColumnHelp = {
     "可选",
     "可选；把同一截面的各行归为一个构件",
@@ -51,11 +52,9 @@ std::string footer() {
         std::string names;
         for (std::string_view name : table::namesOf(column))
             names += (names.empty() ? "" : " / ") + std::string(name);
-        const table::Unit unit = table::columnNames()[i].unit;
-        if (unit != table::Unit::None) names += "（" + std::string(table::unitText(unit)) + "）";
-        text += "  " + names;
-        if (!kColumnHelp[i].empty()) text += "：" + std::string(kColumnHelp[i]);
-        text += "\n";
+        std::string help(table::unitText(table::columnNames()[i].unit));
+        if (!help.empty() && !kColumnHelp[i].empty()) help += "；";
+        text += "  " + names + "  " + help + std::string(kColumnHelp[i]) + "\n";
     }
     return text + std::string(kFooterEnd);
 }
