@@ -126,6 +126,7 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
                    "或面积（cm²）；MEMBER=BARS 只给该构件，可多次给出，"
                    "如 --provide P1=24D28 --provide P2=30D32")
         ->expected(1)
+        ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->option_text("BARS|MEMBER=BARS");
     app.add_option("--lang", language, "汇总的语言：zh 中文（默认），en 英文")

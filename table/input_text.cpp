@@ -35,6 +35,8 @@ void rewind(std::istream& in, std::istream::pos_type start) {
     if (!in) throw std::runtime_error("the input cannot be read again from its start");
 }
 
+// The later of the two first bad lines: where the text stops being the
+// encoding it was most likely meant to be.
 std::runtime_error neitherError(long line) {
     return std::runtime_error("line " + std::to_string(line) +
                               " of the input is neither UTF-8 nor GB18030 text");
@@ -152,12 +154,15 @@ InputText::InputText(std::istream& in) : source_(&in) {
     encoding_ = TextEncoding::Gb18030;
     Gb18030Decoder decoder;
     std::string out;
+    const auto neither = [&] {
+        return neitherError(std::max(scan.firstBadLine(), decoder.line()));
+    };
     eachPiece(*source_, [&](std::string_view piece) {
         out.clear();
-        if (!decoder.feed(piece, out)) throw neitherError(decoder.line());
+        if (!decoder.feed(piece, out)) throw neither();
         utf8Size_ += out.size();
     });
-    if (!decoder.finished()) throw neitherError(decoder.line());
+    if (!decoder.finished()) throw neither();
     rewind(*source_, start);
     converter_ = std::make_unique<Converter>(*source_);
 }

@@ -69,16 +69,21 @@ void Utf8Scan::feed(std::string_view piece) {
     for (std::size_t at = 0; at < piece.size();) {
         std::size_t length = 0;
         bool complete = false;
-        if (!startsCharacter(piece, at, length, complete)) {
-            utf8_ = false;
-            return;
+        const bool starts = startsCharacter(piece, at, length, complete);
+        if (starts && complete) {
+            at += length;
+            continue;
         }
-        if (!complete) {
+        line_ += static_cast<long>(std::count(piece.begin(), piece.begin() + at, '\n'));
+        // A character cut by the piece's end is carried; it holds no line
+        // break, which is never part of a character.
+        if (starts)
             carry_ = std::string(piece.substr(at));
-            return;
-        }
-        at += length;
+        else
+            utf8_ = false;
+        return;
     }
+    line_ += static_cast<long>(std::count(piece.begin(), piece.end(), '\n'));
 }
 
 }  // namespace pilaro::table

@@ -21,10 +21,14 @@ class Utf8Scan {
     void feed(std::string_view piece);
     // After the last piece.
     bool wholeTextIsUtf8() const { return utf8_ && carry_.empty(); }
+    // The line (from 1) of the first bytes that are no UTF-8, or of the
+    // character the text ends in the middle of.
+    long firstBadLine() const { return line_; }
 
   private:
     bool utf8_ = true;
     std::string carry_;  // the start of a character cut at a piece's end
+    long line_ = 1;      // where the scan stands
 };
 
 }  // namespace pilaro::table
