@@ -44,56 +44,53 @@ char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The text without the pieces `dropped`, ASCII letters lowered.
+// A piece of text and what it stands for in a key.
+struct Fold {
+    std::string_view piece, replacement;
+};
+
+// The text with each piece folded, ASCII letters lowered.
 template <std::size_t N>
-std::string folded(std::string_view text, const std::array<std::string_view, N>& dropped) {
+std::string folded(std::string_view text, const std::array<Fold, N>& folds) {
     std::string key;
     for (std::size_t i = 0; i < text.size();) {
-        bool skipped = false;
-        for (std::string_view piece : dropped) {
-            if (text.substr(i).starts_with(piece)) {
-                i += piece.size();
-                skipped = true;
-                break;
-            }
+        const Fold* fold = nullptr;
+        for (const Fold& f : folds)
+            if (text.substr(i).starts_with(f.piece)) fold = &f;
+        if (fold) {
+            key += fold->replacement;
+            i += fold->piece.size();
+        } else {
+            key += lowerAscii(text[i++]);
         }
-        if (!skipped) key += lowerAscii(text[i++]);
     }
     return key;
 }
 
-constexpr std::array<std::string_view, 3> kBlanks = {" ", "\t", "　"};
-
 std::string nameKey(std::string_view name) {
+    static constexpr std::array<Fold, 3> kBlanks = {{{" ", ""}, {"\t", ""}, {"　", ""}}};
     return folded(name, kBlanks);
 }
 
 // "kN·m", "KN.m", "kN*m" and "kNm" are one unit, as are "cm2", "cm²" and
 // "cm^2".
 std::string unitKey(std::string_view unit) {
-    static constexpr std::array<std::string_view, 11> kDropped = {
-        " ", "\t", "　", "·", "・", "•", "⋅", "×", ".", "*", "-"};
-    std::string key = folded(unit, kDropped);
-    for (std::string_view square : {"²", "^2"})
-        for (auto at = key.find(square); at != std::string::npos; at = key.find(square))
-            key.replace(at, square.size(), "2");
-    return key;
-}
-
-std::string_view unitKeyOf(Unit unit) {
-    switch (unit) {
-        case Unit::None:
-            return {};
-        case Unit::Kilonewton:
-            return "kn";
-        case Unit::KilonewtonMetre:
-            return "knm";
-        case Unit::Metre:
-            return "m";
-        case Unit::SquareCentimetre:
-            return "cm2";
-    }
-    return {};
+    static constexpr std::array<Fold, 13> kFolds = {{
+        {" ", ""},
+        {"\t", ""},
+        {"　", ""},
+        {"·", ""},
+        {"・", ""},
+        {"•", ""},
+        {"⋅", ""},
+        {"×", ""},
+        {".", ""},
+        {"*", ""},
+        {"-", ""},
+        {"²", "2"},
+        {"^2", "2"},
+    }};
+    return folded(unit, kFolds);
 }
 
 struct NameAndUnit {
@@ -151,7 +148,7 @@ HeaderCell readHeaderCell(std::string_view text) {
     if (!column) return {std::nullopt, "unknown column " + quoted(text), true};
     const std::string unit = parts.unit ? unitKey(*parts.unit) : std::string();
     const Unit own = columnNames()[indexOf(*column)].unit;
-    if (unit.empty() || unit == unitKeyOf(own)) return {column, {}, false};
+    if (unit.empty() || unit == unitKey(unitText(own))) return {column, {}, false};
     const std::string problem = own == Unit::None
                                     ? "column " + columnLabel(*column) + " has no unit"
                                     : "column " + columnLabel(*column) + " is in " +

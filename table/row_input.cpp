@@ -30,13 +30,18 @@ bool addProvidedSteel(ProvidedSteels& steels, std::string_view text, std::string
     const std::string member(forOne ? trimBlanks(text.substr(0, equals)) : std::string_view());
     const std::string steelText(forOne ? text.substr(equals + 1) : text);
     const std::optional<ProvidedSteel> steel = readProvidedSteel(steelText);
+    // Appended, not a literal prepended: gcc 12 at -O3 warns falsely
+    // (-Wrestrict) about the latter.
     if (!steel || steel->Ag <= 0) {
-        problem = "\"" + steelText +
-                  "\" is neither bars of the bar table such as 24D28 nor a positive area in cm²";
+        problem = '"';
+        problem += steelText;
+        problem += "\" is neither bars of the bar table such as 24D28 nor a positive area in cm²";
         return false;
     }
     if (forOne && member.empty()) {
-        problem = "\"" + std::string(text) + "\" names no member before its '='";
+        problem = '"';
+        problem += text;
+        problem += "\" names no member before its '='";
         return false;
     }
     if (!forOne && steels.every) {
