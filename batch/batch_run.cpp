@@ -64,12 +64,14 @@ ColumnMap readColumns(CsvReader& reader, const BatchOptions& options) {
 bool everyProvidedMemberIsThere(const BatchOptions& options,
                                 const std::vector<MemberSummary>& members) {
     bool all = true;
-    for (const auto& [member, steel] : options.provided.byMember) {
+    for (const auto& pair : options.provided.byMember) {
+        const std::string& member = pair.first;
         const bool there = std::any_of(members.begin(), members.end(), [&](const MemberSummary& s) {
             return table::trimBlanks(s.member) == member;
         });
         if (!there)
-            say("--provide " + member + "=" + steel.text + ": the table has no member " + member);
+            say("--provide " + member + "=" + pair.second.text + ": the table has no member " +
+                member);
         all = all && there;
     }
     return all;
