@@ -1,7 +1,9 @@
 #include "batch/options.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <iostream>
+#include <string_view>
 
 #include "table/header_names.h"
 #include "table/separator.h"
@@ -52,7 +54,8 @@ std::string footer() {
         std::string names;
         for (std::string_view name : table::namesOf(column))
             names += (names.empty() ? "" : " / ") + std::string(name);
-        std::string help(table::unitText(table::columnNames()[i].unit));
+        const std::string_view unit = table::unitText(table::columnNames()[i].unit);
+        std::string help = unit.empty() ? "" : "单位 " + std::string(unit);
         if (!help.empty() && !kColumnHelp[i].empty()) help += "；";
         text += "  " + names + "  " + help + std::string(kColumnHelp[i]) + "\n";
     }

@@ -135,10 +135,6 @@ std::uint64_t CsvReader::bytesRead() const {
     return parser_->bytesRead_;
 }
 
-char CsvReader::separator() const {
-    return parser_->separator_;
-}
-
 bool CsvReader::next(CellRow& record) {
     Parser& p = *parser_;
     while (p.ready_.empty() && !p.finished_) p.feedLine();

@@ -27,9 +27,6 @@ class CsvReader {
     bool next(CellRow& record);
 
     std::uint64_t bytesRead() const;
-    // The separator of the cells; 0 until the first line is read when it
-    // is to be found from it.
-    char separator() const;
 
   private:
     struct Parser;

@@ -117,8 +117,9 @@ class XlsxWriter : public RowWriter {
             if (numeric) {
                 fit(col, o.row.cells[i]);
                 check(worksheet_write_number(sheet_, row_, col++, number.value, nullptr));
-            } else
+            } else {
                 text(col++, o.row.cells[i]);
+            }
         }
         fit(col, std::to_string(o.row.line));
         check(
@@ -132,8 +133,9 @@ class XlsxWriter : public RowWriter {
                 fit(col, readOut);
                 check(
                     worksheet_write_number(sheet_, row_, col++, number.value, formatFor(readOut)));
-            } else
+            } else {
                 text(col++, readOut);
+            }
         }
         ++row_;
     }
