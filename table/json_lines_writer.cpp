@@ -27,6 +27,7 @@ class JsonLinesWriter : public RowWriter {
                                        {"input", std::move(input)},
                                        {"status", o.status},
                                        {"message", o.message},
+                                       {"statusText", o.statusText},
                                        {"result", std::move(result)}};
         // A cell that is not UTF-8 is shown with replacement characters.
         std::string text = line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
