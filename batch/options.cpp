@@ -100,9 +100,10 @@ int usageError(const std::string& message) {
 }  // namespace
 
 std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
-    CLI::App app("对圆形截面钢筋混凝土构件的荷载组合表逐行作配筋计算或强度校核，"
-                 "与窗口的计算相同。",
-                 "pilaro-batch");
+    CLI::App app(
+        "对圆形截面钢筋混凝土构件的荷载组合表逐行作配筋计算或强度校核，"
+        "与窗口的计算相同。",
+        "pilaro-batch");
     speakChinese(app);
     app.footer(footer());
     app.set_version_flag("--version", std::string("pilaro-batch ") + PILARO_VERSION,
@@ -120,8 +121,7 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
     app.add_option("-f,--format", format, "输出格式；有 --output 时须与其扩展名一致")
         ->check(CLI::IsMember({"csv", "json", "xlsx"}))
         ->option_text("csv|json|xlsx");
-    app.add_option("--separator", separator,
-                   "输入的分隔符：逗号、分号或制表符；默认由标题行判断")
+    app.add_option("--separator", separator, "输入的分隔符：逗号、分号或制表符；默认由标题行判断")
         ->check(CLI::IsMember({",", ";", "tab", "comma", "semicolon"}))
         ->option_text(",|;|tab");
     app.add_option("--provide", provide,

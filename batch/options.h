@@ -17,11 +17,11 @@ struct BatchOptions {
     std::string input;   // "-" for standard input
     std::string output;  // empty for standard output
     OutputFormat format = OutputFormat::Csv;
-    char separator = 0;                            // --separator; 0: found from the header
-    table::ProvidedSteels provided;                // --provide
+    char separator = 0;                                   // --separator; 0: found from the header
+    table::ProvidedSteels provided;                       // --provide
     table::Language language = table::Language::Chinese;  // --lang
     bool summaryOfEveryMember = false;                    // --summary all
-    std::string diagramDirectory;                  // --diagram; empty for none
+    std::string diagramDirectory;                         // --diagram; empty for none
     diagram::DiagramFormat diagramFormat = diagram::DiagramFormat::Svg;
 };
 

@@ -130,13 +130,13 @@ std::string fieldMessage(FieldProblem problem, std::string_view control, std::st
             message += kDecimalHint;
             break;
         case FieldProblem::NotANumberNorBars:
-            message +=
-                "输入有误：" + quotedInMessage(text) + "既不是一个数，也不是钢筋（如24D28或12D28+12D25）。";
+            message += "输入有误：" + quotedInMessage(text) +
+                       "既不是一个数，也不是钢筋（如24D28或12D28+12D25）。";
             message += kDecimalHint;
             break;
         case FieldProblem::UnknownBarDiameter:
-            message += "输入有误：" + quotedInMessage(text) + "中有钢筋表中没有的直径。钢筋直径只能是" +
-                       barDiameters() + "（mm）。";
+            message += "输入有误：" + quotedInMessage(text) +
+                       "中有钢筋表中没有的直径。钢筋直径只能是" + barDiameters() + "（mm）。";
             break;
         case FieldProblem::NotFromList:
             message += "请从列表中选择";

@@ -127,8 +127,8 @@ struct InputText::Converter : std::streambuf {
 InputText::InputText(std::istream& in) : source_(&in) {
     std::istream::pos_type start = in.tellg();
     if (start == std::istream::pos_type(-1)) {
-        auto memory = std::make_unique<std::stringstream>(std::ios::in | std::ios::out |
-                                                          std::ios::binary);
+        auto memory =
+            std::make_unique<std::stringstream>(std::ios::in | std::ios::out | std::ios::binary);
         eachPiece(in, [&](std::string_view piece) {
             memory->write(piece.data(), static_cast<std::streamsize>(piece.size()));
         });

@@ -212,10 +212,11 @@ RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedS
                         "不是配筋计算或强度校核。");
     const ConcreteGrade* concrete = readConcrete(reader.cell(Column::Concrete));
     if (!concrete)
-        reader.fail(Column::Concrete,
-                    reader.quoted(Column::Concrete) + " is not a concrete grade (15号, 20号 … 60号)",
-                    "混凝土标号输入有误：" + quotedInMessage(reader.cell(Column::Concrete)) +
-                        "不是混凝土标号（15号、20号……60号）。");
+        reader.fail(
+            Column::Concrete,
+            reader.quoted(Column::Concrete) + " is not a concrete grade (15号, 20号 … 60号)",
+            "混凝土标号输入有误：" + quotedInMessage(reader.cell(Column::Concrete)) +
+                "不是混凝土标号（15号、20号……60号）。");
     const SteelGrade* steel = readSteel(reader.cell(Column::Steel));
     if (!steel)
         reader.fail(Column::Steel,

@@ -28,9 +28,9 @@ std::string marginText(double margin) {
 
 std::string titleLine(const MemberSummary& s, const SummaryOptions& o) {
     const bool chinese = o.language == Language::Chinese;
-    std::string line = memberTitle(o.language, s.member, o.hasMemberColumn) +
-                       (chinese ? "：" + std::to_string(s.rows) + " 行"
-                                : ": " + counted(s.rows, "row", "rows"));
+    std::string line =
+        memberTitle(o.language, s.member, o.hasMemberColumn) +
+        (chinese ? "：" + std::to_string(s.rows) + " 行" : ": " + counted(s.rows, "row", "rows"));
     // With steel for members by name, each member says which it was given.
     const ProvidedSteel* steel =
         o.provided && !o.provided->byMember.empty() ? o.provided->forMember(s.member) : nullptr;
@@ -43,8 +43,8 @@ std::string designLine(const MemberSummary& s, Language language) {
         return "  配筋计算 " + std::to_string(s.designRows) + " 行：最大配筋 " + s.mostSteelText +
                " cm²（配筋率 " + s.mostSteelRho + "），第 " + std::to_string(s.mostSteelRow) +
                " 行\n";
-    return "  design: most steel " + s.mostSteelText + " cm² (rho " + s.mostSteelRho +
-           ") at row " + std::to_string(s.mostSteelRow) + ", of " +
+    return "  design: most steel " + s.mostSteelText + " cm² (rho " + s.mostSteelRho + ") at row " +
+           std::to_string(s.mostSteelRow) + ", of " +
            counted(s.designRows, "design row", "design rows") + "\n";
 }
 
@@ -60,9 +60,9 @@ std::string checkLine(const MemberSummary& s, Language language) {
                         : std::to_string(s.failingChecks) + " fail (" + failing + ")";
     if (s.smallestMarginRow != 0) {
         const std::string row = std::to_string(s.smallestMarginRow);
-        line += chinese ? "；Nq/Nj 最小为 " + marginText(s.smallestMargin) + "，第 " + row + " 行"
-                        : "; smallest margin Nq/Nj " + marginText(s.smallestMargin) + " at row " +
-                              row;
+        line += chinese
+                    ? "；Nq/Nj 最小为 " + marginText(s.smallestMargin) + "，第 " + row + " 行"
+                    : "; smallest margin Nq/Nj " + marginText(s.smallestMargin) + " at row " + row;
     }
     return line + "\n";
 }
@@ -128,7 +128,8 @@ std::string summaryText(const std::vector<MemberSummary>& members, const Summary
     long hidden = 0;
     for (const MemberSummary& s : members) {
         const bool design = s.designRows > 0 && (whole || &s == governing.design);
-        const bool check = s.checkRows > 0 && (whole || s.failingChecks > 0 || &s == governing.check);
+        const bool check =
+            s.checkRows > 0 && (whole || s.failingChecks > 0 || &s == governing.check);
         const bool withoutResult = s.rowsWithoutResult > 0;
         if (!design && !check && !withoutResult) {
             ++hidden;

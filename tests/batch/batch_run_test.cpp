@@ -309,7 +309,8 @@ std::string everythingOf(const BatchRun& run, const ScratchFolder& folder) {
 
 // However Excel saved the table, the run gives the same bytes.
 TEST(BatchInput, EveryEncodingSeparatorAndHeaderGivesTheSameOutput) {
-    const std::string rows = kDesign + kCheck + "x,P1,配筋计算,25号,Ⅱ级,5000,3000,\"1,2\",0.05,10,,\n";
+    const std::string rows =
+        kDesign + kCheck + "x,P1,配筋计算,25号,Ⅱ级,5000,3000,\"1,2\",0.05,10,,\n";
     const std::string withUnits =
         "名称,构件,计算类型,混凝土标号,钢筋等级,轴力(kN),计算弯矩（kN·m）,截面直径(m),"
         "保护层厚度（m）,计算长度 l0（m）,钢筋面积 As(cm²),钢筋\n";
@@ -356,8 +357,9 @@ TEST(BatchInput, TheGb18030ExampleGivesTheBytesOfItsUtf8Twin) {
     std::string outputs[2];
     for (int i = 0; i < 2; ++i) {
         ScratchFolder folder;
-        const std::string table = std::string(PILARO_EXAMPLES) +
-                                  (i == 0 ? "/pier_load_cases.csv" : "/pier_load_cases_gb18030.csv");
+        const std::string table =
+            std::string(PILARO_EXAMPLES) +
+            (i == 0 ? "/pier_load_cases.csv" : "/pier_load_cases_gb18030.csv");
         outputs[i] = everythingOf(runBatch(folder, {table, "-o", "out.csv"}), folder);
     }
     EXPECT_EQ(outputs[1], outputs[0]);
@@ -366,7 +368,8 @@ TEST(BatchInput, TheGb18030ExampleGivesTheBytesOfItsUtf8Twin) {
 
 TEST(BatchInput, ATableThatIsNeitherUtf8NorGb18030StopsAtItsLine) {
     ScratchFolder folder;
-    folder.write("in.csv", kHeader + kDesign + "x,P1,配筋计算,25号,Ⅱ级\xFF,5000,3000,1.2,0.05,10,,\n");
+    folder.write("in.csv",
+                 kHeader + kDesign + "x,P1,配筋计算,25号,Ⅱ级\xFF,5000,3000,1.2,0.05,10,,\n");
     folder.write("out.csv", "old");
     const BatchRun run = runBatch(folder, {"in.csv", "-o", "out.csv"});
     EXPECT_EQ(run.status, 2);
@@ -378,7 +381,7 @@ TEST(BatchInput, ATableThatIsNeitherUtf8NorGb18030StopsAtItsLine) {
 
 // Each member its own bars; a member without a pair keeps its own rows.
 TEST(BatchProvide, MemberPairsGiveEachMemberItsOwnBars) {
-    const std::string table = kHeader + kDesign +                            // P1, own: design
+    const std::string table = kHeader + kDesign +  // P1, own: design
                               "c,P2,强度校核,25号,Ⅱ级,5000,3000,1.2,0.05,10,,24D28\n" +
                               "d,P3,配筋计算,25号,Ⅱ级,6200,1850,1.2,0.05,10,,\n";
     ScratchFolder folder;
@@ -422,8 +425,9 @@ TEST(BatchProvide, PairsThatCannotHoldAreTold) {
     };
     ScratchFolder folder;
     folder.write("in.csv", kHeader + kDesign);
-    folder.write("nomember.csv", "名称,类型,混凝土标号,钢筋等级,轴向力,弯矩,直径,保护层,计算长度\n"
-                                 "d,配筋计算,25号,Ⅱ级,5000,3000,1.2,0.05,10\n");
+    folder.write("nomember.csv",
+                 "名称,类型,混凝土标号,钢筋等级,轴向力,弯矩,直径,保护层,计算长度\n"
+                 "d,配筋计算,25号,Ⅱ级,5000,3000,1.2,0.05,10\n");
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
         if (args[0] != "nomember.csv") args.insert(args.begin(), "in.csv");
@@ -481,7 +485,7 @@ TEST(BatchOutput, EachRowsStatusIsInChinese) {
         {"c,P1,强度校核,25号,Ⅱ级,5000,3000,1.2,0.05,10,,24D30",
          "纵向钢筋面积输入有误：“24D30”中有钢筋表中没有的直径。钢筋直径只能是"
          "12、14、16、18、20、22、25、28、32、34、36（mm）。"},
-        {"c,P1,强度校核,25号,Ⅱ级,5000,3000,1.2,0.05,10,,24DD", 
+        {"c,P1,强度校核,25号,Ⅱ级,5000,3000,1.2,0.05,10,,24DD",
          "纵向钢筋面积输入有误：“24DD”既不是一个数，也不是钢筋（如24D28或12D28+12D25）。"
          "请用小数点，不要加单位或千分位逗号。"},
         {"d,P1,配筋计算,35号,Ⅴ级,5000,3000,1.2,0.05,10,,",

@@ -29,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (text.encoding() == pilaro::table::TextEncoding::Utf8)
             require(utf8 == bytes, "UTF-8 text was changed", quoted(bytes));
         else
-            require(!pilaro::table::isUtf8(bytes), "UTF-8 text was read as GB18030",
-                    quoted(bytes));
+            require(!pilaro::table::isUtf8(bytes), "UTF-8 text was read as GB18030", quoted(bytes));
     } catch (const std::runtime_error& e) {
         const std::string message = e.what();
         require(message.starts_with("line "), "refused without a line", message);

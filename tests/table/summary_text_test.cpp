@@ -25,8 +25,8 @@ MemberSummary designs(const std::string& member, long rows, double most, long ro
     return s;
 }
 
-MemberSummary checks(const std::string& member, long rows, std::vector<long> failing,
-                     double margin, long marginRow) {
+MemberSummary checks(const std::string& member, long rows, std::vector<long> failing, double margin,
+                     long marginRow) {
     MemberSummary s;
     s.member = member;
     s.rows = rows;
@@ -98,11 +98,12 @@ TEST(SummaryText, SaysTheSteelEachMemberWasGiven) {
               "合计：2 个构件，3 行，1 行校核不通过，0 行无结果\n");
     table::ProvidedSteels every;
     ASSERT_TRUE(table::addProvidedSteel(every, "26D32", problem));
-    EXPECT_EQ(table::summaryText({checks("", 1, {}, 1.2, 2)}, {Language::English, false, false, &every}),
-              "every row checked with 26D32\n"
-              "all rows: 1 row\n"
-              "  check: 1 row, all pass; smallest margin Nq/Nj 1.200 at row 2\n"
-              "total: 1 row, 0 failing checks, 0 rows without a result\n");
+    EXPECT_EQ(
+        table::summaryText({checks("", 1, {}, 1.2, 2)}, {Language::English, false, false, &every}),
+        "every row checked with 26D32\n"
+        "all rows: 1 row\n"
+        "  check: 1 row, all pass; smallest margin Nq/Nj 1.200 at row 2\n"
+        "total: 1 row, 0 failing checks, 0 rows without a result\n");
 }
 
 // 60 members: M7 fails a check (the smallest margin of all), M20 needs
@@ -117,7 +118,8 @@ TEST(SummaryText, AboveFiftyMembersShowsOnlyFailingAndGoverningLines) {
         if (i == 33) s = checks(name, 2, {}, 1.01, 66);
         members.push_back(s);
     }
-    const std::string shown = table::summaryText(members, {Language::English, true, false, nullptr});
+    const std::string shown =
+        table::summaryText(members, {Language::English, true, false, nullptr});
     EXPECT_EQ(shown,
               "member M7: 2 rows\n"
               "  check: 2 rows, 1 fail (row 14); smallest margin Nq/Nj 0.950 at row 14\n"
@@ -130,8 +132,9 @@ TEST(SummaryText, AboveFiftyMembersShowsOnlyFailingAndGoverningLines) {
     members[6] = checks("M7", 2, {}, 1.2, 14);
     const std::string governing =
         table::summaryText(members, {Language::Chinese, true, false, nullptr});
-    EXPECT_NE(governing.find("构件 M33：2 行\n  强度校核 2 行：全部通过；Nq/Nj 最小为 1.010，第 66 行\n"),
-              std::string::npos)
+    EXPECT_NE(
+        governing.find("构件 M33：2 行\n  强度校核 2 行：全部通过；Nq/Nj 最小为 1.010，第 66 行\n"),
+        std::string::npos)
         << governing;
     EXPECT_NE(governing.find("另有 58 个构件未列出"), std::string::npos) << governing;
     const std::string all = table::summaryText(members, {Language::Chinese, true, true, nullptr});
