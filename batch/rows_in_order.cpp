@@ -34,7 +34,7 @@ int defaultJobs() {
 
 void runRowsInOrder(
     table::CsvReader& reader, const table::ColumnMap& columns,
-    const std::optional<table::ProvidedSteel>& provided, int jobs,
+    const table::ProvidedSteels& provided, int jobs,
     const std::function<void(const table::RowOutcome& outcome, std::uint64_t bytesRead)>& take) {
     using oneapi::tbb::filter_mode;
     using oneapi::tbb::make_filter;

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 #include "table/columns.h"
 #include "table/csv_reader.h"
@@ -26,7 +25,7 @@ int defaultJobs();
 // on.
 void runRowsInOrder(
     table::CsvReader& reader, const table::ColumnMap& columns,
-    const std::optional<table::ProvidedSteel>& provided, int jobs,
+    const table::ProvidedSteels& provided, int jobs,
     const std::function<void(const table::RowOutcome& outcome, std::uint64_t bytesRead)>& take);
 
 }  // namespace pilaro::batch

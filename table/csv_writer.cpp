@@ -20,6 +20,7 @@ class CsvWriter : public RowWriter {
         add(std::to_string(o.row.line));
         add(o.status);
         add(o.message);
+        add(o.statusText);
         for (const std::string& text : o.readOuts) add(text);
         put();
     }

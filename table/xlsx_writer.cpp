@@ -1,6 +1,7 @@
 #include <locale.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -33,6 +34,21 @@ std::string sheetText(std::string_view text) {
         }
     }
     return out;
+}
+
+// How wide a text shows, in widths of a digit: Chinese characters and
+// full-width signs are two digits wide.
+double shownWidth(std::string_view text) {
+    double width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = std::max<std::size_t>(utf8CharLength(text, i), 1);
+        // From U+1100 on, characters are three or four bytes long; the wide
+        // ones of a Chinese table (CJK, full-width forms, Ⅱ) all are.
+        const bool wide = length >= 3 && static_cast<unsigned char>(text[i]) >= 0xE1;
+        width += wide ? 2 : 1;
+        i += length;
+    }
+    return width;
 }
 
 // The format that shows a number as the window's read-out text does:
@@ -75,8 +91,10 @@ class XlsxWriter : public RowWriter {
         sheet_ = workbook_add_worksheet(workbook_, "pilaro");
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
-        writeHeader(outputColumnNames());
+        const std::vector<std::string_view> english = outputColumnNames();
+        writeHeader(std::vector<std::string>(english.begin(), english.end()));
         writeHeader(outputColumnNamesChinese());
+        // The header rows stay in view; the filter sits on the Chinese one.
         worksheet_freeze_panes(sheet_, 2, 0);
     }
 
@@ -96,28 +114,38 @@ class XlsxWriter : public RowWriter {
             const bool numeric = static_cast<Column>(i) >= Column::Nj &&
                                  static_cast<Column>(i) <= Column::Ag &&
                                  number.problem == NumberProblem::None;
-            if (numeric)
+            if (numeric) {
+                fit(col, o.row.cells[i]);
                 check(worksheet_write_number(sheet_, row_, col++, number.value, nullptr));
-            else
+            } else {
                 text(col++, o.row.cells[i]);
+            }
         }
+        fit(col, std::to_string(o.row.line));
         check(
             worksheet_write_number(sheet_, row_, col++, static_cast<double>(o.row.line), nullptr));
         text(col++, o.status);
         text(col++, o.message);
+        text(col++, o.statusText);
         for (const std::string& readOut : o.readOuts) {
             const NumberCell number = readNumber(readOut);
-            if (number.problem == NumberProblem::None)
+            if (number.problem == NumberProblem::None) {
+                fit(col, readOut);
                 check(
                     worksheet_write_number(sheet_, row_, col++, number.value, formatFor(readOut)));
-            else
+            } else {
                 text(col++, readOut);
+            }
         }
         ++row_;
     }
 
     void finish() override {
         const CLocaleCalls inC;
+        for (lxw_col_t col = 0; col < widths_.size(); ++col)
+            check(worksheet_set_column(sheet_, col, col, widths_[col], nullptr));
+        check(worksheet_autofilter(sheet_, 1, 0, std::max<lxw_row_t>(row_ - 1, 1),
+                                   static_cast<lxw_col_t>(widths_.size() - 1)));
         lxw_workbook* workbook = workbook_;
         workbook_ = nullptr;
         check(workbook_close(workbook));
@@ -129,16 +157,28 @@ class XlsxWriter : public RowWriter {
     }
 
   private:
-    void writeHeader(const std::vector<std::string_view>& names) {
+    void writeHeader(const std::vector<std::string>& names) {
+        widths_.resize(names.size(), kNarrowest);
         lxw_col_t col = 0;
-        for (std::string_view name : names)
-            check(worksheet_write_string(sheet_, row_, col++, std::string(name).c_str(), bold_));
+        for (const std::string& name : names) {
+            // Bold, and the filter's button beside it.
+            fit(col, name, 3);
+            check(worksheet_write_string(sheet_, row_, col++, name.c_str(), bold_));
+        }
         ++row_;
     }
 
     void text(lxw_col_t col, std::string_view value) {
         if (value.empty()) return;
-        check(worksheet_write_string(sheet_, row_, col, sheetText(value).c_str(), nullptr));
+        const std::string shown = sheetText(value);
+        fit(col, shown);
+        check(worksheet_write_string(sheet_, row_, col, shown.c_str(), nullptr));
+    }
+
+    // Widens the column to show `shown` whole, up to the widest a column
+    // gets (a long message wraps in the cell's own view).
+    void fit(lxw_col_t col, std::string_view shown, double extra = 1) {
+        widths_[col] = std::clamp(shownWidth(shown) + extra, widths_[col], kWidest);
     }
 
     lxw_format* formatFor(std::string_view readOut) {
@@ -164,6 +204,10 @@ class XlsxWriter : public RowWriter {
     lxw_format* bold_ = nullptr;
     std::map<std::string, lxw_format*> formats_;
     lxw_row_t row_ = 0;
+    std::vector<double> widths_;  // of each column, in widths of a digit
+
+    static constexpr double kNarrowest = 4;
+    static constexpr double kWidest = 60;
 };
 
 }  // namespace

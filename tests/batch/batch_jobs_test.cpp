@@ -62,12 +62,16 @@ void expectTheSameOnOneAndFourThreads(const std::string& table) {
     }
 }
 
-TEST(BatchJobs, TheExampleTableComesOutTheSame) {
-    std::ifstream in(PILARO_EXAMPLE_TABLE, std::ios::binary);
-    std::ostringstream table;
-    table << in.rdbuf();
-    ASSERT_GT(table.str().size(), 100u);
-    expectTheSameOnOneAndFourThreads(table.str());
+// The example tables, in UTF-8 and as a spreadsheet saves them in GB18030.
+TEST(BatchJobs, TheExampleTablesComeOutTheSame) {
+    for (const char* name : {"/pier_load_cases.csv", "/pier_load_cases_gb18030.csv"}) {
+        SCOPED_TRACE(name);
+        std::ifstream in(std::string(PILARO_EXAMPLES) + name, std::ios::binary);
+        std::ostringstream table;
+        table << in.rdbuf();
+        ASSERT_GT(table.str().size(), 100u);
+        expectTheSameOnOneAndFourThreads(table.str());
+    }
 }
 
 // 2,000 rows of many members: designs and checks, near the axis and far
