@@ -4,7 +4,12 @@
 # the same for 100,000 near-axial rows (pile caps under axial load); and the
 # peak memory at 10,000 and 100,000 rows, which must not grow with the rows.
 #
-#   bench/batch_table.sh [rows]     (default 100000; median of 3 runs)
+#   bench/batch_table.sh [rows] [rounds]     (defaults 100000 and 5)
+#
+# The machine is shared: each round runs the engine alone, --jobs 1 and
+# every core one after another, so that a busy spell touches all three
+# alike, and the least time of the rounds is the one others disturbed
+# least.
 #
 # Builds what it needs in build-bench/ (or $PILARO_BENCH_BUILD); the program
 # under test may be another build's ($PILARO_BATCH).
@@ -13,6 +18,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PILARO_BENCH_BUILD:-$root/build-bench}
 rows=${1:-100000}
+rounds=${2:-5}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILARO_BUILD_TESTS=OFF >/dev/null
@@ -74,32 +80,33 @@ nearAxialTable() {
   }'
 }
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+least() { sort -g | head -n 1; }
 
-# Median wall time and peak memory (KiB) of three runs: "seconds peak".
+# Wall time and peak memory (KiB) of one run: "seconds peak".
 timed() {
-  local runs=()
-  for _ in 1 2 3; do
-    /usr/bin/time -f '%e %M' -o "$work/time" "$batch" "$@" >/dev/null 2>&1 || true
-    runs+=("$(tail -n 1 "$work/time")")
-  done
-  echo "$(printf '%s\n' "${runs[@]}" | cut -d' ' -f1 | median) $(printf '%s\n' "${runs[@]}" | cut -d' ' -f2 | median)"
+  /usr/bin/time -f '%e %M' -o "$work/time" "$batch" "$@" >/dev/null 2>&1 || true
+  tail -n 1 "$work/time"
 }
 
 # One table: the engine alone, then pilaro-batch with one job and with
-# every core, side by side.
+# every core, side by side, the least of the rounds.
 measure() {
   local name=$1 file=$2
-  local engine
-  engine=$("$build/bench/pilaro_batch_engine_time" "$file")
-  local engineSeconds
-  engineSeconds=$(echo "$engine" | sed -E 's/.*: ([0-9.]+) s of CPU.*/\1/')
-  read -r one onePeak < <(timed "$file" -o "$work/out-1.csv" --jobs 1)
-  read -r all allPeak < <(timed "$file" -o "$work/out.csv")
-  cmp -s "$work/out-1.csv" "$work/out.csv" || echo "  the outputs of --jobs 1 and every core differ!"
-  echo "$name: engine alone $engine"
-  echo "  pilaro-batch --jobs 1:    $one s (peak $onePeak KiB)"
-  echo "  pilaro-batch, $(nproc) cores: $all s (peak $allPeak KiB), $(awk -v a="$all" -v e="$engineSeconds" 'BEGIN { printf "%.2f", a / e }') x the engine alone"
+  local engines=() ones=() alls=() onePeaks=() allPeaks=() engine one onePeak all allPeak
+  for _ in $(seq "$rounds"); do
+    engine=$("$build/bench/pilaro_batch_engine_time" "$file")
+    engines+=("$(echo "$engine" | sed -E 's/.*: ([0-9.]+) s of CPU.*/\1/')")
+    read -r one onePeak < <(timed "$file" -o "$work/out-1.csv" --jobs 1)
+    read -r all allPeak < <(timed "$file" -o "$work/out.csv")
+    ones+=("$one") onePeaks+=("$onePeak") alls+=("$all") allPeaks+=("$allPeak")
+    cmp -s "$work/out-1.csv" "$work/out.csv" || echo "  the outputs of --jobs 1 and every core differ!"
+  done
+  engine=$(printf '%s\n' "${engines[@]}" | least)
+  one=$(printf '%s\n' "${ones[@]}" | least)
+  all=$(printf '%s\n' "${alls[@]}" | least)
+  echo "$name, least of $rounds rounds: engine alone $engine s of CPU ($(awk -v e="$engine" -v n="$(($(wc -l <"$file") - 1))" 'BEGIN { printf "%.2f", e / n * 1e6 }') us a run)"
+  echo "  pilaro-batch --jobs 1:    $one s (peak $(printf '%s\n' "${onePeaks[@]}" | sort -g | tail -n 1) KiB)"
+  echo "  pilaro-batch, $(nproc) cores: $all s (peak $(printf '%s\n' "${allPeaks[@]}" | sort -g | tail -n 1) KiB), $(awk -v a="$all" -v e="$engine" 'BEGIN { printf "%.2f", a / e }') x the engine alone"
 }
 
 table "$rows" >"$work/table.csv"
@@ -110,4 +117,5 @@ echo "tables: $rows rows ($(du -h "$work/table.csv" | cut -f1)), near-axial $row
 measure "realistic rows" "$work/table.csv"
 measure "near-axial rows" "$work/near.csv"
 read -r _ smallPeak < <(timed "$work/small.csv" -o "$work/small-out.csv")
-echo "peak memory, every core: $((rows / 10)) rows $smallPeak KiB"
+read -r _ fullPeak < <(timed "$work/table.csv" -o "$work/out.csv")
+echo "peak memory, every core, side by side: $((rows / 10)) rows $smallPeak KiB, $rows rows $fullPeak KiB"
