@@ -74,13 +74,14 @@ SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolu
         // No state reaches the load's eccentricity: the state of smallest
         // eccentricity, unless some state between grid points comes down to
         // it after all (the top would then overstate the capacity). The
-        // comparison leaves the trial at the top, whose values are reported.
-        const std::optional<double> top = smallestEccentricity(trial, result, coarse);
+        // trial is then left at the top, whose values are reported.
+        const std::optional<CurveTop> top = smallestEccentricity(trial, result, coarse);
         result.end = SearchEnd::NotConverging;
-        if (top && eccentricityAt(trial, *top) > target) {
+        if (top && top->eq > target) {
+            static_cast<void>(eccentricityAt(trial, top->xi));
             smallest = true;
             result.end = SearchEnd::Landed;
-            result.xi = *top;
+            result.xi = top->xi;
         }
     }
     if (result.end != SearchEnd::Landed) return result;

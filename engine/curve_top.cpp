@@ -150,8 +150,8 @@ double refineSmallest(CheckTrial& trial, double low, double high, SearchResult& 
 
 }  // namespace
 
-std::optional<double> smallestEccentricity(CheckTrial& trial, SearchResult& result,
-                                           const CoarseEccentricities& coarse) {
+std::optional<CurveTop> smallestEccentricity(CheckTrial& trial, SearchResult& result,
+                                             const CoarseEccentricities& coarse) {
     const std::optional<GridMinimum> walked = walkGrid(trial, result, coarse);
     const GridMinimum best = walked ? *walked : scanGrid(trial, result);
     if (!std::isfinite(best.eq)) return std::nullopt;
@@ -159,7 +159,15 @@ std::optional<double> smallestEccentricity(CheckTrial& trial, SearchResult& resu
         return gridPoint(std::clamp(k, kLowestGridIndex, kHighestGridIndex));
     };
     const double xi = refineSmallest(trial, at(best.k - 1), at(best.k + 1), result);
-    return eccentricityAt(trial, xi) > best.eq ? at(best.k) : xi;
+    const double refined = eccentricityAt(trial, xi);
+    const CurveTop found =
+        refined > best.eq ? CurveTop{at(best.k), best.eq} : CurveTop{xi, refined};
+    if (found.xi == kStressBlockLimit) return found;
+    const double atEnd = eccentricityAt(trial, kStressBlockLimit);
+    ++result.trials;
+    if (std::isfinite(atEnd) && std::fabs(atEnd - found.eq) <= kFlatTopTolerance * atEnd)
+        return CurveTop{kStressBlockLimit, found.eq};
+    return found;
 }
 
 std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven) {
@@ -168,7 +176,9 @@ std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rh
     CheckTrial trial{in, rhoGiven};
     trial.memo = &memo;
     SearchResult unused;
-    return smallestEccentricity(trial, unused);
+    const std::optional<CurveTop> top = smallestEccentricity(trial, unused);
+    if (!top) return std::nullopt;
+    return top->xi;
 }
 
 }  // namespace pilaro

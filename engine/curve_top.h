@@ -24,13 +24,30 @@ struct CoarseEccentricities {
     void note(long j, const CheckTrial& trial, const TrialOutcome& t);
 };
 
-// The depth of smallest eccentricity of the trial's section and ratio on
-// 0 < xi <= 1.5: the grid point of smallest eccentricity, refined between
-// its neighbours. Nothing where no state there is a compression of
-// positive eccentricity. The trials add to `result`'s. Where the coarse
-// points are noted already, they are not read again.
-[[nodiscard]] std::optional<double> smallestEccentricity(CheckTrial& trial, SearchResult& result,
-                                                         const CoarseEccentricities& coarse = {});
+// The top of the curve: the depth whose state is reported, and the
+// smallest eccentricity found, which is that state's or, where the top is
+// taken at xi = 1.5 (below), a hair smaller.
+struct CurveTop {
+    double xi = 0;
+    double eq = 0;
+};
+
+// The eccentricities within this relative distance of the one at
+// xi = 1.5 are taken as the same: near the end of the range the
+// eccentricity can be flat to its last bits, and which of those depths a
+// search keeps would follow the last bits of sin, cos and atan, which C
+// libraries round differently.
+inline constexpr double kFlatTopTolerance = 1e-9;
+
+// The top of the curve of the trial's section and ratio on 0 < xi <= 1.5:
+// the grid point of smallest eccentricity, refined between its neighbours;
+// where that eccentricity lies within kFlatTopTolerance of the one at
+// xi = 1.5, the state at xi = 1.5 itself, so that every build reports the
+// same depth. Nothing where no state there is a compression of positive
+// eccentricity. The trials add to `result`'s. Where the coarse points are
+// noted already, they are not read again.
+[[nodiscard]] std::optional<CurveTop> smallestEccentricity(CheckTrial& trial, SearchResult& result,
+                                                           const CoarseEccentricities& coarse = {});
 
 // The same for a section and ratio on their own.
 [[nodiscard]] std::optional<double> smallestEccentricityDepth(const SolverInput& in,

@@ -77,6 +77,7 @@ double topByFineScan(const SolverInput& in, double rho) {
 }
 
 TEST(NearAxisAnswers, TopOfTheCurveAgreesWithAFineScan) {
+    int atTheEnd = 0;
     for (const Section& member : members()) {
         const SolverInput in =
             solverInputOf({0, 1000, member.D, member.a, member.l0, member.concrete, member.steel});
@@ -86,13 +87,22 @@ TEST(NearAxisAnswers, TopOfTheCurveAgreesWithAFineScan) {
             ASSERT_TRUE(top) << member.D << " rho " << rho;
             // As small an eccentricity as the fine scan finds, and the
             // same state to the reported digits (xi .0001, Nq 0.001 kN).
-            EXPECT_LE(eccentricity(in, rho, *top), eccentricity(in, rho, reference) * (1 + 1e-12))
-                << member.D << " steel " << member.steel.strength << " rho " << rho;
-            EXPECT_NEAR(*top, reference, 1e-4) << member.D << " rho " << rho;
+            // Where the end of the range is as low to one part in a
+            // billion, the top is the end itself, on every C library.
+            const double least = eccentricity(in, rho, reference);
+            if (eccentricity(in, rho, 1.5) <= least * (1 + 1e-9)) {
+                EXPECT_EQ(*top, 1.5) << member.D << " rho " << rho;
+                ++atTheEnd;
+            } else {
+                EXPECT_LE(eccentricity(in, rho, *top), least * (1 + 1e-12))
+                    << member.D << " steel " << member.steel.strength << " rho " << rho;
+                EXPECT_NEAR(*top, reference, 1e-4) << member.D << " rho " << rho;
+            }
             EXPECT_NEAR(axialAt(in, rho, *top), axialAt(in, rho, reference), 1e-3)
                 << member.D << " steel " << member.steel.strength << " rho " << rho;
         }
     }
+    EXPECT_GT(atTheEnd, 5);
 }
 
 // The least ratio as the design road defines it: the bisection of
