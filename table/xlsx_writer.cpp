@@ -5,44 +5,13 @@
 #include <optional>
 #include <stdexcept>
 
-#include "table/cell_values.h"
 #include "table/io_writers.h"
-#include "table/utf8.h"
+#include "table/sheet_cells.h"
 #include "table/workbook_check.h"
 
 namespace pilaro::table {
 
 namespace {
-
-constexpr std::size_t kLongestCellText = 32000;  // a sheet's cell holds 32767 characters
-
-// Valid UTF-8 without control characters, as the sheet's XML must be;
-// anything else becomes U+FFFD.
-std::string sheetText(std::string_view text) {
-    std::string out;
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size() && characters < kLongestCellText; ++characters) {
-        const std::size_t length = utf8CharLength(text, i);
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (length > 0 && (lead >= 0x20 || lead == '\t' || lead == '\n')) {
-            out.append(text, i, length);
-            i += length;
-        } else {
-            out += "\xEF\xBF\xBD";
-            ++i;
-        }
-    }
-    return out;
-}
-
-// The format that shows a number as the window's read-out text does:
-// ".0183" under "#.0000", "183" under "0"; exponent forms under General.
-std::string numberFormatOf(std::string_view text) {
-    if (text.find('E') != std::string_view::npos) return {};
-    const auto point = text.find('.');
-    if (point == std::string_view::npos) return "0";
-    return "#." + std::string(text.size() - point - 1, '0');
-}
 
 // libxlsxwriter writes numbers with the C library's printf, which follows
 // the locale: under a decimal-comma locale (Qt sets it from the
@@ -72,12 +41,12 @@ class XlsxWriter : public RowWriter {
         options.constant_memory = LXW_TRUE;  // rows go to disk as they come
         workbook_ = workbook_new_opt(path.c_str(), &options);
         if (!workbook_) throw std::runtime_error("cannot create the workbook");
-        sheet_ = workbook_add_worksheet(workbook_, "pilaro");
+        sheet_ = workbook_add_worksheet(workbook_, std::string(kSheetName).c_str());
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
-        writeHeader(outputColumnNames());
-        writeHeader(outputColumnNamesChinese());
-        worksheet_freeze_panes(sheet_, 2, 0);
+        const auto header = sheetHeaderRows();
+        for (const std::vector<std::string_view>& names : header) writeHeader(names);
+        worksheet_freeze_panes(sheet_, static_cast<lxw_row_t>(header.size()), 0);
     }
 
     ~XlsxWriter() override {
@@ -91,27 +60,13 @@ class XlsxWriter : public RowWriter {
         const CLocaleCalls inC;
         if (row_ >= LXW_ROW_MAX) throw std::runtime_error("more rows than a sheet holds");
         lxw_col_t col = 0;
-        for (std::size_t i = 0; i < kColumnCount; ++i) {
-            const NumberCell number = readNumber(o.row.cells[i]);
-            const bool numeric = static_cast<Column>(i) >= Column::Nj &&
-                                 static_cast<Column>(i) <= Column::Ag &&
-                                 number.problem == NumberProblem::None;
-            if (numeric)
-                check(worksheet_write_number(sheet_, row_, col++, number.value, nullptr));
-            else
-                text(col++, o.row.cells[i]);
-        }
-        check(
-            worksheet_write_number(sheet_, row_, col++, static_cast<double>(o.row.line), nullptr));
-        text(col++, o.status);
-        text(col++, o.message);
-        for (const std::string& readOut : o.readOuts) {
-            const NumberCell number = readNumber(readOut);
-            if (number.problem == NumberProblem::None)
+        for (const SheetCell& cell : sheetRow(o)) {
+            if (cell.kind == SheetCell::Kind::Text)
+                check(worksheet_write_string(sheet_, row_, col, cell.text.c_str(), nullptr));
+            if (cell.kind == SheetCell::Kind::Number)
                 check(
-                    worksheet_write_number(sheet_, row_, col++, number.value, formatFor(readOut)));
-            else
-                text(col++, readOut);
+                    worksheet_write_number(sheet_, row_, col, cell.number, formatFor(cell.format)));
+            ++col;
         }
         ++row_;
     }
@@ -136,13 +91,7 @@ class XlsxWriter : public RowWriter {
         ++row_;
     }
 
-    void text(lxw_col_t col, std::string_view value) {
-        if (value.empty()) return;
-        check(worksheet_write_string(sheet_, row_, col, sheetText(value).c_str(), nullptr));
-    }
-
-    lxw_format* formatFor(std::string_view readOut) {
-        const std::string code = numberFormatOf(readOut);
+    lxw_format* formatFor(const std::string& code) {
         if (code.empty()) return nullptr;
         lxw_format*& format = formats_[code];
         if (!format) {
