@@ -169,6 +169,10 @@ std::string TextMeasure::elided(const std::string& text, int pixels, bool bold, 
     return "…";
 }
 
+std::string documentTitle(const Diagram& d) {
+    return (d.member.empty() ? "" : d.member + " ") + "N–M " + d.steelText;
+}
+
 DiagramLayout layoutDiagram(const Diagram& d, const TextMeasure& measure) {
     DiagramLayout l;
     l.plot = {kLeft, kTop, kRight - kLeft, kBottom - kTop};

@@ -51,6 +51,8 @@ inline constexpr double kGridWidth = 1;        // ticks' lines and the plot's fr
 inline constexpr double kCurveWidth = 2;
 inline constexpr double kCapWidth = 1.5;  // dashed
 inline constexpr double kLegendLineWidth = 2;
+inline constexpr double kLegendLineLength = 16;   // the curve's sample, from its start
+inline constexpr double kLegendMarkerOffset = 8;  // a marker's centre from the sample's start
 
 // The widths of texts in the painter's font (text_font.h) at a size in
 // pixels: the one thing a layout asks of its painter.
@@ -80,7 +82,7 @@ struct LegendEntry {
     DrawnText name;
     bool line = false;  // a line sample (the curve), else a marker
     Colour colour;
-    double sampleX = 0;  // a line from (sampleX, sampleY) 16 long; a marker centred 8 to its right
+    double sampleX = 0;  // where the sample starts (kLegendLineLength, kLegendMarkerOffset)
     double sampleY = 0;
 };
 
@@ -122,5 +124,8 @@ struct DiagramLayout {
 };
 
 [[nodiscard]] DiagramLayout layoutDiagram(const Diagram& diagram, const TextMeasure& measure);
+
+// The drawing's title as a file states it: "P1 N–M 24D28".
+[[nodiscard]] std::string documentTitle(const Diagram& diagram);
 
 }  // namespace pilaro::diagram

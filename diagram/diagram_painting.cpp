@@ -72,11 +72,13 @@ void paintLegend(QPainter& p, const DiagramLayout& l) {
         paintText(p, e.name);
         if (e.line) {
             p.setPen(QPen(colourOf(e.colour), kLegendLineWidth));
-            p.drawLine(QPointF(e.sampleX, e.sampleY), QPointF(e.sampleX + 16, e.sampleY));
+            p.drawLine(QPointF(e.sampleX, e.sampleY),
+                       QPointF(e.sampleX + kLegendLineLength, e.sampleY));
         } else {
             p.setPen(QPen(colourOf(kBlack), kMarkerOutline));
             p.setBrush(colourOf(e.colour));
-            p.drawEllipse(QPointF(e.sampleX + 8, e.sampleY), kMarkerRadius, kMarkerRadius);
+            p.drawEllipse(QPointF(e.sampleX + kLegendMarkerOffset, e.sampleY), kMarkerRadius,
+                          kMarkerRadius);
             p.setBrush(Qt::NoBrush);
         }
     }
