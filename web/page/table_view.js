@@ -1,0 +1,152 @@
+// The load-case table view: a table pasted from a spreadsheet or opened
+// from a CSV file, run by the table worker; its results in
+// <table id="results"> as pilaro-batch's CSV has them, each row marked, the
+// members' summary, each member's diagrams, and the downloads.
+import { clearDiagrams, showDiagrams } from './diagram_panel.js';
+import { download } from './downloads.js';
+import { showMessage } from './message_dialog.js';
+import { startTableRunner } from './table_runner.js';
+
+const byId = (id) => document.getElementById(id);
+const rowsPerFrame = 200;
+
+function cells(tag, texts) {
+  const row = document.createElement('tr');
+  for (const t of texts) {
+    const cell = document.createElement(tag);
+    cell.textContent = t;
+    row.append(cell);
+  }
+  return row;
+}
+
+const nextFrame = () => new Promise((resolve) => requestAnimationFrame(resolve));
+
+export function startTableView(wasm) {
+  const progress = byId('tableprogress');
+  const status = byId('tablestatus');
+  const results = byId('results');
+  const summary = byId('summary');
+  const memberList = byId('member');
+  const paste = byId('tablepaste');
+  const exports = ['tablesave', 'exportcsv', 'exportxlsx'].map(byId);
+  let shown = null; // { name, csv } of the table shown
+  let drawing = 0; // the results being written into the page
+
+  const runner = startTableRunner(wasm, {
+    onProgress(done, total) {
+      progress.max = total;
+      progress.value = done;
+      status.textContent = `${done} / ${total}`;
+    },
+  });
+
+  async function writeRows(answer, number) {
+    const body = document.createElement('tbody');
+    results.replaceChildren(document.createElement('thead'), body);
+    results.tHead.append(cells('th', answer.header));
+    const { mark, governing } = answer.marks;
+    for (let start = 0; start < answer.rows.length; start += rowsPerFrame) {
+      const part = document.createDocumentFragment();
+      answer.rows.slice(start, start + rowsPerFrame).forEach((texts, k) => {
+        const row = cells('td', texts);
+        row.dataset.mark = mark[start + k];
+        if (governing[start + k]) row.dataset.governing = 'true';
+        part.append(row);
+      });
+      body.append(part);
+      await nextFrame();
+      if (number !== drawing) return false;
+    }
+    return true;
+  }
+
+  function showMembers(members) {
+    memberList.replaceChildren(
+      ...members.map((subject, index) => {
+        const option = document.createElement('option');
+        option.value = String(index);
+        option.textContent = subject;
+        return option;
+      }),
+    );
+    memberList.disabled = members.length === 0;
+  }
+
+  async function drawMember(index) {
+    const answer = await runner.diagrams(index);
+    if (answer?.value) showDiagrams(answer.value);
+  }
+
+  // A new table replaces the one shown, whether it runs or is refused.
+  function forget() {
+    shown = null;
+    for (const b of exports) b.disabled = true;
+    results.replaceChildren();
+    summary.textContent = '';
+    showMembers([]);
+    clearDiagrams();
+  }
+
+  async function run(name, source, delimiter) {
+    const number = ++drawing;
+    document.body.dataset.table = 'running';
+    forget();
+    progress.hidden = false;
+    progress.removeAttribute('value');
+    status.textContent = '';
+    const answer = await runner.run(source, delimiter);
+    if (!answer || number !== drawing) return;
+    progress.hidden = true;
+    if (answer.refusal || answer.failure) {
+      document.body.dataset.table = 'refused';
+      showMessage(answer.refusal ?? answer.failure);
+      return;
+    }
+    summary.textContent = answer.summary;
+    status.textContent = name;
+    showMembers(answer.members);
+    if (!(await writeRows(answer, number))) return;
+    shown = { name, csv: answer.csv };
+    for (const b of exports) b.disabled = false;
+    if (answer.members.length) await drawMember(0);
+    document.body.dataset.table = 'done';
+  }
+
+  // Pasted cells are tab-separated; a file is CSV.
+  const runPasted = () => run('粘贴的表格', { text: paste.value }, '\t');
+  paste.addEventListener('paste', (event) => {
+    const text = event.clipboardData?.getData('text/plain');
+    if (!text) return;
+    event.preventDefault();
+    paste.value = text;
+    runPasted();
+  });
+  byId('tablerun').addEventListener('click', runPasted);
+
+  const file = byId('tablefile');
+  file.addEventListener('change', async () => {
+    const chosen = file.files[0];
+    if (!chosen) return;
+    const bytes = await chosen.arrayBuffer();
+    file.value = ''; // the same file may be opened again
+    run(chosen.name, { bytes }, ',');
+  });
+
+  memberList.addEventListener('change', () => drawMember(Number(memberList.value)));
+
+  const stem = () => (shown?.name ?? 'pilaro').replace(/\.[^.]*$/, '');
+  byId('exportcsv').addEventListener('click', () => {
+    download(`${stem()}-results.csv`, new Blob([shown.csv], { type: 'text/csv' }));
+  });
+  byId('exportxlsx').addEventListener('click', async () => {
+    const answer = await runner.workbook();
+    if (answer?.blob) download(`${stem()}-results.xlsx`, answer.blob);
+  });
+  byId('tablesave').addEventListener('click', async () => {
+    const answer = await runner.savedTable();
+    if (answer?.bytes) download(`${stem()}.csv`, new Blob([answer.bytes], { type: 'text/csv' }));
+  });
+
+  return runner.started;
+}
