@@ -63,6 +63,9 @@ const context = await chromium.launchPersistentContext(profile, {
     '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
 const requests = [];
+// The page's table worker starts from a blob: URL that the page makes of
+// its own inlined script: no request leaves the file.
+const network = () => requests.filter((url) => !url.startsWith('blob:'));
 const problems = [];
 context.on('request', (request) => requests.push(request.url()));
 const tab = context.pages()[0] ?? (await context.newPage());
@@ -92,7 +95,7 @@ test('the page', async (t) => {
   await open();
 
   await t.test('opens from disk with no request but the file itself', async () => {
-    assert.deepEqual(requests, [pageUrl]);
+    assert.deepEqual(network(), [pageUrl]);
     assert.deepEqual(problems, []);
   });
 
@@ -209,6 +212,6 @@ test('the page', async (t) => {
 
   await t.test('nothing went wrong on the way', async () => {
     assert.deepEqual(problems, []);
-    assert.deepEqual(new Set(requests), new Set([pageUrl]));
+    assert.deepEqual(new Set(network()), new Set([pageUrl]));
   });
 });
