@@ -7,6 +7,7 @@
 
 #include "web/bound_values.h"
 #include "web/diagram_values.h"
+#include "web/engine_warm_up.h"
 #include "web/page_table.h"
 
 namespace pilaro::web {
@@ -109,6 +110,7 @@ val sheet(const PageTable& table) {
 EMSCRIPTEN_BINDINGS(pilaro_table) {
     using namespace pilaro::web;
     emscripten::function("tableEncoding", &encodingOf);
+    emscripten::function("warmUpEngine", &warmUpEngine);
     emscripten::function("unclosedQuote", &pilaro::table::unclosedQuoteMessage);
     emscripten::class_<PageTable>("TableRun")
         .constructor(&makeTable, emscripten::allow_raw_pointers())

@@ -8,16 +8,43 @@ import { showMessage } from './message_dialog.js';
 import { startTableRunner } from './table_runner.js';
 
 const byId = (id) => document.getElementById(id);
-const rowsPerFrame = 200;
+const rowsPerFrame = 250;
 
-function cells(tag, texts) {
-  const row = document.createElement('tr');
-  for (const t of texts) {
+// Rows of cells made as copies of one empty row, which is quicker for a
+// long table than making each cell.
+function rowMaker(tag, role, count) {
+  const empty = document.createElement('tr');
+  empty.setAttribute('role', 'row');
+  for (let k = 0; k < count; ++k) {
     const cell = document.createElement(tag);
-    cell.textContent = t;
-    row.append(cell);
+    cell.setAttribute('role', role);
+    empty.append(cell);
   }
-  return row;
+  return (texts) => {
+    const row = empty.cloneNode(true);
+    texts.forEach((text, k) => {
+      row.cells[k].textContent = text;
+    });
+    return row;
+  };
+}
+
+// Each column as wide as its longest text, up to a limit (a longer text is
+// cut short on screen, whole in the cell): the rows share the columns
+// without the page laying out every row of a long table at once.
+function columnWidths(header, rows) {
+  const width = (text) => {
+    let w = 0;
+    for (const c of text) w += c.codePointAt(0) >= 0x2e80 ? 2 : 1; // CJK: two columns
+    return w;
+  };
+  return header
+    .map((name, k) => {
+      let widest = width(name);
+      for (const row of rows) widest = Math.max(widest, width(row[k] ?? ''));
+      return `calc(${Math.min(widest, 48) + 2}ch + 12px)`;
+    })
+    .join(' ');
 }
 
 const nextFrame = () => new Promise((resolve) => requestAnimationFrame(resolve));
@@ -44,12 +71,14 @@ export function startTableView(wasm) {
   async function writeRows(answer, number) {
     const body = document.createElement('tbody');
     results.replaceChildren(document.createElement('thead'), body);
-    results.tHead.append(cells('th', answer.header));
+    results.style.setProperty('--columns', columnWidths(answer.header, answer.rows));
+    results.tHead.append(rowMaker('th', 'columnheader', answer.header.length)(answer.header));
+    const cells = rowMaker('td', 'cell', answer.header.length);
     const { mark, governing } = answer.marks;
     for (let start = 0; start < answer.rows.length; start += rowsPerFrame) {
       const part = document.createDocumentFragment();
       answer.rows.slice(start, start + rowsPerFrame).forEach((texts, k) => {
-        const row = cells('td', texts);
+        const row = cells(texts);
         row.dataset.mark = mark[start + k];
         if (governing[start + k]) row.dataset.governing = 'true';
         part.append(row);
@@ -91,6 +120,7 @@ export function startTableView(wasm) {
   async function run(name, source, delimiter) {
     const number = ++drawing;
     document.body.dataset.table = 'running';
+    performance.mark('pilaro-table-start');
     forget();
     progress.hidden = false;
     progress.removeAttribute('value');
@@ -98,6 +128,7 @@ export function startTableView(wasm) {
     const answer = await runner.run(source, delimiter);
     if (!answer || number !== drawing) return;
     progress.hidden = true;
+    performance.mark('pilaro-table-run');
     if (answer.refusal || answer.failure) {
       document.body.dataset.table = 'refused';
       showMessage(answer.refusal ?? answer.failure);
@@ -110,6 +141,7 @@ export function startTableView(wasm) {
     shown = { name, csv: answer.csv };
     for (const b of exports) b.disabled = false;
     if (answer.members.length) await drawMember(0);
+    performance.mark('pilaro-table-done');
     document.body.dataset.table = 'done';
   }
 

@@ -11,7 +11,10 @@ import writeExcelFile from 'write-excel-file/universal';
 import { recordsOf } from './table_records.js';
 import { textMeasure } from './text_measure.js';
 
-const rowsPerStep = 50;
+// Rows run between two looks at the messages: a few at first, then as
+// many as take about a tenth of a second.
+const firstStep = 20;
+const stepTime = 100; // ms
 
 let pilaro = null;
 let measure = null;
@@ -26,7 +29,14 @@ function forget() {
   table = null;
 }
 
-const pause = () => new Promise((resolve) => setTimeout(resolve, 0));
+// A turn for the messages that came in meanwhile (a message, unlike a
+// timer, is not held back by the browser).
+const turns = new MessageChannel();
+const pause = () =>
+  new Promise((resolve) => {
+    turns.port1.onmessage = () => resolve();
+    turns.port2.postMessage(null);
+  });
 
 // The text of the table, read as the module says its bytes are encoded.
 function textOf(source) {
@@ -51,8 +61,14 @@ async function results(question) {
     return;
   }
   const total = run.rowCount();
+  let done = 0;
+  let step = firstStep;
   while (!run.finished()) {
-    const done = run.run(rowsPerStep);
+    const start = performance.now();
+    const now = run.run(step);
+    const took = performance.now() - start;
+    step = Math.max(1, Math.round(((now - done) * stepTime) / Math.max(took, 1)));
+    done = now;
     tell({ kind: 'progress', table: question.table, done, total });
     await pause(); // a newer table, or a question, may come in between
     if (table?.number !== question.table) return answer(question, {});
@@ -110,6 +126,7 @@ onmessage = async ({ data }) => {
     if (data.kind === 'start') {
       pilaro = await createPilaroModule({ wasmBinary: data.wasm });
       tell({ kind: 'ready' });
+      pilaro.warmUpEngine(); // before the first table comes, as a rule
       return;
     }
     await handlers[data.kind](data);
