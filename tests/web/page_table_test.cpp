@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "table/csv_reader.h"
+#include "tests/web/pier_state.h"
 #include "web/page_diagram.h"
 #include "web/page_form.h"
 #include "web/page_table.h"
@@ -148,14 +149,6 @@ ControlText pierForm(const char* nj, const char* mj, const char* area) {
     };
 }
 
-CalcState pier(std::string_view option) {
-    CalcState state;
-    pickEntry(state, "cbohnt", "25号");
-    pickEntry(state, "cbogj", "\u2161级");
-    chooseOption(state, option);
-    return state;
-}
-
 TEST(FormDiagram, DrawsTheRunsSectionAndLoads) {
     const struct {
         const char* option;
@@ -172,7 +165,7 @@ TEST(FormDiagram, DrawsTheRunsSectionAndLoads) {
         {"optqd", "5000", "3000", " 24D28 ", "24D28", "N-M-24D28", false},
     };
     for (const auto& c : cases) {
-        const FormDiagrams drawn = formDiagrams(pier(c.option), pierForm(c.nj, c.mj, c.area));
+        const FormDiagrams drawn = formDiagrams(pierState(c.option), pierForm(c.nj, c.mj, c.area));
         ASSERT_EQ(drawn.diagrams.size(), 1u) << c.nj;
         const diagram::Diagram& d = drawn.diagrams.front();
         EXPECT_EQ(d.steelText, c.steel);
@@ -184,7 +177,7 @@ TEST(FormDiagram, DrawsTheRunsSectionAndLoads) {
 }
 
 TEST(FormDiagram, ARefusedFormHasNone) {
-    const FormDiagrams drawn = formDiagrams(pier("optpj"), pierForm("5,000", "3000", ""));
+    const FormDiagrams drawn = formDiagrams(pierState("optpj"), pierForm("5,000", "3000", ""));
     EXPECT_TRUE(drawn.diagrams.empty());
     EXPECT_EQ(drawn.problems,
               std::vector<std::string>{

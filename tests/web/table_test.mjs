@@ -16,9 +16,10 @@ import { join, resolve } from 'node:path';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
+import { openBrowser } from './browser.mjs';
+
 const [page, chromiumPath, nodeModules, batch, example, loadCaseTable] = process.argv.slice(2);
 const required = createRequire(join(resolve(nodeModules), 'noop.js'));
-const { chromium } = required('playwright-core');
 const Papa = required('papaparse');
 const ExcelJS = required('exceljs');
 const pageUrl = pathToFileURL(resolve(page)).href;
@@ -40,24 +41,12 @@ function pilaroBatch(input, options = [], extension = 'csv') {
   return { csv: readFileSync(out), summary: summary.toString(), out };
 }
 
-const profile = join(work, 'profile');
-const context = await chromium.launchPersistentContext(profile, {
-  executablePath: chromiumPath,
-  headless: true,
+const browser = await openBrowser(chromiumPath, nodeModules, {
   acceptDownloads: true,
   viewport: { width: 1200, height: 900 },
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
-await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-const requests = [];
-const problems = [];
-context.on('request', (request) => requests.push(request.url()));
-const tab = context.pages()[0] ?? (await context.newPage());
-tab.on('console', (message) => {
-  if (message.type() === 'error' || message.type() === 'warning') problems.push(message.text());
-});
-tab.on('pageerror', (error) => problems.push(error.message));
+const { tab, problems, network } = browser;
+await browser.context.grantPermissions(['clipboard-read', 'clipboard-write']);
 
 async function finished() {
   await tab.waitForSelector('body[data-table="done"], body[data-table="refused"]', { timeout: 60000 });
@@ -102,7 +91,7 @@ async function sheetOf(path) {
 
 test('the load-case tables and diagrams', async (t) => {
   t.after(async () => {
-    await context.close();
+    await browser.close();
     rmSync(work, { recursive: true, force: true });
   });
   await tab.goto(pageUrl);
@@ -267,7 +256,6 @@ test('the load-case tables and diagrams', async (t) => {
 
   await t.test('nothing went wrong, and nothing left the file', async () => {
     assert.deepEqual(problems, []);
-    // The page's own worker and pictures come from blob: URLs it makes itself.
-    assert.deepEqual(requests.filter((url) => url !== pageUrl && !url.startsWith('blob:')), []);
+    assert.deepEqual(network().filter((url) => url !== pageUrl), []);
   });
 });
