@@ -19,18 +19,21 @@ std::string encodingOf(const std::string& bytes) {
     return std::string(tableEncoding(bytes));
 }
 
-// `cells` holds every record's cells in turn, `counts` how many each has,
-// `lines` the line each starts on.
-PageTable* makeTable(val cells, val counts, val lines) {
-    const auto texts = emscripten::vecFromJSArray<std::string>(cells);
+// The whole table in one call: `text` holds every record's cells in turn
+// as UTF-8, `lengths` each cell's length in bytes, `counts` how many cells
+// each record has, `lines` the line each starts on.
+PageTable* makeTable(const std::string& text, val lengths, val counts, val lines) {
+    const auto bytes = emscripten::convertJSArrayToNumberVector<std::size_t>(lengths);
     const auto sizes = emscripten::convertJSArrayToNumberVector<std::size_t>(counts);
     const auto starts = emscripten::convertJSArrayToNumberVector<long>(lines);
     std::vector<table::CellRow> records(std::min(sizes.size(), starts.size()));
-    std::size_t next = 0;
+    std::size_t cell = 0, at = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         records[i].line = starts[i];
-        for (std::size_t k = 0; k < sizes[i] && next < texts.size(); ++k)
-            records[i].cells.push_back(texts[next++]);
+        for (std::size_t k = 0; k < sizes[i] && cell < bytes.size(); ++k, ++cell) {
+            records[i].cells.push_back(text.substr(std::min(at, text.size()), bytes[cell]));
+            at += bytes[cell];
+        }
     }
     return new PageTable(std::move(records));
 }

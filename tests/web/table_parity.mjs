@@ -31,7 +31,7 @@ function page(bytes) {
   const text = new TextDecoder(pilaro.tableEncoding(bytes)).decode(bytes);
   const records = recordsOf(Papa, text, ',');
   if (records.unclosedAt) return { refusal: pilaro.unclosedQuote(records.unclosedAt) };
-  const run = new pilaro.TableRun(records.cells, records.counts, records.lines);
+  const run = new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines);
   try {
     if (run.refusal()) return { refusal: run.refusal() };
     while (!run.finished()) run.run(97);

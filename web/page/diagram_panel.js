@@ -27,13 +27,19 @@ export function showDiagrams(value) {
     figure.append(svg, tools);
     return figure;
   });
-  const problems = value.problems.map((problem) => {
-    const p = document.createElement('p');
-    p.className = 'problem';
-    p.textContent = problem;
-    return p;
-  });
-  panel.replaceChildren(...problems, ...figures);
+  panel.replaceChildren(...value.problems.map(problemLine), ...figures);
+}
+
+function problemLine(text) {
+  const p = document.createElement('p');
+  p.className = 'problem';
+  p.textContent = text;
+  return p;
+}
+
+// A diagram that could not be drawn: why.
+export function showProblem(text) {
+  panel.replaceChildren(problemLine(text));
 }
 
 export function clearDiagrams() {

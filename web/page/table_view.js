@@ -2,7 +2,7 @@
 // from a CSV file, run by the table worker; its results in
 // <table id="results"> as pilaro-batch's CSV has them, each row marked, the
 // members' summary, each member's diagrams, and the downloads.
-import { clearDiagrams, showDiagrams } from './diagram_panel.js';
+import { clearDiagrams, showDiagrams, showProblem } from './diagram_panel.js';
 import { download } from './downloads.js';
 import { showMessage } from './message_dialog.js';
 import { startTableRunner } from './table_runner.js';
@@ -22,9 +22,11 @@ function rowMaker(tag, role, count) {
   }
   return (texts) => {
     const row = empty.cloneNode(true);
-    texts.forEach((text, k) => {
-      row.cells[k].textContent = text;
-    });
+    let cell = row.firstChild;
+    for (const text of texts) {
+      if (text) cell.textContent = text;
+      cell = cell.nextSibling;
+    }
     return row;
   };
 }
@@ -69,21 +71,24 @@ export function startTableView(wasm) {
   });
 
   async function writeRows(answer, number) {
-    const body = document.createElement('tbody');
-    results.replaceChildren(document.createElement('thead'), body);
+    results.replaceChildren(document.createElement('thead'));
     results.style.setProperty('--columns', columnWidths(answer.header, answer.rows));
     results.tHead.append(rowMaker('th', 'columnheader', answer.header.length)(answer.header));
     const cells = rowMaker('td', 'cell', answer.header.length);
     const { mark, governing } = answer.marks;
+    // A body for each part written, which the browser lays out only when
+    // it comes into view.
     for (let start = 0; start < answer.rows.length; start += rowsPerFrame) {
-      const part = document.createDocumentFragment();
-      answer.rows.slice(start, start + rowsPerFrame).forEach((texts, k) => {
+      const part = document.createElement('tbody');
+      const rows = answer.rows.slice(start, start + rowsPerFrame);
+      part.style.setProperty('--rows', rows.length);
+      rows.forEach((texts, k) => {
         const row = cells(texts);
         row.dataset.mark = mark[start + k];
         if (governing[start + k]) row.dataset.governing = 'true';
         part.append(row);
       });
-      body.append(part);
+      results.append(part);
       await nextFrame();
       if (number !== drawing) return false;
     }
@@ -105,6 +110,7 @@ export function startTableView(wasm) {
   async function drawMember(index) {
     const answer = await runner.diagrams(index);
     if (answer?.value) showDiagrams(answer.value);
+    else if (answer?.failure) showProblem(answer.failure);
   }
 
   // A new table replaces the one shown, whether it runs or is refused.

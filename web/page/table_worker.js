@@ -53,7 +53,7 @@ async function results(question) {
     answer(question, { refusal: pilaro.unclosedQuote(records.unclosedAt) });
     return;
   }
-  const run = new pilaro.TableRun(records.cells, records.counts, records.lines);
+  const run = new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines);
   table = { number: question.table, run };
   const refusal = run.refusal();
   if (refusal) {
