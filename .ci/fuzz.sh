@@ -16,7 +16,7 @@ seconds=${PILARO_FUZZ_SECONDS:-60}
 jobs=$(nproc)
 # target:seconds, the longest first.
 runs=(parse_number:"$seconds" run_calculation:"$seconds" cells:$((seconds / 2))
-      csv_reader:$((seconds / 2)) csv_round_trip:$((seconds / 2)))
+      input_text:$((seconds / 2)) csv_reader:$((seconds / 2)) csv_round_trip:$((seconds / 2)))
 
 # Every object is instrumented for coverage and the sanitizers; any
 # sanitizer report stops the fuzzer with the input that caused it.

@@ -1,6 +1,5 @@
 #include "batch/batch_run.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,12 +14,14 @@
 #include "batch/diagram_files.h"
 #include "batch/messages.h"
 #include "batch/progress.h"
+#include "table/cell_values.h"
 #include "table/csv_reader.h"
+#include "table/input_text.h"
 #include "table/io_writers.h"
 #include "table/member_summary.h"
 #include "table/output_file.h"
 #include "table/row_writer.h"
-#include "table/utf8.h"
+#include "table/summary_text.h"
 
 namespace pilaro::batch {
 
@@ -28,11 +29,12 @@ using table::CellRow;
 using table::Column;
 using table::ColumnMap;
 using table::CsvReader;
-using table::isUtf8;
+using table::InputText;
 using table::makeCsvWriter;
 using table::makeJsonLinesWriter;
 using table::makeXlsxWriter;
 using table::MemberSummaries;
+using table::MemberSummary;
 using table::OutputFile;
 using table::readHeader;
 using table::readRow;
@@ -43,24 +45,36 @@ using table::sameFile;
 
 namespace {
 
-std::uint64_t fileSize(const std::string& path) {
-    struct stat info {};
-    if (path == "-" || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
-    return static_cast<std::uint64_t>(info.st_size);
-}
-
 // The header, checked before anything is written.
-ColumnMap readColumns(CsvReader& reader) {
+ColumnMap readColumns(CsvReader& reader, const BatchOptions& options) {
     CellRow header;
     if (!reader.next(header)) throw std::runtime_error("the input has no header row");
-    for (const std::string& cell : header.cells)
-        if (!isUtf8(cell))
-            throw std::runtime_error(
-                "the header is not UTF-8 text; save the table as \"CSV UTF-8\"");
     std::string error;
     const std::optional<ColumnMap> columns = readHeader(header.cells, error);
     if (!columns) throw std::runtime_error(error);
+    if (!options.provided.byMember.empty() && !columns->has(Column::Member))
+        throw std::runtime_error("--provide " + options.provided.byMember.begin()->first +
+                                 "=… gives steel to a member, but the table has no column " +
+                                 table::columnLabel(Column::Member));
     return *columns;
+}
+
+// A member given steel by name that the table does not have is told, so
+// that a misspelt name is not mistaken for a check.
+bool everyProvidedMemberIsThere(const BatchOptions& options,
+                                const std::vector<MemberSummary>& members) {
+    bool all = true;
+    for (const auto& pair : options.provided.byMember) {
+        const std::string& member = pair.first;
+        const bool there = std::any_of(members.begin(), members.end(), [&](const MemberSummary& s) {
+            return table::trimBlanks(s.member) == member;
+        });
+        if (!there)
+            say("--provide " + member + "=" + pair.second.text + ": the table has no member " +
+                member);
+        all = all && there;
+    }
+    return all;
 }
 
 std::unique_ptr<RowWriter> makeWriter(const BatchOptions& options, const ColumnMap& columns,
@@ -79,8 +93,9 @@ std::unique_ptr<RowWriter> makeWriter(const BatchOptions& options, const ColumnM
 }
 
 int tableRun(const BatchOptions& options, std::istream& in) {
-    CsvReader reader(in);
-    const ColumnMap columns = readColumns(reader);
+    InputText text(in);
+    CsvReader reader(text.utf8(), options.separator);
+    const ColumnMap columns = readColumns(reader, options);
 
     std::unique_ptr<OutputFile> file;
     if (!options.output.empty()) file = std::make_unique<OutputFile>(options.output);
@@ -89,15 +104,15 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     MemberSummaries summaries;
     const bool drawing = !options.diagramDirectory.empty();
     diagram::DiagramTable diagrams;
-    Progress progress(isatty(STDERR_FILENO) == 1, fileSize(options.input));
+    Progress progress(isatty(STDERR_FILENO) == 1, text.utf8Size());
     long rows = 0;
     bool allPass = true;
     CellRow record;
     while (reader.next(record)) {
         const RowOutcome outcome = runRow(readRow(record, columns, options.provided));
-        for (const std::string& error : outcome.row.errors) {
+        for (const table::RowError& error : outcome.row.errors) {
             progress.finish();
-            say("row " + std::to_string(outcome.row.line) + ", " + error);
+            say("row " + std::to_string(outcome.row.line) + ", " + error.english);
         }
         writer->write(outcome);
         summaries.add(outcome);
@@ -110,9 +125,12 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     progress.finish();
 
     std::FILE* summaryOut = options.output.empty() ? stderr : stdout;
-    summaries.print(summaryOut, columns.has(Column::Member),
-                    options.provided ? options.provided->text : std::string());
-    int status = allPass ? kExitAllPass : kExitSomeFailOrNoResult;
+    const std::string summary =
+        table::summaryText(summaries.members(), {options.language, columns.has(Column::Member),
+                                                 options.summaryOfEveryMember, &options.provided});
+    std::fputs(summary.c_str(), summaryOut);
+    const bool providedAsGiven = everyProvidedMemberIsThere(options, summaries.members());
+    int status = allPass && providedAsGiven ? kExitAllPass : kExitSomeFailOrNoResult;
     if (drawing)
         status = std::max(
             status, writeDiagrams(diagrams, options, columns.has(Column::Member), summaryOut));

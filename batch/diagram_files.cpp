@@ -8,6 +8,7 @@
 #include "diagram/diagram_csv.h"
 #include "diagram/diagram_picture.h"
 #include "table/output_file.h"
+#include "table/summary_text.h"
 
 namespace pilaro::batch {
 
@@ -48,6 +49,19 @@ void writeFile(const std::string& path, const std::string& bytes) {
     file.commit();
 }
 
+// The summary's line that names a diagram's file.
+std::string diagramLine(const MemberRows& m, bool hasMemberColumn, const Diagram& d,
+                        const std::string& picture, const BatchOptions& options) {
+    if (options.language == table::Language::English)
+        return "diagram of " + memberSubject(m, hasMemberColumn) + " with " + d.steelText + ": " +
+               picture + "\n";
+    const std::string title =
+        table::memberTitle(table::Language::Chinese, m.member, hasMemberColumn);
+    // "构件 P1 的", but "全表的".
+    const bool spaced = static_cast<unsigned char>(title.back()) < 0x80;
+    return title + (spaced ? " 的" : "的") + " N–M 图（" + d.steelText + "）：" + picture + "\n";
+}
+
 }  // namespace
 
 void prepareDiagramDirectory(const std::string& directory) {
@@ -84,8 +98,8 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool h
                 if (bytes.empty()) throw std::runtime_error("cannot draw " + picture);
                 writeFile(picture, bytes);
                 writeFile(figures, diagramCsv(d));
-                std::fprintf(summary, "diagram of %s with %s: %s\n", name.c_str(),
-                             d.steelText.c_str(), picture.c_str());
+                std::fputs(diagramLine(member, hasMemberColumn, d, picture, options).c_str(),
+                           summary);
             } catch (const std::exception& e) {
                 say(e.what());
                 status = kExitUsageOrFileError;

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "diagram/diagram_file_names.h"
+#include "table/language.h"
 #include "table/row_input.h"
 
 namespace pilaro::batch {
@@ -16,8 +17,11 @@ struct BatchOptions {
     std::string input;   // "-" for standard input
     std::string output;  // empty for standard output
     OutputFormat format = OutputFormat::Csv;
-    std::optional<table::ProvidedSteel> provided;  // --provide
-    std::string diagramDirectory;                  // --diagram; empty for none
+    char separator = 0;                                   // --separator; 0: found from the header
+    table::ProvidedSteels provided;                       // --provide
+    table::Language language = table::Language::Chinese;  // --lang
+    bool summaryOfEveryMember = false;                    // --summary all
+    std::string diagramDirectory;                         // --diagram; empty for none
     diagram::DiagramFormat diagramFormat = diagram::DiagramFormat::Svg;
 };
 
@@ -26,8 +30,9 @@ inline constexpr int kExitAllPass = 0;
 inline constexpr int kExitSomeFailOrNoResult = 1;
 inline constexpr int kExitUsageOrFileError = 2;
 
-// The options, or the exit status when the program ends here (after --help,
-// or a usage error, with what there is to say already printed).
+// The options, or the exit status when the program ends here (after
+// --help or --version, or a usage error, with what there is to say already
+// printed).
 std::variant<BatchOptions, int> parseOptions(int argc, char** argv);
 
 }  // namespace pilaro::batch

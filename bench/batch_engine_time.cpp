@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     }
     std::vector<pilaro::CalcInput> inputs;
     while (reader.next(record)) {
-        const pilaro::table::RowCase row = pilaro::table::readRow(record, *columns, std::nullopt);
+        const pilaro::table::RowCase row = pilaro::table::readRow(record, *columns, {});
         if (row.errors.empty()) inputs.push_back(row.input);
     }
 

@@ -1,10 +1,13 @@
 # The Debian package: `cpack -G DEB` in the build folder makes
 # pilaro_<version>_<arch>.deb of everything the build installs (the
-# programs, the desktop entry, the icon and the browser page).
+# programs, the desktop entry, the icons, the browser page, and the
+# copyright, changelog, manual pages and examples of package_files.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/package_files.cmake)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pilaro)
-set(CPACK_PACKAGE_CONTACT "Pilaro developers")
+set(CPACK_PACKAGE_CONTACT "${PILARO_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PILARO_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Reinforcement design and strength check of circular concrete sections")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -91,8 +91,19 @@ bool startsCharacter(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
 }
 
-// The text between Chinese quotation marks, without the blanks around it.
-std::string quoted(std::string_view text) {
+// "12、14、16、…、36": the diameters of the bar table in mm.
+std::string barDiameters() {
+    std::string list;
+    for (const BarSize& bar : kBarSizes) {
+        if (!list.empty()) list += "、";
+        list += bar.label.substr(1);
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string quotedInMessage(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\n");
     text = first == std::string_view::npos
                ? std::string_view()
@@ -110,37 +121,30 @@ std::string quoted(std::string_view text) {
     return out + "”";
 }
 
-// "12、14、16、…、36": the diameters of the bar table in mm.
-std::string barDiameters() {
-    std::string list;
-    for (const BarSize& bar : kBarSizes) {
-        if (!list.empty()) list += "、";
-        list += bar.label.substr(1);
-    }
-    return list;
-}
-
-}  // namespace
-
 std::string fieldMessage(FieldProblem problem, std::string_view control, std::string_view text) {
     std::string message(nameOf(control));
     constexpr std::string_view kDecimalHint = "请用小数点，不要加单位或千分位逗号。";
     switch (problem) {
         case FieldProblem::NotANumber:
-            message += "输入有误：" + quoted(text) + "不是一个数。";
+            message += "输入有误：" + quotedInMessage(text) + "不是一个数。";
             message += kDecimalHint;
             break;
         case FieldProblem::NotANumberNorBars:
-            message +=
-                "输入有误：" + quoted(text) + "既不是一个数，也不是钢筋（如24D28或12D28+12D25）。";
+            message += "输入有误：" + quotedInMessage(text) +
+                       "既不是一个数，也不是钢筋（如24D28或12D28+12D25）。";
             message += kDecimalHint;
             break;
         case FieldProblem::UnknownBarDiameter:
-            message += "输入有误：" + quoted(text) + "中有钢筋表中没有的直径。钢筋直径只能是" +
-                       barDiameters() + "（mm）。";
+            message += "输入有误：" + quotedInMessage(text) +
+                       "中有钢筋表中没有的直径。钢筋直径只能是" + barDiameters() + "（mm）。";
             break;
         case FieldProblem::NotFromList:
             message += "请从列表中选择";
+            break;
+        case FieldProblem::Empty:
+            message += "不能为空，请输入";
+            message += nameOf(control);
+            message += "！";
             break;
     }
     return message;

@@ -1,27 +1,42 @@
 #include "table/columns.h"
 
-#include <algorithm>
-
 #include "table/cell_values.h"
+#include "table/header_names.h"
 
 namespace pilaro::table {
 
 const std::array<ColumnNames, kColumnCount>& columnNames() {
     static const std::array<ColumnNames, kColumnCount> names = {{
-        {"name", "名称", false},
-        {"member", "构件", false},
-        {"type", "类型", true},
-        {"concrete", "混凝土标号", true},
-        {"steel", "钢筋等级", true},
-        {"Nj", "轴向力", true},
-        {"Mj", "弯矩", true},
-        {"D", "直径", true},
-        {"a", "保护层", true},
-        {"l0", "计算长度", true},
-        {"Ag", "钢筋面积", false},
-        {"bars", "钢筋", false},
+        {"name", "名称", false, Unit::None},
+        {"member", "构件", false, Unit::None},
+        {"type", "类型", true, Unit::None},
+        {"concrete", "混凝土标号", true, Unit::None},
+        {"steel", "钢筋等级", true, Unit::None},
+        {"Nj", "轴向力", true, Unit::Kilonewton},
+        {"Mj", "弯矩", true, Unit::KilonewtonMetre},
+        {"D", "直径", true, Unit::Metre},
+        {"a", "保护层", true, Unit::Metre},
+        {"l0", "计算长度", true, Unit::Metre},
+        {"Ag", "钢筋面积", false, Unit::SquareCentimetre},
+        {"bars", "钢筋", false, Unit::None},
     }};
     return names;
+}
+
+std::string_view unitText(Unit unit) {
+    switch (unit) {
+        case Unit::None:
+            return {};
+        case Unit::Kilonewton:
+            return "kN";
+        case Unit::KilonewtonMetre:
+            return "kN·m";
+        case Unit::Metre:
+            return "m";
+        case Unit::SquareCentimetre:
+            return "cm²";
+    }
+    return {};
 }
 
 std::string columnLabel(Column c) {
@@ -29,19 +44,12 @@ std::string columnLabel(Column c) {
     return std::string(n.chinese) + "/" + std::string(n.english);
 }
 
-namespace {
-
-// English names in any case ("nj", "NJ"); Chinese names exactly.
-std::optional<Column> columnNamed(std::string_view text) {
-    const auto& names = columnNames();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (text == names[i].chinese || equalsIgnoringAsciiCase(text, names[i].english))
-            return static_cast<Column>(i);
-    }
-    return std::nullopt;
+std::string chineseHeading(Column c) {
+    const ColumnNames& n = columnNames()[indexOf(c)];
+    std::string heading(n.chinese);
+    if (n.unit != Unit::None) heading += "（" + std::string(unitText(n.unit)) + "）";
+    return heading;
 }
-
-}  // namespace
 
 std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std::string& error) {
     ColumnMap map;
@@ -49,15 +57,15 @@ std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std:
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string_view text = trimBlanks(header[i]);
         if (text.empty()) continue;
-        const std::optional<Column> column = columnNamed(text);
-        if (!column) {
-            error = "unknown column \"" + std::string(text) + "\" (column " +
-                    std::to_string(i + 1) + ")";
+        const HeaderCell cell = readHeaderCell(text);
+        if (!cell.column) {
+            error = cell.problem + " (column " + std::to_string(i + 1) + ")";
+            if (cell.unknownName) error += "; " + acceptedHeaderNames();
             return std::nullopt;
         }
-        auto& position = map.position[indexOf(*column)];
+        auto& position = map.position[indexOf(*cell.column)];
         if (position) {
-            error = "column " + columnLabel(*column) + " appears twice (columns " +
+            error = "column " + columnLabel(*cell.column) + " appears twice (columns " +
                     std::to_string(*position + 1) + " and " + std::to_string(i + 1) + ")";
             return std::nullopt;
         }

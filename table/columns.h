@@ -1,5 +1,5 @@
-// The columns of a load-case table: their English and Chinese names, and
-// which of them a table must have.
+// The columns of a load-case table: their English and Chinese names, their
+// units, and which of them a table must have.
 #pragma once
 
 #include <array>
@@ -15,10 +15,14 @@ enum class Column { Name, Member, Type, Concrete, Steel, Nj, Mj, D, a, l0, Ag, B
 
 inline constexpr std::size_t kColumnCount = 12;
 
+// The unit a column's numbers are in; a header may state it, never change it.
+enum class Unit { None, Kilonewton, KilonewtonMetre, Metre, SquareCentimetre };
+
 struct ColumnNames {
     std::string_view english;  // also the output's name for the column
     std::string_view chinese;
     bool required;
+    Unit unit;
 };
 
 // In output order, indexed by Column.
@@ -28,8 +32,15 @@ inline std::size_t indexOf(Column c) {
     return static_cast<std::size_t>(c);
 }
 
+// "kN", "kN·m", "m", "cm²"; empty for Unit::None.
+std::string_view unitText(Unit unit);
+
 // "直径/D", as messages name a column.
 std::string columnLabel(Column c);
+
+// "轴向力（kN）": the Chinese name with its unit, as a Chinese header row
+// shows it.
+std::string chineseHeading(Column c);
 
 // Where each column stands in the file's rows.
 struct ColumnMap {
@@ -39,9 +50,10 @@ struct ColumnMap {
     bool has(Column c) const { return position[indexOf(c)].has_value(); }
 };
 
-// The header row as a column map. An unknown name, a column named twice or
-// a required column missing is an error; its message is in `error`. Blank
-// header cells name no column.
+// The header row as a column map (table/header_names.h says which names a
+// cell may give). An unknown name, a unit that is not the column's, a
+// column named twice or a required column missing is an error; its message
+// is in `error`. Blank header cells name no column.
 std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std::string& error);
 
 }  // namespace pilaro::table

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "table/separator.h"
+
 namespace pilaro::table {
 
 namespace {
@@ -17,13 +19,15 @@ constexpr std::size_t kLongestRecord = std::size_t{1} << 20;
 }  // namespace
 
 struct CsvReader::Parser {
-    explicit Parser(std::istream& in) : in_(in) {
+    Parser(std::istream& in, char separator) : in_(in) {
         if (csv_init(&parser_, 0) != 0) throw std::runtime_error("out of memory");
+        if (separator != 0) useSeparator(separator);
     }
     ~Parser() { csv_free(&parser_); }
     Parser(const Parser&) = delete;
     Parser& operator=(const Parser&) = delete;
 
+    void useSeparator(char separator);
     static void endCell(void* text, std::size_t size, void* self);
     static void endRecord(int terminator, void* self);
     void feedLine();
@@ -37,10 +41,31 @@ struct CsvReader::Parser {
     bool recordEnded_ = false;  // within the line being fed
     bool finished_ = false;
     std::uint64_t bytesRead_ = 0;
+    char separator_ = 0;
     std::size_t recordBytes_ = 0;
     CellRow building_;
     std::deque<CellRow> ready_;
 };
+
+namespace {
+
+// Blanks around a cell are no part of it, but a tab that separates cells
+// is no blank.
+int isBlank(unsigned char c) {
+    return c == CSV_SPACE || c == CSV_TAB;
+}
+
+int isSpace(unsigned char c) {
+    return c == CSV_SPACE;
+}
+
+}  // namespace
+
+void CsvReader::Parser::useSeparator(char separator) {
+    separator_ = separator;
+    csv_set_delim(&parser_, static_cast<unsigned char>(separator));
+    csv_set_space_func(&parser_, separator == '\t' ? isSpace : isBlank);
+}
 
 void CsvReader::Parser::endCell(void* text, std::size_t size, void* self) {
     auto& reader = *static_cast<Parser*>(self);
@@ -71,6 +96,7 @@ void CsvReader::Parser::feedLine() {
     ++lineNumber_;
     bytesRead_ += line_.size() + 1;
     if (lineNumber_ == 1 && line_.starts_with("\xEF\xBB\xBF")) line_.erase(0, 3);
+    if (separator_ == 0) useSeparator(separatorOf(line_));
     line_ += '\n';
     if (!recordOpen_) {
         recordStart_ = lineNumber_;
@@ -93,7 +119,8 @@ void CsvReader::Parser::feedLine() {
         recordOpen_ = true;
 }
 
-CsvReader::CsvReader(std::istream& in) : parser_(std::make_unique<Parser>(in)) {}
+CsvReader::CsvReader(std::istream& in, char separator)
+    : parser_(std::make_unique<Parser>(in, separator)) {}
 
 CsvReader::~CsvReader() = default;
 

@@ -1,7 +1,8 @@
 // The records of a CSV text, one at a time, as a spreadsheet saves them:
-// quoted cells (with commas, quotes and line breaks inside), LF or CRLF
-// line ends, and a UTF-8 byte-order mark at the start. Read with libcsv,
-// which no header shows.
+// quoted cells (with separators, quotes and line breaks inside), LF or CRLF
+// line ends, and a UTF-8 byte-order mark at the start; cells separated by
+// commas, semicolons or tabs (table/separator.h). Read with libcsv, which
+// no header shows.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,8 @@ namespace pilaro::table {
 
 class CsvReader {
   public:
-    explicit CsvReader(std::istream& in);
+    // `separator` 0: the one the first line holds (separatorOf).
+    explicit CsvReader(std::istream& in, char separator = 0);
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;

@@ -20,6 +20,7 @@ class CsvWriter : public RowWriter {
         line_.add(std::to_string(o.row.line));
         line_.add(o.status);
         line_.add(o.message);
+        line_.add(o.statusText);
         for (const std::string& text : o.readOuts) line_.add(text);
         put(line_.end());
     }

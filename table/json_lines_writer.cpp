@@ -23,11 +23,9 @@ class JsonLinesWriter : public RowWriter {
             const std::string& text = o.readOut(readOut.id);
             if (!text.empty()) result[std::string(readOut.name)] = text;
         }
-        nlohmann::ordered_json line = {{"row", o.row.line},
-                                       {"input", std::move(input)},
-                                       {"status", o.status},
-                                       {"message", o.message},
-                                       {"result", std::move(result)}};
+        nlohmann::ordered_json line = {{"row", o.row.line},          {"input", std::move(input)},
+                                       {"status", o.status},         {"message", o.message},
+                                       {"statusText", o.statusText}, {"result", std::move(result)}};
         // A cell that is not UTF-8 is shown with replacement characters.
         std::string text = line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
         text += '\n';

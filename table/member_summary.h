@@ -3,7 +3,6 @@
 // without a result. Kept per member, in the order members first appear.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,10 @@
 #include "table/row_outcome.h"
 
 namespace pilaro::table {
+
+// How many rows a summary lists by number, of those that fail or have no
+// result.
+inline constexpr std::size_t kRowsListed = 10;
 
 struct MemberSummary {
     std::string member;  // empty: rows without a member, or a table without the column
@@ -24,7 +27,7 @@ struct MemberSummary {
 
     long checkRows = 0;
     long failingChecks = 0;
-    std::vector<long> failingRows;  // the first few
+    std::vector<long> failingRows;  // the first few (kRowsListed)
     long smallestMarginRow = 0;     // 0 when no check has a positive Nj
     double smallestMargin = 0;
 
@@ -36,11 +39,8 @@ class MemberSummaries {
   public:
     void add(const RowOutcome& outcome);
 
+    // Their texts are in table/summary_text.h.
     const std::vector<MemberSummary>& members() const { return members_.entries(); }
-
-    // One paragraph per member. `provided` names the steel of --provide,
-    // or is empty.
-    void print(std::FILE* out, bool hasMemberColumn, const std::string& provided) const;
 
   private:
     ByMember<MemberSummary> members_;

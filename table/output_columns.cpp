@@ -4,7 +4,8 @@ namespace pilaro::table {
 
 namespace {
 
-std::string_view chineseName(ReadOutId id) {
+// With the unit of the read-out, as the window's caption gives it.
+std::string chineseName(ReadOutId id) {
     switch (id) {
         case ReadOutId::Xi:
             return "系数ξ";
@@ -23,9 +24,9 @@ std::string_view chineseName(ReadOutId id) {
         case ReadOutId::RhoGiven:
             return "校核配筋率";
         case ReadOutId::Nq:
-            return "竖直力Nq";
+            return "竖直力Nq（kN）";
         case ReadOutId::Mq:
-            return "弯矩Mq";
+            return "弯矩Mq（kN·m）";
         case ReadOutId::Verdict:
             return "校核结果";
         // The bar counts, by their size.
@@ -40,7 +41,7 @@ std::string_view chineseName(ReadOutId id) {
         case ReadOutId::D32:
         case ReadOutId::D34:
         case ReadOutId::D36:
-            return readOutName(id);
+            return std::string(readOutName(id)) + "（根）";
     }
     return {};
 }
@@ -50,15 +51,16 @@ std::string_view chineseName(ReadOutId id) {
 std::vector<std::string_view> outputColumnNames() {
     std::vector<std::string_view> names;
     for (const ColumnNames& column : columnNames()) names.push_back(column.english);
-    names.insert(names.end(), {"row", "status", "message"});
+    names.insert(names.end(), {"row", "status", "message", "statusText"});
     for (const ReadOutEntry& readOut : kReadOuts) names.push_back(readOut.name);
     return names;
 }
 
-std::vector<std::string_view> outputColumnNamesChinese() {
-    std::vector<std::string_view> names;
-    for (const ColumnNames& column : columnNames()) names.push_back(column.chinese);
-    names.insert(names.end(), {"行号", "状态", "信息"});
+std::vector<std::string> outputColumnNamesChinese() {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < kColumnCount; ++i)
+        names.push_back(chineseHeading(static_cast<Column>(i)));
+    names.insert(names.end(), {"行号", "状态代码", "信息", "状态"});
     for (const ReadOutEntry& readOut : kReadOuts) names.push_back(chineseName(readOut.id));
     return names;
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/calculation.h"
@@ -13,7 +15,7 @@
 
 namespace pilaro::table {
 
-// Steel that replaces every row's own (--provide): bars or an area.
+// Steel that replaces a row's own (--provide): bars or an area.
 struct ProvidedSteel {
     std::string text;  // as given: "24D28" or "147.792"
     bool asBars = false;
@@ -23,16 +25,40 @@ struct ProvidedSteel {
 // "24D28" or an area in cm^2; nothing when it is neither.
 std::optional<ProvidedSteel> readProvidedSteel(const std::string& text);
 
+// The steel provided for every member, and for members by name, which
+// comes first.
+struct ProvidedSteels {
+    std::optional<ProvidedSteel> every;
+    std::map<std::string, ProvidedSteel, std::less<>> byMember;
+
+    bool empty() const { return !every && byMember.empty(); }
+    // Nothing when the member keeps its own steel.
+    const ProvidedSteel* forMember(std::string_view member) const;
+};
+
+// Adds one value of --provide: "24D28", "147.792", or "P1=24D28" for the
+// member P1. False, with the reason in `problem`, when the steel is
+// neither bars of the bar table nor a positive area, or when the value
+// gives steel to every member or to one member a second time.
+bool addProvidedSteel(ProvidedSteels& steels, std::string_view text, std::string& problem);
+
+// A problem of a row's cells, in the two languages of the output.
+struct RowError {
+    std::string english;  // "column 直径/D: "1,2" is not a number"
+    std::string chinese;  // the window's message for the same text where it has one
+};
+
 struct RowCase {
     long line = 0;
     std::array<std::string, kColumnCount> cells;  // as in the file, or the provided steel
     CalcInput input;
-    std::vector<std::string> errors;  // "column 直径/D: "1,2" is not a number"
+    std::vector<RowError> errors;
 };
 
 // The cells of one record under the columns that readHeader found in the
-// header's cells, whatever the cells were read from.
-RowCase readRow(const CellRow& record, const ColumnMap& columns,
-                const std::optional<ProvidedSteel>& provided);
+// header's cells, whatever the cells were read from. A row of a member
+// with provided steel is checked with it, whatever its type, and its type
+// cell says 强度校核.
+RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedSteels& provided);
 
 }  // namespace pilaro::table

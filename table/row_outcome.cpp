@@ -9,14 +9,18 @@ RowOutcome runRow(RowCase row) {
     out.row = std::move(row);
     if (!out.row.errors.empty()) {
         out.status = kInputError;
-        for (const std::string& error : out.row.errors)
-            out.message += (out.message.empty() ? "" : "; ") + error;
+        for (const RowError& error : out.row.errors) {
+            out.message += (out.message.empty() ? "" : "; ") + error.english;
+            // Each Chinese message ends with its own full stop.
+            out.statusText += error.chinese;
+        }
         return out;
     }
     const CalcStatus status = runCalculation(out.row.input, out.result);
     out.status = statusName(status);
     out.message = statusMessage(status);
     out.hasResult = status == CalcStatus::Done;
+    out.statusText = out.hasResult ? std::string(kDoneText) : out.message;
     out.checkRoad = takesCheckRoad(out.row.input);
     if (!out.hasResult) return out;
 

@@ -13,11 +13,15 @@
 namespace pilaro::table {
 
 inline constexpr std::string_view kInputError = "input-error";
+// The Chinese status of a row with a result.
+inline constexpr std::string_view kDoneText = "完成";
 
 struct RowOutcome {
     RowCase row;
     std::string_view status;  // statusName, or kInputError
     std::string message;      // the window's message, or the input errors
+    // In Chinese: 完成, or the window's message, or that of each input error.
+    std::string statusText;
     bool hasResult = false;
     bool checkRoad = false;
     CalcResult result;

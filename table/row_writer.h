@@ -1,6 +1,6 @@
 // Writers of the output table, one per format. Each writes one row per
-// input row: the input cells, the row's line, its status and message, and
-// the read-outs, under the same column names.
+// input row: the input cells, the row's line, its status and message, its
+// status in Chinese, and the read-outs, under the same column names.
 #pragma once
 
 #include <cstdio>
@@ -24,11 +24,12 @@ class RowWriter {
 };
 
 // The output's column names in order: the input columns, "row", "status",
-// "message", then the read-outs.
+// "message", "statusText", then the read-outs.
 std::vector<std::string_view> outputColumnNames();
 
-// The same columns in Chinese, for a second header row.
-std::vector<std::string_view> outputColumnNamesChinese();
+// The same columns in Chinese with their units ("轴向力（kN）"), for a
+// second header row.
+std::vector<std::string> outputColumnNamesChinese();
 
 // UTF-8 with a byte-order mark, CRLF line ends.
 std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out);

@@ -1,6 +1,7 @@
 #include <locale.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -45,7 +46,8 @@ class XlsxWriter : public RowWriter {
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
         const auto header = sheetHeaderRows();
-        for (const std::vector<std::string_view>& names : header) writeHeader(names);
+        for (const std::vector<std::string>& names : header) writeHeader(names);
+        // The header rows stay in view.
         worksheet_freeze_panes(sheet_, static_cast<lxw_row_t>(header.size()), 0);
     }
 
@@ -61,6 +63,7 @@ class XlsxWriter : public RowWriter {
         if (row_ >= LXW_ROW_MAX) throw std::runtime_error("more rows than a sheet holds");
         lxw_col_t col = 0;
         for (const SheetCell& cell : sheetRow(o)) {
+            widths_.fit(col, cell);
             if (cell.kind == SheetCell::Kind::Text)
                 check(worksheet_write_string(sheet_, row_, col, cell.text.c_str(), nullptr));
             if (cell.kind == SheetCell::Kind::Number)
@@ -73,6 +76,13 @@ class XlsxWriter : public RowWriter {
 
     void finish() override {
         const CLocaleCalls inC;
+        const std::vector<double>& widths = widths_.widths();
+        for (lxw_col_t col = 0; col < widths.size(); ++col)
+            check(worksheet_set_column(sheet_, col, col, widths[col], nullptr));
+        check(worksheet_autofilter(
+            sheet_, static_cast<lxw_row_t>(kSheetFilterRow), 0,
+            std::max<lxw_row_t>(row_ - 1, static_cast<lxw_row_t>(kSheetFilterRow)),
+            static_cast<lxw_col_t>(widths.size() - 1)));
         lxw_workbook* workbook = workbook_;
         workbook_ = nullptr;
         check(workbook_close(workbook));
@@ -84,10 +94,12 @@ class XlsxWriter : public RowWriter {
     }
 
   private:
-    void writeHeader(const std::vector<std::string_view>& names) {
+    void writeHeader(const std::vector<std::string>& names) {
         lxw_col_t col = 0;
-        for (std::string_view name : names)
-            check(worksheet_write_string(sheet_, row_, col++, std::string(name).c_str(), bold_));
+        for (const std::string& name : names) {
+            widths_.fitHeader(col, name);
+            check(worksheet_write_string(sheet_, row_, col++, name.c_str(), bold_));
+        }
         ++row_;
     }
 
@@ -113,6 +125,7 @@ class XlsxWriter : public RowWriter {
     lxw_format* bold_ = nullptr;
     std::map<std::string, lxw_format*> formats_;
     lxw_row_t row_ = 0;
+    SheetColumnWidths widths_;
 };
 
 }  // namespace

@@ -6,7 +6,8 @@
 #include "table/csv_cell.h"
 #include "table/row_input.h"
 #include "table/row_outcome.h"
-#include "table/utf8.h"
+#include "table/summary_text.h"
+#include "table/text_encoding.h"
 
 namespace pilaro::web {
 
@@ -14,7 +15,13 @@ using table::CellRow;
 using table::RowOutcome;
 
 std::string_view tableEncoding(std::string_view bytes) {
-    return table::isUtf8(bytes) ? "utf-8" : "gb18030";
+    return table::encodingOf(bytes) == table::TextEncoding::Utf8 ? "utf-8" : "gb18030";
+}
+
+std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
+    table::Utf8Scan scan;
+    scan.feed(bytes);
+    return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line);
 }
 
 std::string_view rowMarkName(RowMark mark) {
@@ -64,6 +71,9 @@ PageTable::PageTable(std::vector<CellRow> records)
     writer_ = table::makeCsvWriter(csv_.stream());
     marks_.reserve(rowCount());
     sheetRows_.reserve(rowCount());
+    for (const std::vector<std::string>& names : table::sheetHeaderRows())
+        for (std::size_t column = 0; column < names.size(); ++column)
+            sheetWidths_.fitHeader(column, names[column]);
 }
 
 PageTable::~PageTable() = default;
@@ -71,7 +81,7 @@ PageTable::~PageTable() = default;
 std::size_t PageTable::run(std::size_t count) {
     for (; count > 0 && !finished(); --count) {
         const CellRow& record = records_[firstRow() + rowsRun()];
-        const RowOutcome outcome = table::runRow(table::readRow(record, columns_, std::nullopt));
+        const RowOutcome outcome = table::runRow(table::readRow(record, columns_, {}));
         writer_->write(outcome);
         summaries_.add(outcome);
         const diagram::MemberRows& member = diagrams_.members.of(outcome);
@@ -79,6 +89,8 @@ std::size_t PageTable::run(std::size_t count) {
         const auto index = static_cast<std::size_t>(&member - diagrams_.members.entries().data());
         marks_.push_back({markOf(outcome), index, false});
         sheetRows_.push_back(table::sheetRow(outcome));
+        for (std::size_t column = 0; column < sheetRows_.back().size(); ++column)
+            sheetWidths_.fit(column, sheetRows_.back()[column]);
         if (finished()) markGoverningRows();
     }
     return rowsRun();
@@ -103,9 +115,9 @@ std::string PageTable::csv() {
 }
 
 std::string PageTable::summary() const {
-    MemoryFile text;
-    summaries_.print(text.stream(), columns_.has(table::Column::Member), "");
-    return text.bytes();
+    // As pilaro-batch writes it by default: in Chinese.
+    return table::summaryText(summaries_.members(),
+                              {table::Language::Chinese, columns_.has(table::Column::Member)});
 }
 
 std::string PageTable::memberSubject(std::size_t member) const {

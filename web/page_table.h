@@ -21,9 +21,12 @@
 
 namespace pilaro::web {
 
-// How the bytes of a table file are read: "utf-8" when they are UTF-8,
-// else "gb18030", as a spreadsheet on Chinese Windows saves its CSV.
+// How the bytes of a table file are read, as pilaro-batch reads them: the
+// name of their encoding for the page's TextDecoder, "utf-8" or "gb18030".
 [[nodiscard]] std::string_view tableEncoding(std::string_view bytes);
+// The refusal of a file whose bytes are neither, from the line of the first
+// bytes that are no GB18030.
+[[nodiscard]] std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line);
 
 // The most rows the page runs and shows; a longer table is for
 // pilaro-batch.
@@ -66,6 +69,8 @@ class PageTable {
     [[nodiscard]] const std::vector<std::vector<table::SheetCell>>& sheetRows() const {
         return sheetRows_;
     }
+    // Each column's width, as pilaro-batch's workbook has it.
+    [[nodiscard]] const std::vector<double>& sheetWidths() const { return sheetWidths_.widths(); }
 
     [[nodiscard]] std::size_t memberCount() const { return diagrams_.members.entries().size(); }
     // "member P1", as pilaro-batch's messages name it.
@@ -93,6 +98,7 @@ class PageTable {
     diagram::DiagramTable diagrams_;
     std::vector<MarkedRow> marks_;
     std::vector<std::vector<table::SheetCell>> sheetRows_;
+    table::SheetColumnWidths sheetWidths_;
 };
 
 }  // namespace pilaro::web

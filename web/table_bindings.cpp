@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include "table/separator.h"
 #include "web/bound_values.h"
 #include "web/diagram_values.h"
 #include "web/engine_warm_up.h"
@@ -17,6 +18,15 @@ using emscripten::val;
 
 std::string encodingOf(const std::string& bytes) {
     return std::string(tableEncoding(bytes));
+}
+
+std::string neitherEncodingOf(const std::string& bytes, long firstBadGb18030Line) {
+    return neitherEncoding(bytes, firstBadGb18030Line);
+}
+
+// The separator of a file's cells, from its first line.
+std::string separatorOf(const std::string& firstLine) {
+    return std::string(1, table::separatorOf(firstLine));
 }
 
 // The whole table in one call: `text` holds every record's cells in turn
@@ -94,13 +104,16 @@ val sheetCell(const table::SheetCell& cell) {
     return val::null();
 }
 
-// The workbook: its sheet's name, header rows and rows of cells.
+// The workbook: its sheet's name, header rows, rows of cells and column
+// widths.
 val sheet(const PageTable& table) {
     val o = val::object();
     o.set("name", text(table::kSheetName));
-    o.set("header", array(table::sheetHeaderRows(), [](const std::vector<std::string_view>& names) {
+    o.set("header", array(table::sheetHeaderRows(), [](const std::vector<std::string>& names) {
               return array(names, text);
           }));
+    o.set("widths", array(table.sheetWidths(),
+                          [](double width) { return val(table::storedColumnWidth(width)); }));
     o.set("rows", array(table.sheetRows(), [](const std::vector<table::SheetCell>& row) {
               return array(row, sheetCell);
           }));
@@ -113,6 +126,8 @@ val sheet(const PageTable& table) {
 EMSCRIPTEN_BINDINGS(pilaro_table) {
     using namespace pilaro::web;
     emscripten::function("tableEncoding", &encodingOf);
+    emscripten::function("neitherEncoding", &neitherEncodingOf);
+    emscripten::function("separatorOf", &separatorOf);
     emscripten::function("warmUpEngine", &warmUpEngine);
     emscripten::function("unclosedQuote", &pilaro::table::unclosedQuoteMessage);
     emscripten::class_<PageTable>("TableRun")

@@ -47,7 +47,7 @@ TEST(DiagramRun, EachFormatReadsBackAsWhatItClaims) {
             folder, {"in.csv", "-o", "out.csv", "--diagram", "d", "--diagram-format", format});
         EXPECT_EQ(run.status, 1) << run.err;  // two of the checks fail
         EXPECT_EQ(run.err, "") << format;
-        EXPECT_NE(run.out.find(std::string("diagram of member P1 with 24D28: d/P1.") + format),
+        EXPECT_NE(run.out.find(std::string("构件 P1 的 N–M 图（24D28）：d/P1.") + format),
                   std::string::npos)
             << run.out;
     }
@@ -112,7 +112,8 @@ TEST(DiagramRun, DesignsAloneAreDrawnForTheirGoverningArea) {
     for (std::size_t at = 0; (at = designs.find("强度校核", at)) != std::string::npos;)
         designs.replace(at, std::string("强度校核").size(), "配筋计算");
     folder.write("in.csv", kHeader + designs);
-    const BatchRun run = runBatch(folder, {"in.csv", "-o", "out.csv", "--diagram", "d"});
+    const BatchRun run =
+        runBatch(folder, {"in.csv", "-o", "out.csv", "--diagram", "d", "--lang", "en"});
     EXPECT_NE(run.out.find("most steel 207.021 cm²"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("diagram of member P1 with 207.021 cm²: d/P1.svg"), std::string::npos)
         << run.out;

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         records.push_back(std::move(cells));
     }
     std::istringstream in(text);
-    pilaro::table::CsvReader reader(in);
+    pilaro::table::CsvReader reader(in, ',');
     for (const std::vector<std::string>& written : records) {
         pilaro::table::CellRow row;
         require(reader.next(row), "a record written was not read back", shown(written));

@@ -12,7 +12,7 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
@@ -86,7 +86,7 @@ async function sheetOf(path) {
     while (cells.length && cells.at(-1)[0] === null) cells.pop();
     rows.push(cells);
   });
-  return { name: sheet.name, frozen: sheet.views[0]?.ySplit, rows };
+  return { name: sheet.name, frozen: sheet.views[0]?.ySplit, widths: sheet.columns.map((c) => c.width), rows };
 }
 
 test('the load-case tables and diagrams', async (t) => {
@@ -147,13 +147,43 @@ test('the load-case tables and diagrams', async (t) => {
     assert.notDeepEqual(readFileSync(gb), readFileSync(example));
     assert.equal(await openFile(gb), 'done');
     assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    // The example's own GB18030 twin, as Excel on Chinese Windows saves it.
+    const twin = join(dirname(example), 'pier_load_cases_gb18030.csv');
+    assert.equal(await openFile(twin), 'done');
+    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+  });
+
+  await t.test('a file separated by semicolons reads as pilaro-batch reads it', async () => {
+    const semicolons = join(work, 'semicolons.csv');
+    writeFileSync(semicolons, Papa.unparse(Papa.parse(readFileSync(example, 'utf8')).data.filter((r) => r.length > 1), { delimiter: ';' }));
+    assert.equal(await openFile(semicolons), 'done');
+    assert.deepEqual(await shownCells(), cellsOf(pilaroBatch(semicolons).csv));
+    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+  });
+
+  await t.test('a file that is neither UTF-8 nor GB18030 is refused at its line, as pilaro-batch refuses it', async () => {
+    const neither = join(work, 'neither.csv');
+    const lines = readFileSync(example).toString('binary').split('\n');
+    lines[4] = lines[4].replace('P1', 'P\xff\xff1');
+    writeFileSync(neither, Buffer.from(lines.join('\n'), 'binary'));
+    assert.equal(await openFile(neither), 'refused');
+    let said = '';
+    try {
+      execFileSync(batch, [neither, '-o', join(work, 'neither-out.csv')], { stdio: ['ignore', 'ignore', 'pipe'] });
+    } catch (failed) {
+      said = failed.stderr.toString();
+    }
+    assert.equal(said, 'pilaro-batch: line 5 of the input is neither UTF-8 nor GB18030 text\n');
+    assert.equal(await tab.textContent('#message-text'), 'line 5 of the input is neither UTF-8 nor GB18030 text');
+    await tab.click('#message-ok');
   });
 
   await t.test('a refused table shows pilaro-batch\'s message and nothing of the table before', async () => {
     const refused = join(work, 'refused.csv');
-    writeFileSync(refused, readFileSync(example, 'utf8').replace('弯矩', 'moment'));
+    writeFileSync(refused, readFileSync(example, 'utf8').replace('弯矩', 'torque'));
     assert.equal(await openFile(refused), 'refused');
-    assert.equal(await tab.textContent('#message-text'), 'unknown column "moment" (column 7)');
+    // The message goes on to list the names accepted.
+    assert.ok((await tab.textContent('#message-text')).startsWith('unknown column "torque" (column 7); '));
     await tab.click('#message-ok');
     assert.equal(await tab.evaluate(() => document.querySelectorAll('#results tr, #diagram svg').length), 0);
     assert.equal(await tab.isDisabled('#exportcsv'), true);

@@ -151,7 +151,8 @@ export function startTableView(wasm) {
     document.body.dataset.table = 'done';
   }
 
-  // Pasted cells are tab-separated; a file is CSV.
+  // Pasted cells are tab-separated; a file's separator is found from its
+  // first line.
   const runPasted = () => run('粘贴的表格', { text: paste.value }, '\t');
   paste.addEventListener('paste', (event) => {
     const text = event.clipboardData?.getData('text/plain');
@@ -168,7 +169,7 @@ export function startTableView(wasm) {
     if (!chosen) return;
     const bytes = await chosen.arrayBuffer();
     file.value = ''; // the same file may be opened again
-    run(chosen.name, { bytes }, ',');
+    run(chosen.name, { bytes }, null);
   });
 
   memberList.addEventListener('change', () => drawMember(Number(memberList.value)));

@@ -38,17 +38,55 @@ const pause = () =>
     turns.port2.postMessage(null);
   });
 
-// The text of the table, read as the module says its bytes are encoded.
+// The first line (from 1) whose bytes are no text in the encoding; a line
+// break is never part of a character in UTF-8 or GB18030.
+function firstBadLine(bytes, decoder) {
+  let line = 1;
+  for (let start = 0; start <= bytes.length; line += 1) {
+    const end = bytes.indexOf(0x0a, start);
+    const stop = end === -1 ? bytes.length : end;
+    try {
+      decoder.decode(bytes.subarray(start, stop));
+    } catch {
+      return line;
+    }
+    if (end === -1) break;
+    start = end + 1;
+  }
+  return line;
+}
+
+// The text of the table, read as the module says its bytes are encoded;
+// null, with the module's refusal, for bytes that are no such text.
 function textOf(source) {
-  if (source.text !== undefined) return source.text;
+  if (source.text !== undefined) return { text: source.text };
   const bytes = new Uint8Array(source.bytes);
-  return new TextDecoder(pilaro.tableEncoding(bytes)).decode(bytes);
+  const decoder = new TextDecoder(pilaro.tableEncoding(bytes), { fatal: true });
+  try {
+    return { text: decoder.decode(bytes) };
+  } catch {
+    return { refusal: pilaro.neitherEncoding(bytes, firstBadLine(bytes, decoder)) };
+  }
+}
+
+// A file's separator is the module's to find from its first line, as
+// pilaro-batch finds it; pasted cells come with theirs.
+function delimiterOf(text, delimiter) {
+  if (delimiter) return delimiter;
+  const body = text.startsWith('\uFEFF') ? text.slice(1) : text;
+  const end = body.indexOf('\n');
+  return pilaro.separatorOf(end === -1 ? body : body.slice(0, end));
 }
 
 async function results(question) {
   forget();
   const { source, delimiter } = question;
-  const records = recordsOf(Papa, textOf(source), delimiter);
+  const { text, refusal: unreadable } = textOf(source);
+  if (unreadable) {
+    answer(question, { refusal: unreadable });
+    return;
+  }
+  const records = recordsOf(Papa, text, delimiterOf(text, delimiter));
   if (records.unclosedAt) {
     answer(question, { refusal: pilaro.unclosedQuote(records.unclosedAt) });
     return;
@@ -110,7 +148,8 @@ async function workbook(question) {
     return c.format ? { value: c.number, type: Number, format: c.format } : { value: c.number, type: Number };
   };
   const data = [...sheet.header.map((names) => names.map(bold)), ...sheet.rows.map((row) => row.map(cell))];
-  const blob = await writeExcelFile(data, { sheet: sheet.name, stickyRowsCount: sheet.header.length }).toBlob();
+  const columns = sheet.widths.map((width) => ({ width }));
+  const blob = await writeExcelFile(data, { sheet: sheet.name, columns, stickyRowsCount: sheet.header.length }).toBlob();
   answer(question, { blob });
 }
 

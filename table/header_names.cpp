@@ -1,0 +1,182 @@
+#include "table/header_names.h"
+
+#include <array>
+
+#include "table/cell_values.h"
+
+namespace pilaro::table {
+
+namespace {
+
+struct OtherName {
+    Column column;
+    std::string_view name;
+};
+
+// Every name that a column goes by in engineers' tables besides its own
+// two, Chinese and English.
+constexpr std::array<OtherName, 22> kOtherNames = {{
+    {Column::Type, "计算类型"},
+    {Column::Type, "calculation type"},
+    {Column::Nj, "轴力"},
+    {Column::Nj, "N"},
+    {Column::Nj, "axial force"},
+    {Column::Mj, "计算弯矩"},
+    {Column::Mj, "M"},
+    {Column::Mj, "moment"},
+    {Column::Mj, "design moment"},
+    {Column::D, "截面直径"},
+    {Column::D, "圆形直径"},
+    {Column::D, "diameter"},
+    {Column::D, "section diameter"},
+    {Column::a, "保护层厚度"},
+    {Column::a, "cover"},
+    {Column::a, "cover thickness"},
+    {Column::l0, "计算长度 l0"},
+    {Column::l0, "effective length"},
+    {Column::Ag, "钢筋面积 As"},
+    {Column::Ag, "纵向钢筋面积"},
+    {Column::Ag, "As"},
+    {Column::Ag, "steel area"},
+}};
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A piece of text and what it stands for in a key.
+struct Fold {
+    std::string_view piece, replacement;
+};
+
+// The text with each piece folded, ASCII letters lowered.
+template <std::size_t N>
+std::string folded(std::string_view text, const std::array<Fold, N>& folds) {
+    std::string key;
+    for (std::size_t i = 0; i < text.size();) {
+        const Fold* fold = nullptr;
+        for (const Fold& f : folds)
+            if (text.substr(i).starts_with(f.piece)) fold = &f;
+        if (fold) {
+            key += fold->replacement;
+            i += fold->piece.size();
+        } else {
+            key += lowerAscii(text[i++]);
+        }
+    }
+    return key;
+}
+
+std::string nameKey(std::string_view name) {
+    static constexpr std::array<Fold, 3> kBlanks = {{{" ", ""}, {"\t", ""}, {"　", ""}}};
+    return folded(name, kBlanks);
+}
+
+// "kN·m", "KN.m", "kN*m" and "kNm" are one unit, as are "cm2", "cm²" and
+// "cm^2".
+std::string unitKey(std::string_view unit) {
+    static constexpr std::array<Fold, 13> kFolds = {{
+        {" ", ""},
+        {"\t", ""},
+        {"　", ""},
+        {"·", ""},
+        {"・", ""},
+        {"•", ""},
+        {"⋅", ""},
+        {"×", ""},
+        {".", ""},
+        {"*", ""},
+        {"-", ""},
+        {"²", "2"},
+        {"^2", "2"},
+    }};
+    return folded(unit, kFolds);
+}
+
+struct NameAndUnit {
+    std::string_view name;
+    std::optional<std::string_view> unit;  // what the brackets hold
+};
+
+// "轴向力(kN)" as its name and its unit; a text that does not end with a
+// closing bracket is all name.
+NameAndUnit splitUnit(std::string_view text) {
+    static constexpr std::array<std::string_view, 4> kOpening = {"(", "（", "[", "【"};
+    static constexpr std::array<std::string_view, 4> kClosing = {")", "）", "]", "】"};
+    for (std::string_view closing : kClosing) {
+        if (!text.ends_with(closing)) continue;
+        const std::string_view inside = text.substr(0, text.size() - closing.size());
+        std::size_t open = std::string_view::npos;
+        std::size_t openSize = 0;
+        for (std::string_view opening : kOpening) {
+            const std::size_t at = inside.rfind(opening);
+            if (at != std::string_view::npos && (open == std::string_view::npos || at > open)) {
+                open = at;
+                openSize = opening.size();
+            }
+        }
+        if (open == std::string_view::npos) break;
+        return {trimBlanks(inside.substr(0, open)), inside.substr(open + openSize)};
+    }
+    return {text, std::nullopt};
+}
+
+std::optional<Column> columnNamed(std::string_view name) {
+    const std::string key = nameKey(name);
+    const auto& names = columnNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (key == nameKey(names[i].chinese) || key == nameKey(names[i].english))
+            return static_cast<Column>(i);
+    }
+    for (const OtherName& other : kOtherNames)
+        if (key == nameKey(other.name)) return other.column;
+    return std::nullopt;
+}
+
+std::string quoted(std::string_view text) {
+    std::string out(1, '"');
+    out += text;
+    out += '"';
+    return out;
+}
+
+}  // namespace
+
+HeaderCell readHeaderCell(std::string_view text) {
+    const NameAndUnit parts = splitUnit(text);
+    const std::optional<Column> column = columnNamed(parts.name);
+    if (!column) return {std::nullopt, "unknown column " + quoted(text), true};
+    const std::string unit = parts.unit ? unitKey(*parts.unit) : std::string();
+    const Unit own = columnNames()[indexOf(*column)].unit;
+    if (unit.empty() || unit == unitKey(unitText(own))) return {column, {}, false};
+    const std::string problem = own == Unit::None
+                                    ? "column " + columnLabel(*column) + " has no unit"
+                                    : "column " + columnLabel(*column) + " is in " +
+                                          std::string(unitText(own)) + "; no unit is converted";
+    return {std::nullopt, quoted(text) + ": " + problem, false};
+}
+
+std::vector<std::string_view> namesOf(Column c) {
+    const ColumnNames& own = columnNames()[indexOf(c)];
+    std::vector<std::string_view> names = {own.chinese, own.english};
+    for (const OtherName& other : kOtherNames)
+        if (other.column == c) names.push_back(other.name);
+    return names;
+}
+
+std::string acceptedHeaderNames() {
+    std::string text = "the accepted names are ";
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
+        const auto column = static_cast<Column>(i);
+        if (i > 0) text += "; ";
+        const std::vector<std::string_view> names = namesOf(column);
+        for (std::size_t k = 0; k < names.size(); ++k)
+            text += (k ? ", " : "") + std::string(names[k]);
+        const Unit unit = columnNames()[i].unit;
+        if (unit != Unit::None) text += " (" + std::string(unitText(unit)) + ")";
+    }
+    return text + "; English names in any case, each with or without its unit in brackets: " +
+           "轴向力(kN), 直径（m）";
+}
+
+}  // namespace pilaro::table

@@ -1,0 +1,171 @@
+#include "table/input_text.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "table/utf8.h"
+
+namespace pilaro::table {
+
+namespace {
+
+constexpr std::size_t kPiece = std::size_t{1} << 16;
+
+// Reads `in` from where it stands to its end, one piece at a time.
+template <typename Take>
+void eachPiece(std::istream& in, Take&& take) {
+    std::string buffer(kPiece, '\0');
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > 0) take(std::string_view(buffer.data(), got));
+    }
+    if (in.bad()) throw std::runtime_error("the input cannot be read");
+}
+
+void rewind(std::istream& in, std::istream::pos_type start) {
+    in.clear();
+    in.seekg(start);
+    if (!in) throw std::runtime_error("the input cannot be read again from its start");
+}
+
+std::runtime_error neitherError(long firstBadUtf8Line, long firstBadGb18030Line) {
+    return std::runtime_error(neitherEncodingMessage(firstBadUtf8Line, firstBadGb18030Line));
+}
+
+// GB18030 text converted to UTF-8 in pieces; a character cut between two
+// pieces is carried to the next. Counts the lines it has converted (a line
+// break is one byte in both encodings, never part of another character).
+class Gb18030Decoder {
+  public:
+    Gb18030Decoder() : iconv_(iconv_open("UTF-8", "GB18030")) {
+        if (iconv_ == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("this system's C library cannot convert GB18030 text");
+    }
+    ~Gb18030Decoder() { iconv_close(iconv_); }
+    Gb18030Decoder(const Gb18030Decoder&) = delete;
+    Gb18030Decoder& operator=(const Gb18030Decoder&) = delete;
+
+    // Appends the UTF-8 of `piece` to `out`; false at bytes that are no
+    // GB18030 character, whose line is then line().
+    bool feed(std::string_view piece, std::string& out) {
+        std::string input = carry_ + std::string(piece);
+        carry_.clear();
+        char* in = input.data();
+        std::size_t inLeft = input.size();
+        std::size_t written = out.size();
+        bool good = true;
+        while (inLeft > 0) {
+            out.resize(written + 2 * inLeft + 16);
+            char* to = out.data() + written;
+            std::size_t toLeft = out.size() - written;
+            const std::size_t result = iconv(iconv_, &in, &inLeft, &to, &toLeft);
+            const int error = errno;
+            written = static_cast<std::size_t>(to - out.data());
+            if (result != static_cast<std::size_t>(-1) || error == E2BIG) continue;
+            if (error == EINVAL) carry_.assign(in, inLeft);  // cut at the piece's end
+            good = error == EINVAL;
+            break;
+        }
+        out.resize(written);
+        line_ += static_cast<long>(std::count(input.data(), in, '\n'));
+        return good;
+    }
+
+    // After the last piece: nothing was cut short.
+    bool finished() const { return carry_.empty(); }
+    // The line at which conversion stands, from 1.
+    long line() const { return line_; }
+
+  private:
+    iconv_t iconv_;
+    std::string carry_;
+    long line_ = 1;
+};
+
+}  // namespace
+
+// Reads the source in pieces and hands out their UTF-8.
+struct InputText::Converter : std::streambuf {
+    explicit Converter(std::istream& in) : in_(in), piece_(kPiece, '\0'), stream_(this) {}
+
+    int_type underflow() override {
+        while (gptr() == egptr()) {
+            if (ended_) return traits_type::eof();
+            in_.read(piece_.data(), static_cast<std::streamsize>(piece_.size()));
+            const auto got = static_cast<std::size_t>(in_.gcount());
+            if (in_.bad()) throw std::runtime_error("the input cannot be read");
+            out_.clear();
+            if (got == 0) {
+                ended_ = true;
+                if (!decoder_.finished()) throw neitherError(0, decoder_.line());
+                continue;
+            }
+            if (!decoder_.feed(std::string_view(piece_.data(), got), out_))
+                throw neitherError(0, decoder_.line());
+            setg(out_.data(), out_.data(), out_.data() + out_.size());
+        }
+        return traits_type::to_int_type(*gptr());
+    }
+
+    std::istream& in_;
+    std::string piece_, out_;
+    Gb18030Decoder decoder_;
+    bool ended_ = false;
+    std::istream stream_;
+};
+
+InputText::InputText(std::istream& in) : source_(&in) {
+    std::istream::pos_type start = in.tellg();
+    if (start == std::istream::pos_type(-1)) {
+        auto memory =
+            std::make_unique<std::stringstream>(std::ios::in | std::ios::out | std::ios::binary);
+        eachPiece(in, [&](std::string_view piece) {
+            memory->write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        });
+        memory_ = std::move(memory);
+        source_ = memory_.get();
+        start = 0;
+    }
+
+    Utf8Scan scan;
+    std::uint64_t size = 0;
+    eachPiece(*source_, [&](std::string_view piece) {
+        scan.feed(piece);
+        size += piece.size();
+    });
+    rewind(*source_, start);
+    if (encodingOf(scan) == TextEncoding::Utf8) {
+        utf8Size_ = size;
+        return;
+    }
+
+    // Checked whole before a row is read, so that a file that is neither
+    // stops the run before anything is written.
+    encoding_ = TextEncoding::Gb18030;
+    Gb18030Decoder decoder;
+    std::string out;
+    const auto neither = [&] { return neitherError(scan.firstBadLine(), decoder.line()); };
+    eachPiece(*source_, [&](std::string_view piece) {
+        out.clear();
+        if (!decoder.feed(piece, out)) throw neither();
+        utf8Size_ += out.size();
+    });
+    if (!decoder.finished()) throw neither();
+    rewind(*source_, start);
+    converter_ = std::make_unique<Converter>(*source_);
+}
+
+InputText::~InputText() = default;
+
+std::istream& InputText::utf8() {
+    return converter_ ? converter_->stream_ : *source_;
+}
+
+}  // namespace pilaro::table

@@ -1,0 +1,45 @@
+// The text of an input table as UTF-8, whatever a spreadsheet saved: a
+// file that is UTF-8 as a whole (with or without a byte-order mark) is
+// read as it is; any other is read as GB18030, which Excel on Chinese
+// Windows saves as "CSV (逗号分隔)", converted with the C library's iconv.
+// Which encoding, and the refusal of a text that is neither, are
+// table/text_encoding.h's, which the browser edition shares; it converts
+// with its own TextDecoder, so this file is not part of pilaro_table.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <memory>
+
+#include "table/text_encoding.h"
+
+namespace pilaro::table {
+
+class InputText {
+  public:
+    // Reads `in` to its end once to decide, then reads it again from the
+    // start as it is taken; a stream that cannot go back (a pipe) is kept
+    // in memory. Throws std::runtime_error, naming the first line that is
+    // neither, when the text is neither UTF-8 nor GB18030, or when it
+    // cannot be read.
+    explicit InputText(std::istream& in);
+    ~InputText();
+    InputText(const InputText&) = delete;
+    InputText& operator=(const InputText&) = delete;
+
+    TextEncoding encoding() const { return encoding_; }
+    // The whole text as UTF-8, from its start.
+    std::istream& utf8();
+    // The length of that UTF-8 text in bytes.
+    std::uint64_t utf8Size() const { return utf8Size_; }
+
+  private:
+    struct Converter;
+    std::unique_ptr<std::istream> memory_;  // the input of a pipe
+    std::istream* source_ = nullptr;
+    TextEncoding encoding_ = TextEncoding::Utf8;
+    std::uint64_t utf8Size_ = 0;
+    std::unique_ptr<Converter> converter_;
+};
+
+}  // namespace pilaro::table
