@@ -192,14 +192,25 @@ test('the load-case tables and diagrams', async (t) => {
   await t.test('markup in a name is shown as text and runs nothing', async () => {
     const markup = '<img src=x onerror="document.body.dataset.hacked=1">';
     const member = '<b onmouseover="document.body.dataset.hacked=1">P</b>';
+    // A spreadsheet would take these as formulas.
+    const formulas = ['=HYPERLINK("http://x","y")', '+1+1', '-2+3', '@SUM(1)'];
+    const nameOf = (i) =>
+      i % 2 ? markup : i < 8 ? formulas[i / 2] : `<script>document.body.dataset.hacked=1</script>${i}`;
     const table = join(work, 'markup.csv');
     const lines = readFileSync(example, 'utf8').split('\n');
     writeFileSync(table, [lines[0], ...lines.slice(1, 11).map((line, i) =>
-      line.replace(/^[^,]*,P1/, `"${(i % 2 ? markup : `<script>document.body.dataset.hacked=1</script>${i}`).replaceAll('"', '""')}","${member.replaceAll('"', '""')}"`))].join('\n'));
+      line.replace(/^[^,]*,P1/, `"${nameOf(i).replaceAll('"', '""')}","${member.replaceAll('"', '""')}"`))].join('\n'));
     assert.equal(await openFile(table), 'done');
-    const expectedCells = cellsOf(pilaroBatch(table).csv);
+    const batchRun = pilaroBatch(table);
+    const expectedCells = cellsOf(batchRun.csv);
     assert.deepEqual(await shownCells(), expectedCells);
     assert.ok(expectedCells.some((row) => row[0] === markup));
+    // The downloads guard the formula-like names as pilaro-batch's files do.
+    const csv = await downloaded('#exportcsv');
+    assert.ok(csv.bytes.equals(batchRun.csv), 'the CSV is pilaro-batch\'s byte for byte');
+    assert.ok(!cellsOf(csv.bytes).some((row) => formulas.includes(row[0])));
+    const xlsx = await downloaded('#exportxlsx');
+    assert.deepEqual(await sheetOf(xlsx.path), await sheetOf(pilaroBatch(table, [], 'xlsx').out));
     const page = await tab.evaluate(() => ({
       hacked: document.body.dataset.hacked ?? null,
       images: document.querySelectorAll('img').length,
