@@ -125,6 +125,12 @@ std::string PageTable::memberSubject(std::size_t member) const {
                                   columns_.has(table::Column::Member));
 }
 
+std::string PageTable::memberTitle(std::size_t member) const {
+    return table::memberTitle(table::Language::Chinese,
+                              diagrams_.members.entries().at(member).member,
+                              columns_.has(table::Column::Member));
+}
+
 std::vector<diagram::Diagram> PageTable::diagrams(std::size_t member,
                                                   std::vector<std::string>& problems) const {
     return diagram::diagramsOf(diagrams_.members.entries().at(member), memberSubject(member),

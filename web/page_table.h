@@ -75,6 +75,8 @@ class PageTable {
     [[nodiscard]] std::size_t memberCount() const { return diagrams_.members.entries().size(); }
     // "member P1", as pilaro-batch's messages name it.
     [[nodiscard]] std::string memberSubject(std::size_t member) const;
+    // "构件 P1", as pilaro-batch's summary names it by default.
+    [[nodiscard]] std::string memberTitle(std::size_t member) const;
     // The member's diagrams, or why it has none.
     [[nodiscard]] std::vector<diagram::Diagram> diagrams(std::size_t member,
                                                          std::vector<std::string>& problems) const;

@@ -74,7 +74,7 @@ val marks(const PageTable& table) {
 val members(const PageTable& table) {
     val list = val::array();
     for (std::size_t i = 0; i < table.memberCount(); ++i)
-        list.call<void>("push", table.memberSubject(i));
+        list.call<void>("push", table.memberTitle(i));
     return list;
 }
 

@@ -100,6 +100,7 @@ TEST(PageTable, RunsTheExampleAsPilaroBatch) {
 
     ASSERT_EQ(table.memberCount(), 1u);
     EXPECT_EQ(table.memberSubject(0), "member P1");
+    EXPECT_EQ(table.memberTitle(0), "构件 P1");
     std::vector<std::string> problems;
     const auto diagrams = table.diagrams(0, problems);
     EXPECT_TRUE(problems.empty());

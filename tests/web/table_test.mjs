@@ -222,7 +222,7 @@ test('the load-case tables and diagrams', async (t) => {
     assert.equal(page.images, 0);
     assert.equal(page.scripts, 1); // the page's own
     assert.ok(page.markerNames.includes(markup));
-    assert.deepEqual(page.members, [`member ${member}`]);
+    assert.deepEqual(page.members, [`构件 ${member}`]);
   });
 
   await t.test('the diagrams agree with pilaro-batch\'s', async () => {
