@@ -16,20 +16,16 @@ using diagram::Diagram;
 using diagram::diagramCsv;
 using diagram::diagramPicture;
 using diagram::diagramsOf;
+using diagram::diagramStem;
 using diagram::DiagramTable;
 using diagram::extensionOf;
-using diagram::fileStem;
 using diagram::MemberRows;
+using diagram::memberSubject;
 using diagram::PaintingApplication;
 using table::OutputFile;
 using table::sameFile;
 
 namespace {
-
-std::string who(const MemberRows& m, bool hasMemberColumn) {
-    if (!hasMemberColumn) return "all rows";
-    return m.member.empty() ? "the rows without a member" : "member " + m.member;
-}
 
 // The stem not yet taken, with "-2", "-3", ... where it is.
 std::string unique(const std::string& stem, std::set<std::string>& taken) {
@@ -57,8 +53,8 @@ void writeFile(const std::string& path, const std::string& bytes) {
 std::string diagramLine(const MemberRows& m, bool hasMemberColumn, const Diagram& d,
                         const std::string& picture, const BatchOptions& options) {
     if (options.language == table::Language::English)
-        return "diagram of " + who(m, hasMemberColumn) + " with " + d.steelText + ": " + picture +
-               "\n";
+        return "diagram of " + memberSubject(m, hasMemberColumn) + " with " + d.steelText + ": " +
+               picture + "\n";
     const std::string title =
         table::memberTitle(table::Language::Chinese, m.member, hasMemberColumn);
     // "构件 P1 的", but "全表的".
@@ -84,18 +80,15 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool h
     std::set<std::string> taken;
     int status = kExitAllPass;
     for (const MemberRows& member : table.members.entries()) {
-        const std::string name = who(member, hasMemberColumn);
+        const std::string name = memberSubject(member, hasMemberColumn);
         std::vector<std::string> problems;
         const std::vector<Diagram> diagrams = diagramsOf(member, name, problems);
         for (const std::string& problem : problems) say(problem);
         if (!problems.empty()) status = std::max(status, kExitSomeFailOrNoResult);
         for (const Diagram& d : diagrams) {
-            std::string stem = fileStem(member.member, hasMemberColumn);
-            if (diagrams.size() > 1) {
-                stem += '-';
-                stem += fileStem(d.steelKey, true);
-            }
-            stem = unique(stem, taken);
+            const std::string stem =
+                unique(diagramStem(member.member, hasMemberColumn, d.steelKey, diagrams.size() > 1),
+                       taken);
             const std::string picture = (directory / (stem + "." + extension)).string();
             const std::string figures = (directory / (stem + ".csv")).string();
             try {

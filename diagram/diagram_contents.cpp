@@ -17,6 +17,11 @@ using table::indexOf;
 using table::plainNumber;
 using table::RowOutcome;
 
+std::string memberSubject(const MemberRows& m, bool hasMemberColumn) {
+    if (!hasMemberColumn) return "all rows";
+    return m.member.empty() ? "the rows without a member" : "member " + m.member;
+}
+
 void DiagramTable::add(const RowOutcome& o) {
     DiagramRow row;
     row.line = o.row.line;

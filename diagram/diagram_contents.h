@@ -31,6 +31,10 @@ struct MemberRows {
     std::vector<DiagramRow> rows;
 };
 
+// How messages name a member: "member P1", "the rows without a member", or
+// "all rows" of a table without the member column.
+[[nodiscard]] std::string memberSubject(const MemberRows& member, bool hasMemberColumn);
+
 // The rows of each member, in the order the members first appear.
 struct DiagramTable {
     table::ByMember<MemberRows> members;

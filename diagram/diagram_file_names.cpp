@@ -46,4 +46,14 @@ std::string fileStem(std::string_view member, bool hasMemberColumn) {
     return stem;
 }
 
+std::string diagramStem(std::string_view member, bool hasMemberColumn, std::string_view steelKey,
+                        bool severalDiagrams) {
+    std::string stem = fileStem(member, hasMemberColumn);
+    if (severalDiagrams) {
+        stem += '-';
+        stem += fileStem(steelKey, true);
+    }
+    return stem;
+}
+
 }  // namespace pilaro::diagram

@@ -18,4 +18,9 @@ enum class DiagramFormat { Svg, Png, Pdf };
 // without members, "no-member" for its rows without one.
 [[nodiscard]] std::string fileStem(std::string_view member, bool hasMemberColumn);
 
+// The stem of a diagram's files: the member's, followed by the steel's
+// ("P1-24D28") when the member has several diagrams.
+[[nodiscard]] std::string diagramStem(std::string_view member, bool hasMemberColumn,
+                                      std::string_view steelKey, bool severalDiagrams);
+
 }  // namespace pilaro::diagram

@@ -1,5 +1,6 @@
-// The painting of a diagram on any Qt paint device, in the drawing's own
-// units (kDiagramWidth by kDiagramHeight).
+// The painting of a diagram's layout (diagram_layout.h) on any Qt paint device,
+// in the drawing's own units (kDiagramWidth by kDiagramHeight), its texts
+// measured in the device's font.
 #pragma once
 
 #include <QPainter>

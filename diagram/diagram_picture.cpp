@@ -16,7 +16,7 @@ namespace pilaro::diagram {
 namespace {
 
 QString titleOf(const Diagram& d) {
-    return QString::fromStdString((d.member.empty() ? "" : d.member + " ") + "N–M " + d.steelText);
+    return QString::fromStdString(documentTitle(d));
 }
 
 // The drawing centred on the device at the largest scale that fits.

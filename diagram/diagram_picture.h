@@ -9,6 +9,7 @@
 
 #include "diagram/diagram_contents.h"
 #include "diagram/diagram_file_names.h"
+#include "diagram/diagram_layout.h"
 
 class QGuiApplication;
 
@@ -27,13 +28,6 @@ class PaintingApplication {
   private:
     std::unique_ptr<QGuiApplication> application_;
 };
-
-// The drawing's own size: an SVG's view box, a PDF page's aspect.
-inline constexpr int kDiagramWidth = 1000;
-inline constexpr int kDiagramHeight = 700;
-// A PNG is drawn at one and a half times that size.
-inline constexpr int kPngWidth = 1500;
-inline constexpr int kPngHeight = 1050;
 
 // The bytes of the file in `format`; empty when it cannot be drawn.
 [[nodiscard]] std::string diagramPicture(const Diagram& diagram, DiagramFormat format);

@@ -13,4 +13,11 @@ struct CellRow {
     std::vector<std::string> cells;
 };
 
+// A record of nothing but blanks and tabs, which a table skips.
+[[nodiscard]] bool isBlankRecord(const std::vector<std::string>& cells);
+
+// What stops the reading of a table whose record at `line` opens a quoted
+// cell that is never closed.
+[[nodiscard]] std::string unclosedQuoteMessage(long line);
+
 }  // namespace pilaro::table

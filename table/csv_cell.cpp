@@ -25,4 +25,21 @@ std::string csvField(std::string_view cell) {
     return field + '"';
 }
 
+void CsvLine::add(std::string_view cell) {
+    if (ended_) {
+        text_.clear();
+        ended_ = false;
+    } else {
+        text_ += ',';
+    }
+    text_ += csvField(cell);
+}
+
+const std::string& CsvLine::end() {
+    if (ended_) text_.clear();  // a line of no cells
+    text_ += "\r\n";
+    ended_ = true;
+    return text_;
+}
+
 }  // namespace pilaro::table

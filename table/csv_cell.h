@@ -16,4 +16,21 @@ namespace pilaro::table {
 // holds a comma, a quote, a line break, or blanks or tabs at its ends.
 [[nodiscard]] std::string csvField(std::string_view cell);
 
+// What a CSV file that a spreadsheet opens starts with: a UTF-8 byte-order
+// mark, so that the Chinese text reads as such.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// One line of a CSV file as it is built: cells (csvField) joined by
+// commas, ended by CRLF.
+class CsvLine {
+  public:
+    void add(std::string_view cell);
+    // The line with its CRLF; the next add starts a new line.
+    [[nodiscard]] const std::string& end();
+
+  private:
+    std::string text_;
+    bool ended_ = true;
+};
+
 }  // namespace pilaro::table

@@ -16,12 +16,6 @@ namespace {
 // A record this long is no load case but a quote that was never closed.
 constexpr std::size_t kLongestRecord = std::size_t{1} << 20;
 
-bool blank(const std::vector<std::string>& cells) {
-    for (const std::string& cell : cells)
-        if (cell.find_first_not_of(" \t") != std::string::npos) return false;
-    return true;
-}
-
 }  // namespace
 
 struct CsvReader::Parser {
@@ -81,7 +75,8 @@ void CsvReader::Parser::endCell(void* text, std::size_t size, void* self) {
 void CsvReader::Parser::endRecord(int, void* self) {
     auto& reader = *static_cast<Parser*>(self);
     reader.building_.line = reader.recordStart_;
-    if (!blank(reader.building_.cells)) reader.ready_.push_back(std::move(reader.building_));
+    if (!isBlankRecord(reader.building_.cells))
+        reader.ready_.push_back(std::move(reader.building_));
     reader.building_ = CellRow{};
     reader.recordEnded_ = true;
 }
@@ -94,9 +89,7 @@ void CsvReader::Parser::feedLine() {
         finished_ = true;
         // Every line was fed with its line break, so only a quoted cell
         // can keep a record open here.
-        if (recordOpen_)
-            throw std::runtime_error("line " + std::to_string(recordStart_) +
-                                     ": a quoted cell is never closed");
+        if (recordOpen_) throw std::runtime_error(unclosedQuoteMessage(recordStart_));
         csv_fini(&parser_, endCell, endRecord, this);
         return;
     }

@@ -10,19 +10,19 @@ namespace {
 class CsvWriter : public RowWriter {
   public:
     explicit CsvWriter(std::FILE* out) : out_(out) {
-        line_ = "\xEF\xBB\xBF";
-        for (std::string_view name : outputColumnNames()) add(name);
-        put();
+        put(kUtf8ByteOrderMark);
+        for (std::string_view name : outputColumnNames()) line_.add(name);
+        put(line_.end());
     }
 
     void write(const RowOutcome& o) override {
-        for (const std::string& cell : o.row.cells) add(spreadsheetText(cell));
-        add(std::to_string(o.row.line));
-        add(o.status);
-        add(o.message);
-        add(o.statusText);
-        for (const std::string& text : o.readOuts) add(text);
-        put();
+        for (const std::string& cell : o.row.cells) line_.add(spreadsheetText(cell));
+        line_.add(std::to_string(o.row.line));
+        line_.add(o.status);
+        line_.add(o.message);
+        line_.add(o.statusText);
+        for (const std::string& text : o.readOuts) line_.add(text);
+        put(line_.end());
     }
 
     void finish() override {
@@ -31,23 +31,13 @@ class CsvWriter : public RowWriter {
     }
 
   private:
-    void add(std::string_view cell) {
-        if (!first_) line_ += ',';
-        first_ = false;
-        line_ += csvField(cell);
-    }
-
-    void put() {
-        line_ += "\r\n";
-        if (std::fwrite(line_.data(), 1, line_.size(), out_) != line_.size())
+    void put(std::string_view bytes) {
+        if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size())
             throw std::runtime_error("the output cannot be written");
-        line_.clear();
-        first_ = true;
     }
 
     std::FILE* out_;
-    std::string line_;
-    bool first_ = true;
+    CsvLine line_;
 };
 
 }  // namespace

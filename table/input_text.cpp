@@ -35,11 +35,8 @@ void rewind(std::istream& in, std::istream::pos_type start) {
     if (!in) throw std::runtime_error("the input cannot be read again from its start");
 }
 
-// The later of the two first bad lines: where the text stops being the
-// encoding it was most likely meant to be.
-std::runtime_error neitherError(long line) {
-    return std::runtime_error("line " + std::to_string(line) +
-                              " of the input is neither UTF-8 nor GB18030 text");
+std::runtime_error neitherError(long firstBadUtf8Line, long firstBadGb18030Line) {
+    return std::runtime_error(neitherEncodingMessage(firstBadUtf8Line, firstBadGb18030Line));
 }
 
 // GB18030 text converted to UTF-8 in pieces; a character cut between two
@@ -107,11 +104,11 @@ struct InputText::Converter : std::streambuf {
             out_.clear();
             if (got == 0) {
                 ended_ = true;
-                if (!decoder_.finished()) throw neitherError(decoder_.line());
+                if (!decoder_.finished()) throw neitherError(0, decoder_.line());
                 continue;
             }
             if (!decoder_.feed(std::string_view(piece_.data(), got), out_))
-                throw neitherError(decoder_.line());
+                throw neitherError(0, decoder_.line());
             setg(out_.data(), out_.data(), out_.data() + out_.size());
         }
         return traits_type::to_int_type(*gptr());
@@ -144,7 +141,7 @@ InputText::InputText(std::istream& in) : source_(&in) {
         size += piece.size();
     });
     rewind(*source_, start);
-    if (scan.wholeTextIsUtf8()) {
+    if (encodingOf(scan) == TextEncoding::Utf8) {
         utf8Size_ = size;
         return;
     }
@@ -154,9 +151,7 @@ InputText::InputText(std::istream& in) : source_(&in) {
     encoding_ = TextEncoding::Gb18030;
     Gb18030Decoder decoder;
     std::string out;
-    const auto neither = [&] {
-        return neitherError(std::max(scan.firstBadLine(), decoder.line()));
-    };
+    const auto neither = [&] { return neitherError(scan.firstBadLine(), decoder.line()); };
     eachPiece(*source_, [&](std::string_view piece) {
         out.clear();
         if (!decoder.feed(piece, out)) throw neither();

@@ -2,18 +2,18 @@
 // file that is UTF-8 as a whole (with or without a byte-order mark) is
 // read as it is; any other is read as GB18030, which Excel on Chinese
 // Windows saves as "CSV (逗号分隔)", converted with the C library's iconv.
-// The browser edition decides the same way (table/utf8.h's Utf8Scan) and
-// converts with its own TextDecoder, so this file is not part of
-// pilaro_table.
+// Which encoding, and the refusal of a text that is neither, are
+// table/text_encoding.h's, which the browser edition shares; it converts
+// with its own TextDecoder, so this file is not part of pilaro_table.
 #pragma once
 
 #include <cstdint>
 #include <istream>
 #include <memory>
 
-namespace pilaro::table {
+#include "table/text_encoding.h"
 
-enum class TextEncoding { Utf8, Gb18030 };
+namespace pilaro::table {
 
 class InputText {
   public:

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/control_table.h"
+#include "web/bound_values.h"
 #include "web/page_form.h"
 #include "web/page_report.h"
 
@@ -15,17 +16,6 @@ namespace pilaro::web {
 namespace {
 
 using emscripten::val;
-
-val text(std::string_view s) {
-    return val(std::string(s));
-}
-
-template <typename Range, typename Convert>
-val array(const Range& range, Convert convert) {
-    val list = val::array();
-    for (const auto& item : range) list.call<void>("push", convert(item));
-    return list;
-}
 
 std::string_view kindName(ControlKind kind) {
     switch (kind) {
@@ -97,10 +87,7 @@ val areaField(const CalcState& state) {
 // `controls` maps the names of the window's fields and lists to the texts
 // they show.
 val run(CalcState& state, val controls) {
-    const RunOutcome outcome = pressRun(state, [&controls](std::string_view name) {
-        const val value = controls[std::string(name)];
-        return value.isString() ? value.as<std::string>() : std::string();
-    });
+    const RunOutcome outcome = pressRun(state, controlTextOf(controls));
     val o = val::object();
     o.set("done", outcome.status == CalcStatus::Done);
     o.set("status", outcome.status ? text(statusName(*outcome.status)) : text("refused"));
@@ -136,7 +123,7 @@ val report(const CalcState& state, double pageWidth, val width) {
 }  // namespace
 }  // namespace pilaro::web
 
-EMSCRIPTEN_BINDINGS(pilaro) {
+EMSCRIPTEN_BINDINGS(pilaro_form) {
     using namespace pilaro::web;
     emscripten::class_<pilaro::CalcState>("State").constructor<>();
     emscripten::function("controls", &controls);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/grades.h"
+#include "tests/web/pier_state.h"
 #include "web/page_form.h"
 
 namespace pilaro::web {
@@ -29,14 +30,6 @@ std::map<std::string, std::string> shown(const RunOutcome& outcome) {
     std::map<std::string, std::string> fields;
     for (const ShownReadOut& r : outcome.readOuts) fields[std::string(r.field)] = r.text;
     return fields;
-}
-
-CalcState pierState(std::string_view option) {
-    CalcState state;
-    pickEntry(state, "cbohnt", "25号");
-    pickEntry(state, "cbogj", "\u2161级");
-    chooseOption(state, option);
-    return state;
 }
 
 struct Example {

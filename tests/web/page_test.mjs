@@ -6,15 +6,13 @@
 //   node page_test.mjs PAGE CHROMIUM NODE_MODULES PDFTOTEXT
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
-import { createRequire } from 'node:module';
-import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
+import { openBrowser } from './browser.mjs';
+
 const [page, chromiumPath, nodeModules, pdftotext] = process.argv.slice(2);
-const { chromium } = createRequire(join(resolve(nodeModules), 'noop.js'))('playwright-core');
 const pageUrl = pathToFileURL(resolve(page)).href;
 
 const readOuts = ['txtd12', 'txtd14', 'txtd16', 'txtd18', 'txtd20', 'txtd22', 'txtd25', 'txtd28',
@@ -55,21 +53,8 @@ const designSheet = [
 ];
 const marginPoints = (15 / 25.4) * 72;
 
-const profile = mkdtempSync(join(tmpdir(), 'pilaro-page-'));
-const context = await chromium.launchPersistentContext(profile, {
-  executablePath: chromiumPath,
-  headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
-const requests = [];
-const problems = [];
-context.on('request', (request) => requests.push(request.url()));
-const tab = context.pages()[0] ?? (await context.newPage());
-tab.on('console', (message) => {
-  if (message.type() === 'error' || message.type() === 'warning') problems.push(message.text());
-});
-tab.on('pageerror', (error) => problems.push(error.message));
+const browser = await openBrowser(chromiumPath, nodeModules);
+const { tab, profile, problems, network } = browser;
 
 const open = async () => tab.waitForSelector('body[data-ready="true"]', { timeout: 10000 });
 const values = (ids) =>
@@ -84,15 +69,12 @@ async function dialogText() {
 }
 
 test('the page', async (t) => {
-  t.after(async () => {
-    await context.close();
-    rmSync(profile, { recursive: true, force: true });
-  });
+  t.after(() => browser.close());
   await tab.goto(pageUrl);
   await open();
 
   await t.test('opens from disk with no request but the file itself', async () => {
-    assert.deepEqual(requests, [pageUrl]);
+    assert.deepEqual(network(), [pageUrl]);
     assert.deepEqual(problems, []);
   });
 
@@ -209,6 +191,6 @@ test('the page', async (t) => {
 
   await t.test('nothing went wrong on the way', async () => {
     assert.deepEqual(problems, []);
-    assert.deepEqual(new Set(requests), new Set([pageUrl]));
+    assert.deepEqual(new Set(network()), new Set([pageUrl]));
   });
 });

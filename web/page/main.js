@@ -3,10 +3,13 @@
 import createPilaroModule from 'pilaro:module';
 import wasmBinary from 'pilaro:wasm';
 
+import { showDiagrams } from './diagram_panel.js';
 import { buildForm } from './form_view.js';
 import { showMessage } from './message_dialog.js';
 import { printReport, prepareReport } from './printed_report.js';
 import { restoreInputs, saveInputs } from './saved_inputs.js';
+import { startTableView } from './table_view.js';
+import { textMeasure } from './text_measure.js';
 
 function start(pilaro) {
   const state = new pilaro.State();
@@ -34,6 +37,7 @@ function start(pilaro) {
   form.element.addEventListener('change', () => saveInputs(form));
   form.element.addEventListener('input', () => saveInputs(form));
 
+  let measure = null;
   form.controls.get('cmdrun').addEventListener('click', () => {
     const outcome = pilaro.run(state, form.controlTexts());
     if (!outcome.done) {
@@ -41,6 +45,8 @@ function start(pilaro) {
       return;
     }
     for (const readOut of outcome.readOuts) form.controls.get(readOut.field).value = readOut.text;
+    measure ??= textMeasure();
+    showDiagrams(pilaro.formDiagram(state, form.controlTexts(), measure));
   });
   form.controls.get('cmdprint').addEventListener('click', () => printReport(pilaro, state));
   // The browser's own print command prints the same report.
@@ -49,6 +55,14 @@ function start(pilaro) {
   form.element.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
   performance.mark('pilaro-ready');
+
+  // The tables run in a worker of their own, ready a little later.
+  startTableView(wasmBinary).then(
+    () => {
+      document.body.dataset.tables = 'ready';
+    },
+    (error) => showMessage(`表格计算无法启动：${error.message}`),
+  );
 }
 
 createPilaroModule({ wasmBinary }).then(start, (error) => {

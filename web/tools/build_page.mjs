@@ -1,7 +1,10 @@
 // Builds the one-file page: bundles the page's JavaScript with the C++
-// module and its WebAssembly (esbuild), and inlines it and the style sheet
-// into the page, under a Content-Security-Policy that allows exactly this
-// script and this style sheet, and WebAssembly.
+// module and its WebAssembly (esbuild), and the table worker's JavaScript
+// with the module into a text that the page starts as a worker; and
+// inlines it all and the style sheet into the page, under a
+// Content-Security-Policy that allows exactly this script and this style
+// sheet, WebAssembly, the worker and the pictures the page makes itself
+// (blob: URLs).
 //
 // node build_page.mjs --page DIR --module pilaro_module.js --wasm pilaro_module.wasm
 //                     --node-modules DIR --out pilaro.html [--max-bytes N]
@@ -36,24 +39,40 @@ const modulePaths = {
   },
 };
 
-const bundle = await esbuild.build({
-  entryPoints: [join(args.page, 'main.js')],
-  bundle: true,
-  write: false,
-  format: 'iife',
-  platform: 'browser',
-  target: ['chrome100', 'firefox100', 'safari15', 'edge100'],
-  minify: true,
-  legalComments: 'none',
-  external: ['fs', 'path'],
-  loader: { '.wasm': 'binary' },
-  plugins: [modulePaths],
-  logLevel: 'warning',
-});
+const bundled = async (entry, plugins) =>
+  (
+    await esbuild.build({
+      entryPoints: [join(args.page, entry)],
+      bundle: true,
+      write: false,
+      format: 'iife',
+      platform: 'browser',
+      target: ['chrome100', 'firefox105', 'safari16.4', 'edge100'],
+      minify: true,
+      legalComments: 'none',
+      external: ['fs', 'path'],
+      // The page's npm packages, installed in the build folder.
+      nodePaths: [resolve(args['node-modules'])],
+      loader: { '.wasm': 'binary' },
+      plugins,
+      logLevel: 'warning',
+    })
+  ).outputFiles[0].text;
+
+// The worker's script, which the page imports as text.
+const worker = await bundled('table_worker.js', [modulePaths]);
+const workerSource = {
+  name: 'pilaro-worker',
+  setup(build) {
+    build.onResolve({ filter: /^pilaro:worker$/ }, () => ({ path: 'worker', namespace: 'pilaro-worker' }));
+    build.onLoad({ filter: /.*/, namespace: 'pilaro-worker' }, () => ({ contents: worker, loader: 'text' }));
+  },
+};
+const page = await bundled('main.js', [modulePaths, workerSource]);
 
 // Inside <script>, "</script" would end the element and "<!--" change how
 // the HTML parser reads it; escaped, both mean the same to JavaScript.
-const script = bundle.outputFiles[0].text
+const script = page
   .replaceAll('</script', '<\\/script')
   .replaceAll('<!--', '<\\!--')
   .trimEnd();
@@ -65,6 +84,8 @@ const policy = [
   "default-src 'none'",
   `script-src ${hash(script)} 'wasm-unsafe-eval'`,
   `style-src ${hash(style)}`,
+  'worker-src blob:',
+  'img-src blob:',
   "base-uri 'none'",
   "form-action 'none'",
 ].join('; ');

@@ -1,0 +1,188 @@
+#include "diagram/diagram_layout.h"
+
+#include <algorithm>
+
+#include "diagram/diagram_axes.h"
+#include "engine/number_text.h"
+#include "table/shown_text.h"
+#include "table/utf8.h"
+
+namespace pilaro::diagram {
+
+namespace {
+
+using table::plainNumber;
+
+// The plot within the drawing, and the room around it for the title, the
+// ticks and the axis names.
+constexpr double kLeft = 100, kTop = 78, kRight = kDiagramWidth - 30, kBottom = kDiagramHeight - 80;
+constexpr std::size_t kMostLabels = 40;
+constexpr int kMostTicks = 9;
+constexpr double kLongestMemberName = 300;  // the rest of the title's line is the legend's
+
+struct Frame {
+    Axis M, N;
+
+    double x(double M_) const { return kLeft + (M_ - M.low) / (M.high - M.low) * (kRight - kLeft); }
+    double y(double N_) const {
+        return kBottom - (N_ - N.low) / (N.high - N.low) * (kBottom - kTop);
+    }
+};
+
+bool drawn(const LoadMark& m) {
+    return m.hasPoint && m.hasVerdict();
+}
+
+// Room of a twentieth of the span beyond the farthest point, so that its
+// marker and name stay inside.
+Frame frameOf(const Diagram& d) {
+    double lowM = 0, highM = 0, lowN = 0, highN = 0;
+    const auto take = [&](double M, double N) {
+        lowM = std::min(lowM, M);
+        highM = std::max(highM, M);
+        lowN = std::min(lowN, N);
+        highN = std::max(highN, N);
+    };
+    for (const CurvePoint& p : d.curve) take(p.M, p.N);
+    for (const LoadMark& m : d.loads)
+        if (drawn(m)) take(m.M, m.N);
+    const double padM = (highM - lowM) / 20, padN = (highN - lowN) / 20;
+    return {roundAxis(lowM < 0 ? lowM - padM : 0, highM + padM, kMostTicks),
+            roundAxis(lowN < 0 ? lowN - padN : 0, highN + padN, kMostTicks)};
+}
+
+void layTitle(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
+    // A long member name gives way to the legend; the file name has it whole.
+    const std::string name = measure.elided(d.member, 20, true, kLongestMemberName);
+    l.title = {name + (name.empty() ? "" : "  ") + "N–M 相关曲线", kLeft, 32, 20, true, kBlack};
+
+    std::string line = "直径 D＝" + plainNumber(d.D) + " m，保护层 a＝" + plainNumber(d.a) +
+                       " m，" + std::string(d.concrete) + "混凝土，" + std::string(d.steel) +
+                       "钢筋，钢筋 " + d.steelText;
+    if (d.steelText.find("cm²") == std::string::npos)
+        line += "（" + plainNumber(floorToDecimals(d.Ag, 3)) + " cm²）";
+    line += "，配筋率＝" + plainNumber(floorToDecimals(d.rho, 4));
+    // A long line shrinks rather than losing its values past the edge.
+    int pixels = 15;
+    const double room = kRight - kLeft;
+    const double width = measure.width(line, pixels, false);
+    if (width > room) pixels = std::max(8, static_cast<int>(15 * room / width));
+    l.section = {line, kLeft, 58, pixels, false, kBlack};
+}
+
+// From the right: the curve, the passing and the failing marker.
+void layLegend(DiagramLayout& l, const TextMeasure& measure) {
+    double x = kRight;
+    const auto entry = [&](const char* name, const Colour& colour, bool line) {
+        x -= measure.width(name, 13, false);
+        LegendEntry e;
+        e.name = {name, x, 30, 13, false, kBlack};
+        x -= 22;
+        e.line = line;
+        e.colour = colour;
+        e.sampleX = x;
+        e.sampleY = 25;
+        l.legend.push_back(std::move(e));
+        x -= 18;
+    };
+    entry("重新配筋", kFailColour, false);
+    entry("通过验算", kPassColour, false);
+    entry("截面承载力", kCurveColour, true);
+}
+
+void layAxes(DiagramLayout& l, const Frame& f, const TextMeasure& measure) {
+    for (double M : f.M.ticks) {
+        const double x = f.x(M);
+        const std::string label = tickText(M, f.M.step);
+        l.ticksM.push_back(
+            {x, M == 0, {label, x - measure.width(label, 13, false) / 2, kBottom + 20, 13}});
+    }
+    for (double N : f.N.ticks) {
+        const double y = f.y(N);
+        const std::string label = tickText(N, f.N.step);
+        l.ticksN.push_back({y,
+                            N == 0,
+                            {label, kLeft - 8 - measure.width(label, 13, false),
+                             y + measure.ascent(13) / 2 - 1, 13}});
+    }
+    const std::string across = "弯矩 M（kN·m）";
+    l.across = {across, (kLeft + kRight - measure.width(across, 15, false)) / 2, kBottom + 52, 15};
+    const std::string up = "轴向力 N（kN）";
+    l.up = {up, 30, (kTop + kBottom + measure.width(up, 15, false)) / 2, 15};
+}
+
+void layCurve(DiagramLayout& l, const Diagram& d, const Frame& f) {
+    if (d.curve.empty()) return;
+    // Below the top's eccentricity the check takes the top's capacity: the
+    // region closes towards the N axis at the top's axial force.
+    const CurvePoint& top = d.curve.front();
+    l.cap = {{f.x(0), f.y(top.N)}, {f.x(top.M), f.y(top.N)}};
+    l.curve.push_back({f.x(top.M), f.y(top.N)});
+    for (const CurvePoint& c : d.curve) l.curve.push_back({f.x(c.M), f.y(c.N)});
+}
+
+void layLoads(DiagramLayout& l, const Diagram& d, const Frame& f, const TextMeasure& measure) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < d.loads.size(); ++i)
+        if (drawn(d.loads[i])) order.push_back(i);
+    // The governing cases (smallest margin) are named first.
+    std::stable_sort(order.begin(), order.end(), [&d](std::size_t a, std::size_t b) {
+        return d.loads[a].margin < d.loads[b].margin;
+    });
+
+    std::vector<LabelWish> wishes;
+    for (std::size_t i : order) {
+        const LoadMark& m = d.loads[i];
+        wishes.push_back(
+            {f.x(m.M), f.y(m.N), measure.width(m.name, 12, false), measure.height(12)});
+    }
+    const std::vector<std::optional<Box>> labels =
+        placeLabels(wishes, l.plot, kMarkerRadius, kMostLabels);
+
+    // Failing markers last, so that none hides under a passing one.
+    for (bool failing : {false, true})
+        for (std::size_t k = order.size(); k-- > 0;) {
+            const LoadMark& m = d.loads[order[k]];
+            if (m.passes() == failing) continue;
+            l.markers.push_back({{wishes[k].x, wishes[k].y}, m.passes(), m.name, m.line});
+        }
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (!labels[k]) continue;
+        const LoadMark& m = d.loads[order[k]];
+        const Box& b = *labels[k];
+        l.labels.push_back({{b.x - 1, b.y, b.width + 2, b.height},
+                            {m.name, b.x, b.y + measure.ascent(12), 12, false,
+                             m.passes() ? kBlack : kFailTextColour}});
+    }
+}
+
+}  // namespace
+
+std::string TextMeasure::elided(const std::string& text, int pixels, bool bold, double room) const {
+    if (width(text, pixels, bold) <= room) return text;
+    // Whole characters only: the start ends before a character's first byte.
+    for (std::size_t end = text.size(); end-- > 0;) {
+        if (table::utf8CharLength(text, end) == 0) continue;
+        const std::string shorter = text.substr(0, end) + "…";
+        if (width(shorter, pixels, bold) <= room) return shorter;
+    }
+    return "…";
+}
+
+std::string documentTitle(const Diagram& d) {
+    return (d.member.empty() ? "" : d.member + " ") + "N–M " + d.steelText;
+}
+
+DiagramLayout layoutDiagram(const Diagram& d, const TextMeasure& measure) {
+    DiagramLayout l;
+    l.plot = {kLeft, kTop, kRight - kLeft, kBottom - kTop};
+    const Frame frame = frameOf(d);
+    layTitle(l, d, measure);
+    layLegend(l, measure);
+    layAxes(l, frame, measure);
+    layCurve(l, d, frame);
+    layLoads(l, d, frame, measure);
+    return l;
+}
+
+}  // namespace pilaro::diagram

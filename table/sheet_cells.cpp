@@ -1,0 +1,119 @@
+#include "table/sheet_cells.h"
+
+#include <algorithm>
+
+#include "table/cell_values.h"
+#include "table/row_writer.h"
+#include "table/utf8.h"
+
+namespace pilaro::table {
+
+namespace {
+
+constexpr std::size_t kLongestCellText = 32000;  // a sheet's cell holds 32767 characters
+constexpr double kNarrowest = 4;
+constexpr double kWidest = 60;
+
+// Valid UTF-8 without control characters, as the sheet's XML must be;
+// anything else becomes U+FFFD.
+std::string sheetText(std::string_view text) {
+    std::string out;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size() && characters < kLongestCellText; ++characters) {
+        const std::size_t length = utf8CharLength(text, i);
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (length > 0 && (lead >= 0x20 || lead == '\t' || lead == '\n')) {
+            out.append(text, i, length);
+            i += length;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
+// How wide a text shows, in widths of a digit: Chinese characters and
+// full-width signs are two digits wide.
+double shownWidth(std::string_view text) {
+    double width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = std::max<std::size_t>(utf8CharLength(text, i), 1);
+        // From U+1100 on, characters are three or four bytes long; the wide
+        // ones of a Chinese table (CJK, full-width forms, Ⅱ) all are.
+        const bool wide = length >= 3 && static_cast<unsigned char>(text[i]) >= 0xE1;
+        width += wide ? 2 : 1;
+        i += length;
+    }
+    return width;
+}
+
+// The format that shows a number as the window's read-out text does:
+// ".0183" under "#.0000", "183" under "0"; exponent forms under General.
+std::string numberFormatOf(std::string_view text) {
+    if (text.find('E') != std::string_view::npos) return {};
+    const auto point = text.find('.');
+    if (point == std::string_view::npos) return "0";
+    return "#." + std::string(text.size() - point - 1, '0');
+}
+
+SheetCell textCell(std::string_view text) {
+    if (text.empty()) return {};
+    return {SheetCell::Kind::Text, sheetText(text), 0, {}};
+}
+
+SheetCell numberCell(std::string text, double value, std::string format = {}) {
+    return {SheetCell::Kind::Number, std::move(text), value, std::move(format)};
+}
+
+}  // namespace
+
+std::array<std::vector<std::string>, 2> sheetHeaderRows() {
+    const std::vector<std::string_view> english = outputColumnNames();
+    return {std::vector<std::string>(english.begin(), english.end()), outputColumnNamesChinese()};
+}
+
+std::vector<SheetCell> sheetRow(const RowOutcome& o) {
+    std::vector<SheetCell> cells;
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
+        const std::string& cell = o.row.cells[i];
+        const NumberCell number = readNumber(cell);
+        const bool numeric = static_cast<Column>(i) >= Column::Nj &&
+                             static_cast<Column>(i) <= Column::Ag &&
+                             number.problem == NumberProblem::None;
+        cells.push_back(numeric ? numberCell(cell, number.value) : textCell(cell));
+    }
+    cells.push_back(numberCell(std::to_string(o.row.line), static_cast<double>(o.row.line)));
+    cells.push_back(textCell(o.status));
+    cells.push_back(textCell(o.message));
+    cells.push_back(textCell(o.statusText));
+    for (const std::string& readOut : o.readOuts) {
+        const NumberCell number = readNumber(readOut);
+        cells.push_back(number.problem == NumberProblem::None
+                            ? numberCell(readOut, number.value, numberFormatOf(readOut))
+                            : textCell(readOut));
+    }
+    return cells;
+}
+
+void SheetColumnWidths::fitHeader(std::size_t column, std::string_view name) {
+    fit(column, name, 3);
+}
+
+void SheetColumnWidths::fit(std::size_t column, const SheetCell& cell) {
+    if (cell.kind != SheetCell::Kind::Empty) fit(column, cell.text, 1);
+}
+
+void SheetColumnWidths::fit(std::size_t column, std::string_view shown, double extra) {
+    if (column >= widths_.size()) widths_.resize(column + 1, kNarrowest);
+    widths_[column] = std::clamp(shownWidth(shown) + extra, widths_[column], kWidest);
+}
+
+double storedColumnWidth(double width) {
+    constexpr int kDigitPixels = 7;
+    constexpr int kPaddingPixels = 5;
+    const int pixels = static_cast<int>(width * kDigitPixels + 0.5) + kPaddingPixels;
+    return static_cast<int>(pixels / static_cast<double>(kDigitPixels) * 256.0) / 256.0;
+}
+
+}  // namespace pilaro::table

@@ -1,0 +1,60 @@
+// The output table as a workbook holds it: the header rows, each row's
+// cells as numbers (in the format that shows the window's text) or texts,
+// and each column's width. The .xlsx writer of pilaro-batch and the
+// browser page's both write these.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "table/row_outcome.h"
+
+namespace pilaro::table {
+
+inline constexpr std::string_view kSheetName = "pilaro";
+
+// The output's column names in English, then in Chinese with their units:
+// bold, and kept in view (frozen) above the rows; the filter sits on the
+// Chinese row.
+[[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeaderRows();
+inline constexpr std::size_t kSheetFilterRow = 1;
+
+struct SheetCell {
+    enum class Kind { Empty, Text, Number };
+    Kind kind = Kind::Empty;
+    // A text as the sheet holds it (valid UTF-8 without control
+    // characters); a number as the table shows it.
+    std::string text;
+    double number = 0;   // a number
+    std::string format;  // a number's format: ".0183" under "#.0000"; empty for General
+};
+
+// One output row: the input's number columns (Nj to Ag) and the row's line
+// as numbers, the read-outs that are numbers in their own format, and
+// everything else as text.
+[[nodiscard]] std::vector<SheetCell> sheetRow(const RowOutcome& outcome);
+
+// Each column's width in widths of a digit: wide enough to show its cells
+// whole, up to a limit (a longer message wraps in the cell's own view).
+class SheetColumnWidths {
+  public:
+    // A header cell: bold, and the filter's button beside it.
+    void fitHeader(std::size_t column, std::string_view name);
+    void fit(std::size_t column, const SheetCell& cell);
+    [[nodiscard]] const std::vector<double>& widths() const { return widths_; }
+
+  private:
+    void fit(std::size_t column, std::string_view shown, double extra);
+    std::vector<double> widths_;
+};
+
+// A width of at least one digit as a workbook file stores it: in whole
+// pixels of a 7-pixel digit, plus the cell's 5 pixels of padding, in
+// 1/256 of a digit (22 is stored as 22.7109375). The .xlsx library of
+// pilaro-batch stores its widths so; the page's is handed them stored.
+[[nodiscard]] double storedColumnWidth(double width);
+
+}  // namespace pilaro::table

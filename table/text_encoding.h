@@ -1,0 +1,27 @@
+// Which encoding a table's text is read in: UTF-8 when the whole text is
+// UTF-8 (with or without a byte-order mark), else GB18030, which Excel on
+// Chinese Windows saves as "CSV (逗号分隔)". pilaro-batch converts GB18030
+// with the C library's iconv (table/input_text.h), the browser page with
+// its TextDecoder; both decide here, and refuse here a text that is
+// neither.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "table/utf8.h"
+
+namespace pilaro::table {
+
+enum class TextEncoding { Utf8, Gb18030 };
+
+// After the scan has been fed the whole text.
+[[nodiscard]] TextEncoding encodingOf(const Utf8Scan& wholeText);
+[[nodiscard]] TextEncoding encodingOf(std::string_view wholeText);
+
+// The message for a text that is neither: it names the later of the two
+// lines where the text stops being UTF-8 and stops being GB18030, where it
+// stops being the encoding it was most likely meant to be.
+[[nodiscard]] std::string neitherEncodingMessage(long firstBadUtf8Line, long firstBadGb18030Line);
+
+}  // namespace pilaro::table

@@ -1,0 +1,215 @@
+// The page's tables and diagrams, natively: a table refused for its header
+// or its length, the example table's marks and summary as the README gives
+// them, run a few rows at a time, its members' diagrams, a saved table read
+// back by pilaro-batch's own CSV reader, how a file's bytes are read, and
+// the diagram of the form's run.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "table/csv_reader.h"
+#include "tests/web/pier_state.h"
+#include "web/page_diagram.h"
+#include "web/page_form.h"
+#include "web/page_table.h"
+
+namespace pilaro::web {
+namespace {
+
+using table::CellRow;
+
+std::vector<CellRow> recordsOf(const std::string& csv) {
+    std::istringstream in(csv);
+    table::CsvReader reader(in);
+    std::vector<CellRow> records;
+    for (CellRow record; reader.next(record);) records.push_back(record);
+    return records;
+}
+
+std::string file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const std::string kHeader =
+    "名称,构件,类型,混凝土标号,钢筋等级,轴向力,弯矩,直径,保护层,计算长度,钢筋面积,钢筋\n";
+
+TEST(PageTable, RefusesWhatPilaroBatchRefuses) {
+    std::string long_table = kHeader;
+    for (std::size_t i = 0; i <= kMostPageRows; ++i)
+        long_table += "a,P1,design,25,2,5000,3000,1.2,0.05,10,,\n";
+    const struct {
+        std::string csv;
+        std::string refusal;
+    } cases[] = {
+        {"", "the table has no header row"},
+        {" , \n\t\n", "the table has no header row"},
+        {"名称,foo\n", "unknown column \"foo\" (column 2)"},
+        {"type,concrete,steel,Nj,Mj,D,a\n", "missing column 计算长度/l0"},
+        {"D,d\n", "column 直径/D appears twice (columns 1 and 2)"},
+        {long_table,
+         "the table has 10001 rows; the page runs at most 10000, pilaro-batch any number"},
+    };
+    for (const auto& c : cases) {
+        PageTable table(recordsOf(c.csv));
+        // An unknown column's message goes on to list the names accepted.
+        EXPECT_TRUE(table.refusal().starts_with(c.refusal)) << table.refusal();
+        EXPECT_EQ(table.rowCount(), 0u);
+        EXPECT_TRUE(table.finished());
+    }
+}
+
+TEST(PageTable, RunsTheExampleAsPilaroBatch) {
+    PageTable table(recordsOf(file(PILARO_EXAMPLE_TABLE)));
+    ASSERT_EQ(table.refusal(), "");
+    ASSERT_EQ(table.rowCount(), 11u);
+    EXPECT_EQ(table.run(3), 3u);
+    EXPECT_FALSE(table.finished());
+    while (!table.finished()) table.run(3);
+
+    // As the README's summary of the example has them.
+    EXPECT_EQ(table.summary(),
+              "构件 P1：11 行\n"
+              "  配筋计算 7 行：最大配筋 207.021 cm²（配筋率 .0183），第 3 行\n"
+              "  强度校核 3 行：1 行不通过（第 10 行）；Nq/Nj 最小为 0.829，第 10 行\n"
+              "  无结果：第 12 行\n"
+              "合计：1 个构件，11 行，1 行校核不通过，1 行无结果\n");
+    std::vector<std::string> marks;
+    std::vector<std::size_t> governing;
+    for (std::size_t i = 0; i < table.marks().size(); ++i) {
+        marks.emplace_back(rowMarkName(table.marks()[i].mark));
+        if (table.marks()[i].governing) governing.push_back(i + 2);  // the file's line
+        EXPECT_EQ(table.marks()[i].member, 0u);
+    }
+    EXPECT_EQ(marks,
+              (std::vector<std::string>{"design", "design", "design", "design", "design", "design",
+                                        "design", "pass", "fail", "pass", "none"}));
+    EXPECT_EQ(governing, (std::vector<std::size_t>{3, 10}));
+
+    const std::string csv = table.csv();
+    EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBFname,member,type,"));
+    EXPECT_NE(
+        csv.find(
+            "\r\n恒载+汽车（最大弯矩）,P1,配筋计算,25号,Ⅱ级,5000,3000,1.2,0.05,10,,,3,done,,完成,"
+            ".5167,1.22629,.63692,.07825,1.87936,.0183,207.021,"),
+        std::string::npos);
+    EXPECT_EQ(table.sheetRows().size(), 11u);
+
+    ASSERT_EQ(table.memberCount(), 1u);
+    EXPECT_EQ(table.memberSubject(0), "member P1");
+    EXPECT_EQ(table.memberTitle(0), "构件 P1");
+    std::vector<std::string> problems;
+    const auto diagrams = table.diagrams(0, problems);
+    EXPECT_TRUE(problems.empty());
+    ASSERT_EQ(diagrams.size(), 2u);
+    EXPECT_EQ(table.diagramStem(0, diagrams[0], 2), "P1-24D28");
+    EXPECT_EQ(table.diagramStem(0, diagrams[1], 2), "P1-207.021cm2");
+}
+
+TEST(PageTable, ASavedTableReadsBackAsItWas) {
+    const std::string csv =
+        kHeader +
+        "\"恒载, 降温\",P1,配筋计算,25号,Ⅱ级,5600,\"2,450\",1.2,0.05,10,,\n"
+        "\n"
+        "\"two\nlines \"\"quoted\"\"\",P2,check,25,II,5000,3000,1.2,0.05,10,,24D28\n"
+        "=HYPERLINK(\"x\"),P3,design,25,2,-5,3000,1.2,0.05,10,,\n";
+    const std::vector<CellRow> records = recordsOf(csv);
+    PageTable table(records);
+    ASSERT_EQ(table.rowCount(), 3u);
+    const std::string saved = table.savedTable();
+    EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF名称,"));
+    const std::vector<CellRow> again = recordsOf(saved);
+    ASSERT_EQ(again.size(), records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        std::vector<std::string> expected = records[i].cells;
+        // A spreadsheet takes no formula from a saved cell; numbers stay numbers.
+        if (expected[0].starts_with('=')) expected[0] = "'" + expected[0];
+        EXPECT_EQ(again[i].cells, expected) << i;
+    }
+}
+
+TEST(PageTable, ReadsUtf8AsSuchAndAnythingElseAsGb18030) {
+    const struct {
+        std::string bytes;
+        std::string_view encoding;
+    } cases[] = {
+        {"\xEF\xBB\xBF名称,构件\r\n", "utf-8"},
+        {"name,member\n", "utf-8"},
+        {"", "utf-8"},
+        {"\xC3\xFB\xB3\xC6,\xB9\xB9\xBC\xFE\n", "gb18030"},  // 名称,构件
+        {"名称\xFF", "gb18030"},
+        {"名称\n\xE5\x90", "gb18030"},  // the last character cut short
+        {"\xED\xA0\x80\n", "gb18030"},  // a surrogate is no UTF-8
+    };
+    for (const auto& c : cases) EXPECT_EQ(tableEncoding(c.bytes), c.encoding) << c.bytes;
+}
+
+TEST(PageTable, RefusesTextThatIsNeitherAtTheLaterOfItsBadLines) {
+    const struct {
+        std::string bytes;
+        long firstBadGb18030Line;
+        std::string_view message;
+    } cases[] = {
+        // No UTF-8 from line 3, no GB18030 from line 1 or line 4.
+        {"a\nb\n\xFF\nc\n", 1, "line 3 of the input is neither UTF-8 nor GB18030 text"},
+        {"a\nb\n\xC3\xFB\n\xFF\n", 4, "line 4 of the input is neither UTF-8 nor GB18030 text"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(neitherEncoding(c.bytes, c.firstBadGb18030Line), c.message) << c.bytes;
+}
+
+// The README's worked examples, as the form gives them.
+ControlText pierForm(const char* nj, const char* mj, const char* area) {
+    return [=](std::string_view name) -> std::string {
+        if (name == "cbohnt") return "25号";
+        if (name == "cbogj") return "\u2161级";
+        if (name == "txtnj") return nj;
+        if (name == "txtmj") return mj;
+        if (name == "txtzd") return "1.2";
+        if (name == "txtbc") return "0.05";
+        if (name == "txtlj") return "10";
+        if (name == "txtag1") return area;
+        return "";
+    };
+}
+
+TEST(FormDiagram, DrawsTheRunsSectionAndLoads) {
+    const struct {
+        const char* option;
+        const char* nj;
+        const char* mj;
+        const char* area;
+        std::string steel, stem;
+        bool passes;
+    } cases[] = {
+        // The designed area checked falls short by a hair (the README's band).
+        {"optpj", "5000", "3000", "", "207.021 cm²", "N-M-207.021cm2", false},
+        {"optqd", "5000", "1500", "45.239", "45.239 cm²", "N-M-45.239cm2", true},
+        {"optqd", "8000", "3000", "45.239", "45.239 cm²", "N-M-45.239cm2", false},
+        {"optqd", "5000", "3000", " 24D28 ", "24D28", "N-M-24D28", false},
+    };
+    for (const auto& c : cases) {
+        const FormDiagrams drawn = formDiagrams(pierState(c.option), pierForm(c.nj, c.mj, c.area));
+        ASSERT_EQ(drawn.diagrams.size(), 1u) << c.nj;
+        const diagram::Diagram& d = drawn.diagrams.front();
+        EXPECT_EQ(d.steelText, c.steel);
+        EXPECT_EQ(drawn.stem, c.stem);
+        ASSERT_EQ(d.loads.size(), 1u);
+        EXPECT_EQ(d.loads[0].name, std::string("Nj＝") + c.nj + "，Mj＝" + c.mj);
+        EXPECT_EQ(d.loads[0].passes(), c.passes) << c.nj << " " << c.mj;
+    }
+}
+
+TEST(FormDiagram, ARefusedFormHasNone) {
+    const FormDiagrams drawn = formDiagrams(pierState("optpj"), pierForm("5,000", "3000", ""));
+    EXPECT_TRUE(drawn.diagrams.empty());
+    EXPECT_EQ(drawn.problems,
+              std::vector<std::string>{
+                  "轴向力输入有误：“5,000”不是一个数。请用小数点，不要加单位或千分位逗号。"});
+}
+
+}  // namespace
+}  // namespace pilaro::web

@@ -1,0 +1,140 @@
+// The page's tables against pilaro-batch: each table is read as the page
+// reads it (its bytes' encoding from the module, papaparse through the
+// page's own table_records.js) and run by the WebAssembly module under
+// node, and its CSV output and summary must be pilaro-batch's byte for
+// byte, and a refused table must give pilaro-batch's message. The tables:
+// the example, 2,000 realistic rows, and 2,000 awkward ones (aliases, cells
+// that are no numbers, bars, blank and quoted lines, stray cells, markup,
+// formulas, near-axial loads), and headers that are refused.
+//   node table_parity.mjs MODULE_JS NODE_MODULES PILARO_BATCH EXAMPLE LOAD_CASE_TABLE
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { test } from 'node:test';
+
+import { recordsOf } from '../../web/page/table_records.js';
+
+const [modulePath, nodeModules, batch, example, loadCaseTable] = process.argv.slice(2);
+const Papa = createRequire(join(resolve(nodeModules), 'noop.js'))('papaparse');
+const createPilaroModule = createRequire(import.meta.url)(resolve(modulePath));
+const pilaro = await createPilaroModule({ wasmBinary: readFileSync(resolve(modulePath).replace(/\.js$/, '.wasm')) });
+const work = mkdtempSync(join(tmpdir(), 'pilaro-table-parity-'));
+
+// As the page's worker runs a file.
+function page(bytes) {
+  const text = new TextDecoder(pilaro.tableEncoding(bytes)).decode(bytes);
+  const records = recordsOf(Papa, text, ',');
+  if (records.unclosedAt) return { refusal: pilaro.unclosedQuote(records.unclosedAt) };
+  const run = new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines);
+  try {
+    if (run.refusal()) return { refusal: run.refusal() };
+    while (!run.finished()) run.run(97);
+    return { csv: Buffer.from(run.csv()), summary: run.summary() };
+  } finally {
+    run.delete();
+  }
+}
+
+function pilaroBatch(bytes) {
+  const input = join(work, 'table.csv');
+  writeFileSync(input, bytes);
+  try {
+    const summary = execFileSync(batch, [input, '-o', join(work, 'out.csv')], { stdio: ['ignore', 'pipe', 'pipe'] });
+    return { csv: readFileSync(join(work, 'out.csv')), summary: summary.toString() };
+  } catch (failed) {
+    // The message that stopped the run comes last.
+    if (failed.status !== 1)
+      return { refusal: failed.stderr.toString().trim().split('\n').at(-1).replace(/^pilaro-batch: /, '') };
+    return { csv: readFileSync(join(work, 'out.csv')), summary: failed.stdout.toString() };
+  }
+}
+
+// The lines that differ.
+function differences(native, wasm) {
+  const lines = (csv) => csv.toString('utf8').split('\r\n');
+  const [a, b] = [lines(native), lines(wasm)];
+  const differing = [];
+  for (let i = 0; i < Math.max(a.length, b.length); ++i)
+    if (a[i] !== b[i]) differing.push(`native: ${a[i]}\nwasm:   ${b[i]}`);
+  return differing;
+}
+
+// A fixed sequence of draws.
+function draws(seed) {
+  let s = seed;
+  const next = () => {
+    s = (s + 0x6d2b79f5) | 0;
+    let t = Math.imul(s ^ (s >>> 15), 1 | s);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+  return { real: (low, high) => low + next() * (high - low), pick: (list) => list[Math.floor(next() * list.length)] };
+}
+
+const quoted = (cell) => (/[",\n\r]/.test(cell) || /^[ \t]|[ \t]$/.test(cell) ? `"${cell.replaceAll('"', '""')}"` : cell);
+
+function awkwardTable(rows) {
+  const d = draws(2024);
+  const header = ['Name', 'MEMBER', 'type', 'concrete', 'steel', 'nj', 'Mj', 'D', 'a', 'L0', 'ag', 'Bars'];
+  const lines = [header.join(',')];
+  const names = ['恒载', '恒载+汽车, 降温', '<img src=x onerror=alert(1)>', '=HYPERLINK("x")', '+1', '-5', '@sum', '', 'two\nlines', 'say "hi"'];
+  const numbers = (v) => d.pick([v, v, v, v, v, ` ${v} `, '', '2,450', `${v}kN`, '1e400', '+' + v, '.5', '1E3']);
+  for (let i = 0; i < rows; ++i) {
+    const D = d.pick([0.8, 1, 1.2, 1.5, 2]);
+    const nj = Math.round(d.real(300, 9000 * D * D));
+    const nearAxial = d.real(0, 1) < 0.1;
+    const mj = nearAxial ? d.pick([0, (nj * D * d.real(0, 0.03)).toFixed(3)]) : (nj * D * d.real(0.05, 0.6)).toFixed(1);
+    const check = d.real(0, 1) < 0.5;
+    const bars = check ? d.pick(['24D28', '24Φ28', '12D28+12D25', '30d25', '24D29', '', '']) : '';
+    const area = check && !bars ? d.pick(['147.792', '80', '0', '-3', 'x']) : d.pick(['', '', '', '50']);
+    const cells = [
+      d.pick(names) + (d.real(0, 1) < 0.5 ? String(i) : ''),
+      d.pick(['P1', 'P2', '桥墩 3', '', '<b>P4</b>']),
+      check ? d.pick(['强度校核', 'check', 'CHECK', ' 强度校核 ']) : d.pick(['配筋计算', 'design', 'Design', '设计']),
+      d.pick(['25号', '25', '30号', '40', '15号', '70']),
+      d.pick(['Ⅱ级', 'II', 'ii级', '2', '5号', '5', 'Ⅵ']),
+      numbers(String(nj)),
+      numbers(String(mj)),
+      numbers(String(D)),
+      numbers('0.06'),
+      numbers(String(Math.round(d.real(0, 14 * D)))),
+      area,
+      bars,
+    ];
+    if (d.real(0, 1) < 0.02) cells.push('stray');
+    lines.push(cells.map(quoted).join(','));
+    if (d.real(0, 1) < 0.03) lines.push(d.pick(['', ' , ,', '\t']));
+  }
+  return Buffer.from(`${lines.join(d.real(0, 1) < 0.5 ? '\r\n' : '\n')}\n`);
+}
+
+test('tables run in the page as pilaro-batch runs them', async (t) => {
+  t.after(() => rmSync(work, { recursive: true, force: true }));
+  const tables = {
+    example: readFileSync(example),
+    realistic: execFileSync('sh', [loadCaseTable, '2000']),
+    awkward: awkwardTable(2000),
+    'with a byte-order mark, no member column': Buffer.from(
+      `\uFEFF${readFileSync(example, 'utf8').replace(/,构件|,P1/g, '')}`),
+  };
+  for (const [name, bytes] of Object.entries(tables)) {
+    await t.test(name, () => {
+      const native = pilaroBatch(bytes);
+      const wasm = page(bytes);
+      assert.equal(wasm.refusal, undefined);
+      assert.equal(wasm.summary, native.summary);
+      assert.deepEqual(differences(native.csv, wasm.csv), []);
+    });
+  }
+
+  await t.test('refused tables give pilaro-batch\'s message', () => {
+    for (const text of ['名称,foo\n1,2\n', 'type,concrete,steel,Nj,Mj,D,a\n', 'D,d,直径\n',
+      `${readFileSync(example, 'utf8')}"open,P1,design\n`]) {
+      const bytes = Buffer.from(text);
+      assert.equal(page(bytes).refusal, pilaroBatch(bytes).refusal, text);
+    }
+  });
+});

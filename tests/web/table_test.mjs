@@ -1,0 +1,302 @@
+// The page's load-case tables and diagrams in headless Chromium, opened from
+// disk, against the native pilaro-batch run in the test: the example table
+// opened as a file and pasted gives pilaro-batch's CSV cell for cell, its
+// summary, and its downloads (CSV byte for byte, the workbook's cells); a
+// saved table opens again alike; a GB18030 file reads as its UTF-8 twin;
+// markup in a name stays text; the diagrams' markers agree with
+// pilaro-batch's verdicts and their texts with its drawings; the form's run
+// has its diagram; a 2,000-row table completes.
+//   node table_test.mjs PAGE CHROMIUM NODE_MODULES PILARO_BATCH EXAMPLE LOAD_CASE_TABLE
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+
+import { openBrowser } from './browser.mjs';
+
+const [page, chromiumPath, nodeModules, batch, example, loadCaseTable] = process.argv.slice(2);
+const required = createRequire(join(resolve(nodeModules), 'noop.js'));
+const Papa = required('papaparse');
+const ExcelJS = required('exceljs');
+const pageUrl = pathToFileURL(resolve(page)).href;
+
+const work = mkdtempSync(join(tmpdir(), 'pilaro-tables-'));
+const cellsOf = (csv) => Papa.parse(csv.toString('utf8').replace(/^\uFEFF/, ''), { delimiter: ',', skipEmptyLines: true }).data;
+
+// pilaro-batch's answers: the CSV output and the summary (standard output
+// when the results go to a file), the workbook, and the diagrams' figures.
+let runs = 0;
+function pilaroBatch(input, options = [], extension = 'csv') {
+  const out = join(work, `out-${(runs += 1)}.${extension}`);
+  let summary;
+  try {
+    summary = execFileSync(batch, [input, '-o', out, ...options], { stdio: ['ignore', 'pipe', 'ignore'] });
+  } catch (failed) {
+    summary = failed.stdout; // status 1: some check fails, some row has no result
+  }
+  return { csv: readFileSync(out), summary: summary.toString(), out };
+}
+
+const browser = await openBrowser(chromiumPath, nodeModules, {
+  acceptDownloads: true,
+  viewport: { width: 1200, height: 900 },
+});
+const { tab, problems, network } = browser;
+await browser.context.grantPermissions(['clipboard-read', 'clipboard-write']);
+
+async function finished() {
+  await tab.waitForSelector('body[data-table="done"], body[data-table="refused"]', { timeout: 60000 });
+  return tab.evaluate(() => document.body.dataset.table);
+}
+async function openFile(path) {
+  await tab.evaluate(() => delete document.body.dataset.table);
+  await tab.setInputFiles('#tablefile', path);
+  return finished();
+}
+async function paste(text) {
+  await tab.evaluate(() => delete document.body.dataset.table);
+  await tab.evaluate((t) => navigator.clipboard.writeText(t), text);
+  await tab.focus('#tablepaste');
+  await tab.keyboard.press('Control+V');
+  return finished();
+}
+const shownCells = () =>
+  tab.evaluate(() => [...document.querySelectorAll('#results tr')].map((row) => [...row.cells].map((c) => c.textContent)));
+async function downloaded(button) {
+  const [download] = await Promise.all([tab.waitForEvent('download'), tab.click(button)]);
+  const path = join(work, download.suggestedFilename());
+  await download.saveAs(path);
+  return { path, name: download.suggestedFilename(), bytes: readFileSync(path) };
+}
+
+// A sheet as its cells' values, types, number formats and boldness.
+async function sheetOf(path) {
+  const workbook = new ExcelJS.Workbook();
+  await workbook.xlsx.readFile(path);
+  const sheet = workbook.worksheets[0];
+  const rows = [];
+  sheet.eachRow({ includeEmpty: true }, (row) => {
+    const cells = [];
+    row.eachCell({ includeEmpty: true }, (cell) =>
+      cells.push([cell.value, cell.type, cell.numFmt ?? null, Boolean(cell.font?.bold)]));
+    while (cells.length && cells.at(-1)[0] === null) cells.pop();
+    rows.push(cells);
+  });
+  return { name: sheet.name, frozen: sheet.views[0]?.ySplit, widths: sheet.columns.map((c) => c.width), rows };
+}
+
+test('the load-case tables and diagrams', async (t) => {
+  t.after(async () => {
+    await browser.close();
+    rmSync(work, { recursive: true, force: true });
+  });
+  await tab.goto(pageUrl);
+  await tab.waitForSelector('body[data-tables="ready"]', { timeout: 20000 });
+  const expected = pilaroBatch(example);
+
+  await t.test('the example opened as a file gives pilaro-batch\'s CSV cell for cell', async () => {
+    assert.equal(await openFile(example), 'done');
+    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    assert.equal(await tab.textContent('#summary'), expected.summary);
+    // Failing checks and rows without a result are marked as the CSV says.
+    const marks = await tab.evaluate(() => [...document.querySelectorAll('#results tbody tr')].map((r) => r.dataset.mark));
+    const body = cellsOf(expected.csv).slice(1);
+    const header = cellsOf(expected.csv)[0];
+    body.forEach((row, i) => {
+      const status = row[header.indexOf('status')];
+      const verdict = row[header.indexOf('verdict')];
+      if (status !== 'done') assert.equal(marks[i], 'none');
+      else if (verdict === '重新配筋！') assert.equal(marks[i], 'fail');
+      else if (verdict === '通过验算！') assert.equal(marks[i], 'pass');
+      else assert.equal(marks[i], 'design');
+    });
+  });
+
+  await t.test('its downloads hold what pilaro-batch writes', async () => {
+    const csv = await downloaded('#exportcsv');
+    assert.ok(csv.bytes.equals(expected.csv), 'the CSV is pilaro-batch\'s byte for byte');
+    const xlsx = await downloaded('#exportxlsx');
+    assert.deepEqual(await sheetOf(xlsx.path), await sheetOf(pilaroBatch(example, [], 'xlsx').out));
+  });
+
+  await t.test('a saved table opens again alike', async () => {
+    const saved = await downloaded('#tablesave');
+    assert.equal(await openFile(saved.path), 'done');
+    const again = cellsOf(expected.csv);
+    assert.deepEqual(await shownCells(), again);
+    // pilaro-batch reads the saved table as it reads the example.
+    assert.ok(pilaroBatch(saved.path).csv.equals(expected.csv));
+  });
+
+  await t.test('the example pasted from a spreadsheet gives the same cells', async () => {
+    const tsv = Papa.unparse(Papa.parse(readFileSync(example, 'utf8')).data.filter((r) => r.length > 1), {
+      delimiter: '\t',
+      newline: '\r\n',
+    });
+    assert.equal(await paste(tsv), 'done');
+    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+  });
+
+  await t.test('a GB18030 file reads as its UTF-8 twin', async () => {
+    const gb = join(work, 'gb18030.csv');
+    writeFileSync(gb, execFileSync('iconv', ['-f', 'UTF-8', '-t', 'GB18030', example]));
+    assert.notDeepEqual(readFileSync(gb), readFileSync(example));
+    assert.equal(await openFile(gb), 'done');
+    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    // The example's own GB18030 twin, as Excel on Chinese Windows saves it.
+    const twin = join(dirname(example), 'pier_load_cases_gb18030.csv');
+    assert.equal(await openFile(twin), 'done');
+    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+  });
+
+  await t.test('a file separated by semicolons reads as pilaro-batch reads it', async () => {
+    const semicolons = join(work, 'semicolons.csv');
+    writeFileSync(semicolons, Papa.unparse(Papa.parse(readFileSync(example, 'utf8')).data.filter((r) => r.length > 1), { delimiter: ';' }));
+    assert.equal(await openFile(semicolons), 'done');
+    assert.deepEqual(await shownCells(), cellsOf(pilaroBatch(semicolons).csv));
+    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+  });
+
+  await t.test('a file that is neither UTF-8 nor GB18030 is refused at its line, as pilaro-batch refuses it', async () => {
+    const neither = join(work, 'neither.csv');
+    const lines = readFileSync(example).toString('binary').split('\n');
+    lines[4] = lines[4].replace('P1', 'P\xff\xff1');
+    writeFileSync(neither, Buffer.from(lines.join('\n'), 'binary'));
+    assert.equal(await openFile(neither), 'refused');
+    let said = '';
+    try {
+      execFileSync(batch, [neither, '-o', join(work, 'neither-out.csv')], { stdio: ['ignore', 'ignore', 'pipe'] });
+    } catch (failed) {
+      said = failed.stderr.toString();
+    }
+    assert.equal(said, 'pilaro-batch: line 5 of the input is neither UTF-8 nor GB18030 text\n');
+    assert.equal(await tab.textContent('#message-text'), 'line 5 of the input is neither UTF-8 nor GB18030 text');
+    await tab.click('#message-ok');
+  });
+
+  await t.test('a refused table shows pilaro-batch\'s message and nothing of the table before', async () => {
+    const refused = join(work, 'refused.csv');
+    writeFileSync(refused, readFileSync(example, 'utf8').replace('弯矩', 'torque'));
+    assert.equal(await openFile(refused), 'refused');
+    // The message goes on to list the names accepted.
+    assert.ok((await tab.textContent('#message-text')).startsWith('unknown column "torque" (column 7); '));
+    await tab.click('#message-ok');
+    assert.equal(await tab.evaluate(() => document.querySelectorAll('#results tr, #diagram svg').length), 0);
+    assert.equal(await tab.isDisabled('#exportcsv'), true);
+  });
+
+  await t.test('markup in a name is shown as text and runs nothing', async () => {
+    const markup = '<img src=x onerror="document.body.dataset.hacked=1">';
+    const member = '<b onmouseover="document.body.dataset.hacked=1">P</b>';
+    // A spreadsheet would take these as formulas.
+    const formulas = ['=HYPERLINK("http://x","y")', '+1+1', '-2+3', '@SUM(1)'];
+    const nameOf = (i) =>
+      i % 2 ? markup : i < 8 ? formulas[i / 2] : `<script>document.body.dataset.hacked=1</script>${i}`;
+    const table = join(work, 'markup.csv');
+    const lines = readFileSync(example, 'utf8').split('\n');
+    writeFileSync(table, [lines[0], ...lines.slice(1, 11).map((line, i) =>
+      line.replace(/^[^,]*,P1/, `"${nameOf(i).replaceAll('"', '""')}","${member.replaceAll('"', '""')}"`))].join('\n'));
+    assert.equal(await openFile(table), 'done');
+    const batchRun = pilaroBatch(table);
+    const expectedCells = cellsOf(batchRun.csv);
+    assert.deepEqual(await shownCells(), expectedCells);
+    assert.ok(expectedCells.some((row) => row[0] === markup));
+    // The downloads guard the formula-like names as pilaro-batch's files do.
+    const csv = await downloaded('#exportcsv');
+    assert.ok(csv.bytes.equals(batchRun.csv), 'the CSV is pilaro-batch\'s byte for byte');
+    assert.ok(!cellsOf(csv.bytes).some((row) => formulas.includes(row[0])));
+    const xlsx = await downloaded('#exportxlsx');
+    assert.deepEqual(await sheetOf(xlsx.path), await sheetOf(pilaroBatch(table, [], 'xlsx').out));
+    const page = await tab.evaluate(() => ({
+      hacked: document.body.dataset.hacked ?? null,
+      images: document.querySelectorAll('img').length,
+      scripts: document.querySelectorAll('body script').length,
+      markerNames: [...document.querySelectorAll('#diagram circle[data-verdict] title')].map((t) => t.textContent),
+      members: [...document.querySelectorAll('#member option')].map((o) => o.textContent),
+    }));
+    assert.equal(page.hacked, null);
+    assert.equal(page.images, 0);
+    assert.equal(page.scripts, 1); // the page's own
+    assert.ok(page.markerNames.includes(markup));
+    assert.deepEqual(page.members, [`构件 ${member}`]);
+  });
+
+  await t.test('the diagrams agree with pilaro-batch\'s', async () => {
+    assert.equal(await openFile(example), 'done');
+    pilaroBatch(example, ['--diagram', join(work, 'diagrams')]);
+    const files = readdirSync(join(work, 'diagrams'));
+    const svgs = await tab.evaluate(() => [...document.querySelectorAll('#diagram svg')].map((svg) => ({
+      stem: svg.dataset.stem,
+      markers: [...svg.querySelectorAll('circle[data-verdict]')].map((c) => `${c.textContent} ${c.dataset.verdict}`).sort(),
+      // The texts outside the plot: title, section, legend, ticks, axis names.
+      frame: [...svg.querySelectorAll(':scope > text')].map((t) => t.textContent).join(''),
+    })));
+    assert.deepEqual(svgs.map((s) => `${s.stem}.svg`).sort(), files.filter((f) => f.endsWith('.svg')).sort());
+    const verdicts = { '通过验算！': 'pass', '重新配筋！': 'fail' };
+    for (const svg of svgs) {
+      // Every case pilaro-batch checked with this steel, with its verdict.
+      const figures = readFileSync(join(work, 'diagrams', `${svg.stem}.csv`), 'utf8');
+      const loads = cellsOf(figures.slice(figures.indexOf('name,N,M,verdict')));
+      const checked = loads.slice(1).filter((l) => verdicts[l[3]]).map((l) => `${l[0]} ${verdicts[l[3]]}`).sort();
+      assert.deepEqual(svg.markers, checked, svg.stem);
+      // pilaro-batch's drawing has the same texts in the same order (in runs
+      // of its font), then the names beside the markers.
+      const batchText = await tab.evaluate((text) =>
+        [...new DOMParser().parseFromString(text, 'image/svg+xml').querySelectorAll('text')].map((t) => t.textContent).join(''),
+      readFileSync(join(work, 'diagrams', `${svg.stem}.svg`), 'utf8'));
+      assert.ok(batchText.startsWith(svg.frame), `${svg.stem}: ${svg.frame}\n${batchText}`);
+    }
+    // The table's checks with 24D28 have the verdicts of that diagram's markers.
+    const rows = cellsOf(expected.csv);
+    const at = (name) => rows[0].indexOf(name);
+    const withBars = rows.slice(1).filter((r) => r[at('bars')] === '24D28' && r[at('status')] === 'done');
+    const diagram = svgs.find((s) => s.stem === 'P1-24D28');
+    for (const row of withBars)
+      assert.ok(diagram.markers.includes(`${row[at('name')]} ${verdicts[row[at('verdict')]]}`), row[at('name')]);
+  });
+
+  await t.test('a diagram is saved as SVG and as PNG', async () => {
+    const svg = await downloaded('#diagram figure:first-child button:nth-of-type(1)');
+    assert.equal(svg.name, 'P1-24D28.svg');
+    assert.match(svg.bytes.toString(), /^<svg[^>]*xmlns="http:\/\/www.w3.org\/2000\/svg"/);
+    assert.match(svg.bytes.toString(), /data-verdict="fail"/);
+    const png = await downloaded('#diagram figure:first-child button:nth-of-type(2)');
+    assert.equal(png.name, 'P1-24D28.png');
+    assert.equal(png.bytes.subarray(1, 4).toString(), 'PNG');
+    assert.deepEqual([png.bytes.readUInt32BE(16), png.bytes.readUInt32BE(20)], [1500, 1050]);
+  });
+
+  await t.test('the form\'s run has its diagram', async () => {
+    await tab.selectOption('#cbohnt', '25号');
+    await tab.selectOption('#cbogj', 'Ⅱ级');
+    await tab.check('#optqd');
+    for (const [nj, mj, verdict] of [['5000', '1500', 'pass'], ['8000', '3000', 'fail']]) {
+      for (const [id, text] of Object.entries({ txtnj: nj, txtmj: mj, txtzd: '1.2', txtbc: '0.05', txtlj: '10', txtag1: '45.239' }))
+        await tab.fill(`#${id}`, text);
+      await tab.click('#cmdrun');
+      const markers = await tab.evaluate(() =>
+        [...document.querySelectorAll('#diagram circle[data-verdict]')].map((c) => [c.textContent, c.dataset.verdict]));
+      assert.deepEqual(markers, [[`Nj＝${nj}，Mj＝${mj}`, verdict]]);
+      assert.equal(await tab.getAttribute('#diagram svg', 'data-stem'), 'N-M-45.239cm2');
+    }
+  });
+
+  await t.test('a 2,000-row table completes', async () => {
+    const big = join(work, 'rows2000.csv');
+    writeFileSync(big, execFileSync('sh', [loadCaseTable, '2000']));
+    assert.equal(await openFile(big), 'done');
+    const shown = await tab.evaluate(() => [...document.querySelectorAll('#results tbody tr')].map((r) => r.cells[13].textContent));
+    const statuses = cellsOf(pilaroBatch(big).csv).slice(1).map((row) => row[13]);
+    assert.equal(shown.length, 2000);
+    assert.deepEqual(shown, statuses);
+  });
+
+  await t.test('nothing went wrong, and nothing left the file', async () => {
+    assert.deepEqual(problems, []);
+    assert.deepEqual(network().filter((url) => url !== pageUrl), []);
+  });
+});

@@ -1,0 +1,157 @@
+#include "web/page_table.h"
+
+#include <algorithm>
+
+#include "diagram/diagram_file_names.h"
+#include "table/csv_cell.h"
+#include "table/row_input.h"
+#include "table/row_outcome.h"
+#include "table/summary_text.h"
+#include "table/text_encoding.h"
+
+namespace pilaro::web {
+
+using table::CellRow;
+using table::RowOutcome;
+
+std::string_view tableEncoding(std::string_view bytes) {
+    return table::encodingOf(bytes) == table::TextEncoding::Utf8 ? "utf-8" : "gb18030";
+}
+
+std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
+    table::Utf8Scan scan;
+    scan.feed(bytes);
+    return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line);
+}
+
+std::string_view rowMarkName(RowMark mark) {
+    switch (mark) {
+        case RowMark::Design:
+            return "design";
+        case RowMark::Pass:
+            return "pass";
+        case RowMark::Fail:
+            return "fail";
+        case RowMark::NoResult:
+            return "none";
+    }
+    return "";
+}
+
+namespace {
+
+RowMark markOf(const RowOutcome& o) {
+    if (!o.hasResult) return RowMark::NoResult;
+    if (!o.checkRoad) return RowMark::Design;
+    return o.failsCheck() ? RowMark::Fail : RowMark::Pass;
+}
+
+std::vector<CellRow> withoutBlankRecords(std::vector<CellRow> records) {
+    std::erase_if(records, [](const CellRow& r) { return table::isBlankRecord(r.cells); });
+    return records;
+}
+
+}  // namespace
+
+PageTable::PageTable(std::vector<CellRow> records)
+    : records_(withoutBlankRecords(std::move(records))) {
+    if (records_.empty()) {
+        refusal_ = "the table has no header row";
+        return;
+    }
+    if (records_.size() - 1 > kMostPageRows) {
+        refusal_ = "the table has " + std::to_string(records_.size() - 1) +
+                   " rows; the page runs at most " + std::to_string(kMostPageRows) +
+                   ", pilaro-batch any number";
+        return;
+    }
+    const std::optional<table::ColumnMap> columns = table::readHeader(records_[0].cells, refusal_);
+    if (!columns) return;
+    columns_ = *columns;
+    writer_ = table::makeCsvWriter(csv_.stream());
+    marks_.reserve(rowCount());
+    sheetRows_.reserve(rowCount());
+    for (const std::vector<std::string>& names : table::sheetHeaderRows())
+        for (std::size_t column = 0; column < names.size(); ++column)
+            sheetWidths_.fitHeader(column, names[column]);
+}
+
+PageTable::~PageTable() = default;
+
+std::size_t PageTable::run(std::size_t count) {
+    for (; count > 0 && !finished(); --count) {
+        const CellRow& record = records_[firstRow() + rowsRun()];
+        const RowOutcome outcome = table::runRow(table::readRow(record, columns_, {}));
+        writer_->write(outcome);
+        summaries_.add(outcome);
+        const diagram::MemberRows& member = diagrams_.members.of(outcome);
+        diagrams_.add(outcome);
+        const auto index = static_cast<std::size_t>(&member - diagrams_.members.entries().data());
+        marks_.push_back({markOf(outcome), index, false});
+        sheetRows_.push_back(table::sheetRow(outcome));
+        for (std::size_t column = 0; column < sheetRows_.back().size(); ++column)
+            sheetWidths_.fit(column, sheetRows_.back()[column]);
+        if (finished()) markGoverningRows();
+    }
+    return rowsRun();
+}
+
+// The records' lines rise through the table.
+void PageTable::markGoverningRows() {
+    const auto rows = records_.begin() + static_cast<std::ptrdiff_t>(firstRow());
+    for (const table::MemberSummary& s : summaries_.members())
+        for (long line : {s.mostSteelRow, s.smallestMarginRow}) {
+            const auto at = std::lower_bound(rows, records_.end(), line,
+                                             [](const CellRow& r, long l) { return r.line < l; });
+            if (line != 0 && at != records_.end() && at->line == line)
+                marks_[static_cast<std::size_t>(at - rows)].governing = true;
+        }
+}
+
+std::string PageTable::csv() {
+    if (!writer_) return {};
+    writer_->finish();
+    return csv_.bytes();
+}
+
+std::string PageTable::summary() const {
+    // As pilaro-batch writes it by default: in Chinese.
+    return table::summaryText(summaries_.members(),
+                              {table::Language::Chinese, columns_.has(table::Column::Member)});
+}
+
+std::string PageTable::memberSubject(std::size_t member) const {
+    return diagram::memberSubject(diagrams_.members.entries().at(member),
+                                  columns_.has(table::Column::Member));
+}
+
+std::string PageTable::memberTitle(std::size_t member) const {
+    return table::memberTitle(table::Language::Chinese,
+                              diagrams_.members.entries().at(member).member,
+                              columns_.has(table::Column::Member));
+}
+
+std::vector<diagram::Diagram> PageTable::diagrams(std::size_t member,
+                                                  std::vector<std::string>& problems) const {
+    return diagram::diagramsOf(diagrams_.members.entries().at(member), memberSubject(member),
+                               problems);
+}
+
+std::string PageTable::diagramStem(std::size_t member, const diagram::Diagram& d,
+                                   std::size_t diagramsOfMember) const {
+    return diagram::diagramStem(diagrams_.members.entries().at(member).member,
+                                columns_.has(table::Column::Member), d.steelKey,
+                                diagramsOfMember > 1);
+}
+
+std::string PageTable::savedTable() const {
+    std::string file(table::kUtf8ByteOrderMark);
+    table::CsvLine line;
+    for (const CellRow& record : records_) {
+        for (const std::string& cell : record.cells) line.add(table::spreadsheetText(cell));
+        file += line.end();
+    }
+    return file;
+}
+
+}  // namespace pilaro::web

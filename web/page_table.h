@@ -1,0 +1,106 @@
+// A load-case table in the page, run as pilaro-batch runs a file: the same
+// header, cell and row rules, and everything pilaro-batch writes of it (the
+// CSV output byte for byte, the workbook's cells, the members' summary, the
+// members' diagrams), from records that the page's CSV reading gives. It
+// runs a few rows at a time, so that the page stays responsive.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "diagram/diagram_contents.h"
+#include "table/cell_row.h"
+#include "table/columns.h"
+#include "table/member_summary.h"
+#include "table/row_writer.h"
+#include "table/sheet_cells.h"
+#include "web/memory_file.h"
+
+namespace pilaro::web {
+
+// How the bytes of a table file are read, as pilaro-batch reads them: the
+// name of their encoding for the page's TextDecoder, "utf-8" or "gb18030".
+[[nodiscard]] std::string_view tableEncoding(std::string_view bytes);
+// The refusal of a file whose bytes are neither, from the line of the first
+// bytes that are no GB18030.
+[[nodiscard]] std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line);
+
+// The most rows the page runs and shows; a longer table is for
+// pilaro-batch.
+inline constexpr std::size_t kMostPageRows = 10000;
+
+// How a row of results is marked: a design with a result, a check that
+// passes, one that fails, or a row without a result.
+enum class RowMark { Design, Pass, Fail, NoResult };
+[[nodiscard]] std::string_view rowMarkName(RowMark mark);
+
+struct MarkedRow {
+    RowMark mark = RowMark::NoResult;
+    std::size_t member = 0;  // its index among the members
+    bool governing = false;  // the summary names it: most steel or smallest margin
+};
+
+class PageTable {
+  public:
+    // The table's records in order, the header first; blank ones are
+    // skipped, as in a file.
+    explicit PageTable(std::vector<table::CellRow> records);
+    ~PageTable();
+    PageTable(const PageTable&) = delete;
+    PageTable& operator=(const PageTable&) = delete;
+
+    // Why the table does not run (no header, a column unknown, twice or
+    // missing, too many rows); empty when it runs.
+    [[nodiscard]] const std::string& refusal() const { return refusal_; }
+    [[nodiscard]] std::size_t rowCount() const { return records_.size() - firstRow(); }
+    [[nodiscard]] std::size_t rowsRun() const { return marks_.size(); }
+    [[nodiscard]] bool finished() const { return rowsRun() == rowCount(); }
+
+    // Runs up to `count` more rows; the number run so far.
+    std::size_t run(std::size_t count);
+
+    // What the run gives; complete once finished.
+    [[nodiscard]] std::string csv();
+    [[nodiscard]] std::string summary() const;
+    [[nodiscard]] const std::vector<MarkedRow>& marks() const { return marks_; }
+    [[nodiscard]] const std::vector<std::vector<table::SheetCell>>& sheetRows() const {
+        return sheetRows_;
+    }
+    // Each column's width, as pilaro-batch's workbook has it.
+    [[nodiscard]] const std::vector<double>& sheetWidths() const { return sheetWidths_.widths(); }
+
+    [[nodiscard]] std::size_t memberCount() const { return diagrams_.members.entries().size(); }
+    // "member P1", as pilaro-batch's messages name it.
+    [[nodiscard]] std::string memberSubject(std::size_t member) const;
+    // "构件 P1", as pilaro-batch's summary names it by default.
+    [[nodiscard]] std::string memberTitle(std::size_t member) const;
+    // The member's diagrams, or why it has none.
+    [[nodiscard]] std::vector<diagram::Diagram> diagrams(std::size_t member,
+                                                         std::vector<std::string>& problems) const;
+    // The stem of a diagram's file names, as pilaro-batch names them.
+    [[nodiscard]] std::string diagramStem(std::size_t member, const diagram::Diagram& diagram,
+                                          std::size_t diagramsOfMember) const;
+
+    // The records as a CSV file that the page (or pilaro-batch) reads back.
+    [[nodiscard]] std::string savedTable() const;
+
+  private:
+    [[nodiscard]] std::size_t firstRow() const { return refusal_.empty() ? 1 : records_.size(); }
+    void markGoverningRows();
+
+    std::vector<table::CellRow> records_;
+    std::string refusal_;
+    table::ColumnMap columns_;
+    MemoryFile csv_;
+    std::unique_ptr<table::RowWriter> writer_;
+    table::MemberSummaries summaries_;
+    diagram::DiagramTable diagrams_;
+    std::vector<MarkedRow> marks_;
+    std::vector<std::vector<table::SheetCell>> sheetRows_;
+    table::SheetColumnWidths sheetWidths_;
+};
+
+}  // namespace pilaro::web
