@@ -14,6 +14,7 @@
 #include "batch/diagram_files.h"
 #include "batch/messages.h"
 #include "batch/progress.h"
+#include "batch/rows_in_order.h"
 #include "table/cell_values.h"
 #include "table/csv_reader.h"
 #include "table/input_text.h"
@@ -37,10 +38,8 @@ using table::MemberSummaries;
 using table::MemberSummary;
 using table::OutputFile;
 using table::readHeader;
-using table::readRow;
 using table::RowOutcome;
 using table::RowWriter;
-using table::runRow;
 using table::sameFile;
 
 namespace {
@@ -107,19 +106,18 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     Progress progress(isatty(STDERR_FILENO) == 1, text.utf8Size());
     long rows = 0;
     bool allPass = true;
-    CellRow record;
-    while (reader.next(record)) {
-        const RowOutcome outcome = runRow(readRow(record, columns, options.provided));
-        for (const table::RowError& error : outcome.row.errors) {
-            progress.finish();
-            say("row " + std::to_string(outcome.row.line) + ", " + error.english);
-        }
-        writer->write(outcome);
-        summaries.add(outcome);
-        if (drawing) diagrams.add(outcome);
-        allPass = allPass && outcome.hasResult && !outcome.failsCheck();
-        progress.update(++rows, reader.bytesRead());
-    }
+    runRowsInOrder(reader, columns, options.provided, options.jobs,
+                   [&](const RowOutcome& outcome, std::uint64_t bytesRead) {
+                       for (const table::RowError& error : outcome.row.errors) {
+                           progress.finish();
+                           say("row " + std::to_string(outcome.row.line) + ", " + error.english);
+                       }
+                       writer->write(outcome);
+                       summaries.add(outcome);
+                       if (drawing) diagrams.add(outcome);
+                       allPass = allPass && outcome.hasResult && !outcome.failsCheck();
+                       progress.update(++rows, bytesRead);
+                   });
     writer->finish();
     if (file) file->commit();
     progress.finish();

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "batch/rows_in_order.h"
 #include "table/header_names.h"
 #include "table/separator.h"
 
@@ -149,6 +150,12 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
         ->check(CLI::IsMember({"svg", "png", "pdf"}))
         ->needs(diagram)
         ->option_text("svg|png|pdf");
+    options.jobs = defaultJobs();
+    app.add_option("-j,--jobs", options.jobs,
+                   "在 N 个线程上计算各行，默认用全部核心；输出、汇总与 N 无关"
+                   "（1：逐行计算）")
+        ->check(CLI::Range(1, 1024))
+        ->option_text("N");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

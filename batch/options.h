@@ -23,6 +23,7 @@ struct BatchOptions {
     bool summaryOfEveryMember = false;                    // --summary all
     std::string diagramDirectory;                         // --diagram; empty for none
     diagram::DiagramFormat diagramFormat = diagram::DiagramFormat::Svg;
+    int jobs = 1;  // threads the rows run on (--jobs; every core by default)
 };
 
 // The exit statuses, as --help states them.

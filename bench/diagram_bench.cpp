@@ -8,7 +8,7 @@
 
 #include "diagram/diagram_contents.h"
 #include "diagram/diagram_picture.h"
-#include "engine/check_solver.h"
+#include "engine/curve_top.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
 #include "table/output_file.h"

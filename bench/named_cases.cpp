@@ -6,8 +6,8 @@ namespace pilaro {
 namespace {
 
 // Rows of the material tables.
-constexpr std::size_t k15 = 0, k20 = 1, k25 = 2, k40 = 4, k50 = 5;         // concrete
-constexpr std::size_t kGrade2 = 1, kGrade3 = 2, kGrade4 = 3, kGrade5 = 4;  // Ⅱ级 .. 5号 steel
+constexpr std::size_t k15 = 0, k20 = 1, k25 = 2, k40 = 4, k50 = 5, k60 = 6;             // concrete
+constexpr std::size_t kGrade1 = 0, kGrade2 = 1, kGrade3 = 2, kGrade4 = 3, kGrade5 = 4;  // steel
 
 // D, a, l0, Nj, Mj, Ag, concrete, steel. The "found" cases come from
 // `pilaro_worst_inputs 20000 7` (20000 random sections per road).
@@ -40,7 +40,7 @@ constexpr std::array<NamedCase, 12> kCases = {{
      {0.93, 0.063, 3.4, 246.72191581610483, 13.796286721145453, 0, k40, kGrade3}},
 }};
 
-constexpr std::array<NamedCase, 5> kEdgeCases = {{
+constexpr std::array<NamedCase, 9> kEdgeCases = {{
     // The worked design with its own check: one check run more.
     {"design_example_checked", {1.2, 0.05, 10, 5000, 3000, 0, k25, kGrade2}},
     // A pier under axial force alone: the written search lands on a false
@@ -51,6 +51,16 @@ constexpr std::array<NamedCase, 5> kEdgeCases = {{
     {"design_near_axial_bisected", {1.12, 0.054, 3.8, 21290, 443.6, 0, k25, kGrade5}},
     {"check_axial_top", {1.2, 0.05, 10, 5000, 0, 45.239, k25, kGrade2}},
     {"check_near_axial_top", {1.2, 0.05, 10, 5000, 10, 45.239, k25, kGrade2}},
+    // Found by pilaro_edge_runs: the slowest near-axial run, a design whose
+    // written search circles beyond xi = 1.5 and whose ratio is bisected.
+    {"design_near_axial_slowest", {0.76, 0.032, 2, 18559, 197.2, 0, k60, kGrade4}},
+    // Found by pilaro_worst_inputs: cycles passing near the band's edge,
+    // followed to the trial cap as written.
+    {"design_circling_to_cap", {0.89, 0.033, 9.5, 59, 18.3, 0, k20, kGrade1}},
+    {"check_circling_to_cap", {1.15, 0.058, 28.7, 175, 412.6, 104.853, k25, kGrade2}},
+    // Found by pilaro_edge_runs among realistic runs: a slender design
+    // under a small load whose written search runs away downwards.
+    {"design_running_away_down", {1.23, 0.069, 41, 300, 4.3, 0, k50, kGrade1}},
 }};
 
 }  // namespace

@@ -3,8 +3,6 @@
 // section coefficients on the same depths, and the heap allocations made.
 #include <benchmark/benchmark.h>
 
-#include <time.h>
-
 #include <algorithm>
 #include <array>
 #include <string>
@@ -19,14 +17,6 @@
 
 namespace pilaro {
 namespace {
-
-// CPU time of this thread: the machine is shared, and another process
-// taking the core should not count against the engine.
-double cpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 // The benchmarks' figures mean something only if the replayed trial depths
 // are those of the engine's own search.
@@ -70,12 +60,12 @@ double trialVersusSection(const SectionCase& s, const SolverInput& in,
         double sectionSeconds = 0;
         long repeats = 0;
         do {
-            double start = cpuSeconds();
+            double start = threadCpuSeconds();
             search(s, in);
-            searchSeconds += cpuSeconds() - start;
-            start = cpuSeconds();
+            searchSeconds += threadCpuSeconds() - start;
+            start = threadCpuSeconds();
             evaluateSection(in, sequence);
-            sectionSeconds += cpuSeconds() - start;
+            sectionSeconds += threadCpuSeconds() - start;
             ++repeats;
         } while (searchSeconds < 0.02 || repeats < 2);
         ratio = searchSeconds / sectionSeconds;

@@ -1,8 +1,14 @@
 #include "bench/section_case.h"
 
+#include <time.h>
+
+#include <algorithm>
+#include <array>
+
 #include "engine/check_solver.h"
 #include "engine/design_solver.h"
 #include "engine/materials.h"
+#include "engine/resistance.h"
 
 namespace pilaro {
 
@@ -40,6 +46,46 @@ SearchResult searchOf(const SectionCase& s) {
     }
     CheckSolution solution;
     return solveCheck(*in, s.Ag, solution);
+}
+
+}  // namespace pilaro
+
+namespace pilaro {
+
+SearchResult writtenSearchOf(const SectionCase& s) {
+    const std::optional<SolverInput> in = solverInputOf(s);
+    if (!in) return SearchResult{SearchEnd::ZeroDivisor, 0.0, 0, false};
+    if (s.Ag == 0) {
+        DesignTrial trial{*in};
+        return writtenSearch(trial, kDesignSteps);
+    }
+    CheckTrial trial{*in, givenSteelRatio(s.Ag, s.D)};
+    return writtenSearch(trial, kCheckSteps);
+}
+
+double threadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double secondsPerRun(const SectionCase& s, double leastSeconds) {
+    const CalcInput input = calcInputOf(s);
+    std::array<double, 3> rounds{};
+    for (double& round : rounds) {
+        long runs = 0;
+        const double start = threadCpuSeconds();
+        double spent = 0;
+        do {
+            CalcResult result;
+            static_cast<void>(runCalculation(input, result));
+            ++runs;
+            spent = threadCpuSeconds() - start;
+        } while (spent < leastSeconds);
+        round = spent / static_cast<double>(runs);
+    }
+    std::sort(rounds.begin(), rounds.end());
+    return rounds[1];
 }
 
 }  // namespace pilaro

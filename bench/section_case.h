@@ -33,4 +33,16 @@ std::optional<SolverInput> solverInputOf(const SectionCase& section);
 // adds only the derived quantities and the reporting step to it.
 SearchResult searchOf(const SectionCase& section);
 
+// The written search alone, without the scan of the range that follows a
+// search that never lands: Landed and refined where a cycle was bisected.
+SearchResult writtenSearchOf(const SectionCase& section);
+
+// CPU time of this thread, in seconds: the machine is shared, and another
+// process taking the core should not count against the engine.
+double threadCpuSeconds();
+
+// The CPU time of one whole run of the section (the median of a few
+// rounds, each repeated for at least `leastSeconds`), in seconds.
+double secondsPerRun(const SectionCase& section, double leastSeconds = 0.001);
+
 }  // namespace pilaro

@@ -46,14 +46,14 @@ SectionCase randomSection(std::mt19937_64& random, bool check) {
     return s;
 }
 
-SectionCase nearAxialSection(std::mt19937_64& random, bool check) {
+SectionCase nearAxialSection(std::mt19937_64& random, bool check, double highestLoad) {
     SectionCase s = randomSection(random, false);
     const double rho = uniform(random, 0.004, 0.04);
     const double r = s.D / 2;
     const double capacity = 0.95 * kPi * r * r *
                             (concreteGrades()[s.concrete].Ra + rho * steelGrades()[s.steel].Rg) /
                             1.25;
-    s.Nj = std::max(1.0, toDecimals(capacity * uniform(random, 0.2, 1.6), 0));
+    s.Nj = std::max(1.0, toDecimals(capacity * uniform(random, 0.2, highestLoad), 0));
     const bool noMoment = std::uniform_int_distribution<int>(0, 2)(random) == 0;
     s.Mj = noMoment ? 0.0 : toDecimals(s.Nj * s.D * uniform(random, 0.0, 0.02), 1);
     if (check) s.Ag = toDecimals(rho * kPi * s.D * s.D / 4 * 10000, 3);

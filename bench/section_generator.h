@@ -13,8 +13,8 @@ namespace pilaro {
 SectionCase randomSection(std::mt19937_64& random, bool check);
 
 // A near-axial case: no moment, or an eccentricity of at most 0.02 D, under
-// 0.2 to 1.6 times the section's axial capacity at a random steel ratio
-// (the ratio a check is given).
-SectionCase nearAxialSection(std::mt19937_64& random, bool check);
+// 0.2 to `highestLoad` times the section's axial capacity at a random steel
+// ratio (the ratio a check is given).
+SectionCase nearAxialSection(std::mt19937_64& random, bool check, double highestLoad = 1.6);
 
 }  // namespace pilaro

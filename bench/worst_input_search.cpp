@@ -1,14 +1,17 @@
 // Searches seeded random sections for the inputs that cost the searches the
-// most trials, and prints them in the form the engine benchmarks take.
+// most trials, and the whole runs the most time, and prints them in the form
+// the engine benchmarks take, each with the CPU time of its whole run.
 //
 //   pilaro_worst_inputs [sections per road] [seed]
 //
 // For each road (design, check) it reports the slowest search that lands on
-// the grid as written, the slowest that only lands by bisection, and the
-// slowest that never lands. It then pushes the worst circling cases to the
-// edge of the acceptance band (scaling Nj and Mj together, so that every
-// ratio scales and nothing else changes) to find the most trials any input
-// can cost.
+// the grid as written, the slowest that only lands by bisection, the
+// slowest that never lands, and the slowest whole run. It then pushes the
+// worst circling cases to the edge of the acceptance band (scaling Nj and Mj
+// together, so that every ratio scales and nothing else changes) to find
+// the most trials any input can cost. Trials counted are the written
+// search's: a cycle followed to the trial cap counts them all, though most
+// are never stepped one by one.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -37,10 +40,11 @@ std::string figure(double value) {
 
 void print(const char* what, const Worst& w) {
     const SectionCase& s = w.section;
-    std::printf("%-34s trials %7ld  {%s, %s, %s, %s, %s, %s, %zu, %zu}\n", what, w.search.trials,
-                figure(s.D).c_str(), figure(s.a).c_str(), figure(s.l0).c_str(),
-                figure(s.Nj).c_str(), figure(s.Mj).c_str(), figure(s.Ag).c_str(), s.concrete,
-                s.steel);
+    const double micros = w.search.trials > 0 ? 1e6 * secondsPerRun(s) : 0.0;
+    std::printf("%-34s trials %7ld %8.1f us  {%s, %s, %s, %s, %s, %s, %zu, %zu}\n", what,
+                w.search.trials, micros, figure(s.D).c_str(), figure(s.a).c_str(),
+                figure(s.l0).c_str(), figure(s.Nj).c_str(), figure(s.Mj).c_str(),
+                figure(s.Ag).c_str(), s.concrete, s.steel);
 }
 
 bool landsOnGrid(const SearchResult& r) {
@@ -77,7 +81,8 @@ Worst pushToBandEdge(const SectionCase& circling) {
 
 void searchRoad(const char* road, bool check, long count, std::mt19937_64::result_type seed) {
     std::mt19937_64 random(seed);
-    Worst onGrid, refined, never, circlingNoSlenderness;
+    Worst onGrid, refined, never, circlingNoSlenderness, slowestRun;
+    double slowestSeconds = 0;
     long landed = 0, bisected = 0, failed = 0, stopped = 0, capped = 0;
     for (long i = 0; i < count; ++i) {
         const SectionCase s = randomSection(random, check);
@@ -85,6 +90,11 @@ void searchRoad(const char* road, bool check, long count, std::mt19937_64::resul
         if (r.trials == 0) {
             ++stopped;
             continue;
+        }
+        const double seconds = secondsPerRun(s, 0);
+        if (seconds > slowestSeconds) {
+            slowestSeconds = seconds;
+            slowestRun = {s, r};
         }
         if (r.trials >= kTrialCap) ++capped;
         Worst* slot = &never;
@@ -95,9 +105,12 @@ void searchRoad(const char* road, bool check, long count, std::mt19937_64::resul
             ++bisected;
             slot = &refined;
             // Without slenderness eta is 1 and Nj scales every ratio alone.
-            if (s.l0 / s.D <= 7 && r.trials < 1000 &&
-                r.trials > circlingNoSlenderness.search.trials)
-                circlingNoSlenderness = {s, r};
+            // Circling: the written search itself lands, by the bisection
+            // of its cycle.
+            const SearchResult written = writtenSearchOf(s);
+            if (s.l0 / s.D <= 7 && written.end == SearchEnd::Landed && written.refined &&
+                written.trials < 1000 && written.trials > circlingNoSlenderness.search.trials)
+                circlingNoSlenderness = {s, written};
         } else {
             ++failed;
         }
@@ -111,6 +124,7 @@ void searchRoad(const char* road, bool check, long count, std::mt19937_64::resul
     print("  slowest landing on the grid", onGrid);
     print("  slowest landing by bisection", refined);
     print("  slowest never landing", never);
+    print("  slowest whole run", slowestRun);
     if (circlingNoSlenderness.search.trials > 0) {
         print("  circling, no slenderness", circlingNoSlenderness);
         print("  same, pushed to the band's edge", pushToBandEdge(circlingNoSlenderness.section));

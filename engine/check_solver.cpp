@@ -3,14 +3,14 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/curve_top.h"
 #include "engine/resistance.h"
-#include "engine/vector_state.h"
 
 namespace pilaro {
 
 TrialOutcome CheckTrial::operator()(double xi) {
     TrialOutcome t;
-    c = sectionCoefficients(xi, in.g, in.Rg, in.Eg, memory);
+    c = coefficientsAt(xi, in.g, in.Rg, in.Eg, memory, memo);
     if (c.zeroDivisor) {
         t.zeroDivisor = true;
         return t;
@@ -22,6 +22,7 @@ TrialOutcome CheckTrial::operator()(double xi) {
         return t;
     }
     eq = numerator / denominator * in.r;
+    t.divisor = numerator;  // the ratio is the load's eccentricity over eq
     compressed = denominator > 0;
     if (eq == 0) {
         t.zeroDivisor = true;
@@ -40,101 +41,47 @@ TrialOutcome CheckTrial::operator()(double xi) {
     return t;
 }
 
-namespace {
-
-// The state's eccentricity where it is a usable compression state, else
-// infinity.
-double eccentricityAt(CheckTrial& trial, double xi) {
-    const TrialOutcome t = trial(xi);
-    if (t.zeroDivisor || !t.finite || !trial.compressed || trial.eq <= 0) return INFINITY;
-    return trial.eq;
-}
-
-// The depth of smallest eccentricity between two depths around a grid
-// minimum, by golden-section search.
-double refineSmallest(CheckTrial& trial, double low, double high, SearchResult& result) {
-    constexpr double kGolden = 0.6180339887498949;
-    double x1 = high - kGolden * (high - low);
-    double x2 = low + kGolden * (high - low);
-    double e1 = eccentricityAt(trial, x1);
-    double e2 = eccentricityAt(trial, x2);
-    result.trials += 2;
-    for (int i = 0; i < 80 && x1 < x2; ++i) {
-        if (e1 <= e2) {
-            high = x2;
-            x2 = x1;
-            e2 = e1;
-            x1 = high - kGolden * (high - low);
-            e1 = eccentricityAt(trial, x1);
-        } else {
-            low = x1;
-            x1 = x2;
-            e1 = e2;
-            x2 = low + kGolden * (high - low);
-            e2 = eccentricityAt(trial, x2);
-        }
-        ++result.trials;
-    }
-    return e1 <= e2 ? x1 : x2;
-}
-
-// The state of smallest eccentricity on 0 < xi <= 1.5, from the grid
-// points and then refined between the neighbours of the smallest.
-std::optional<double> smallestEccentricity(CheckTrial& trial, SearchResult& result) {
-    long best = 0;
-    double bestEq = INFINITY;
-    for (long k = kLowestGridIndex; k <= kHighestGridIndex; ++k) {
-        const double eq = eccentricityAt(trial, gridPoint(k));
-        ++result.trials;
-        if (eq < bestEq) {
-            bestEq = eq;
-            best = k;
-        }
-    }
-    if (!std::isfinite(bestEq)) return std::nullopt;
-    const auto at = [](long k) {
-        return gridPoint(std::clamp(k, kLowestGridIndex, kHighestGridIndex));
-    };
-    const double xi = refineSmallest(trial, at(best - 1), at(best + 1), result);
-    return eccentricityAt(trial, xi) > bestEq ? at(best) : xi;
-}
-
-}  // namespace
-
-std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven) {
-    clearUpperVectorHalves();
-    CheckTrial trial{in, rhoGiven};
-    SearchResult unused;
-    return smallestEccentricity(trial, unused);
-}
-
 SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution) {
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    return solveCheckAtRatio(in, rhoGiven, solution, memo, WrittenSearchMemo::No);
+}
+
+SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution,
+                               CoefficientMemo& memo, WrittenSearchMemo written) {
     CheckTrial trial{in, rhoGiven};
+    if (written == WrittenSearchMemo::Yes) trial.memo = &memo;
     const double target = in.e0 * in.eta;
     SearchResult result;
     // Without a moment every trial's ratio is exactly 0: the search could
     // never land nor find a bracket, so it goes straight to the smallest
     // eccentricity, as it would after running away.
-    if (target != 0) result = searchXi(trial, kCheckSteps);
+    if (target != 0) result = writtenSearch(trial, kCheckSteps);
+    trial.memo = &memo;
+    // The scan's coarse points are the top's too.
+    CoarseEccentricities coarse;
+    const auto noteCoarse = [&](long j, const TrialOutcome& t) { coarse.note(j, trial, t); };
+    if (target != 0 && result.end == SearchEnd::NotConverging)
+        result = scanSectionRange(trial, result, noteCoarse);
     // A landing outside 0 < xi <= 1.5 is no state of the section: beyond
     // 1.5 the stress-block factor is one held over from an earlier trial
     // and the block covers more than the whole circle, and its capacity
     // can lie above the top of the curve. The state at the load's
     // eccentricity is then looked for on the section's own range.
     if (result.end == SearchEnd::Landed && !onSectionRange(result.xi))
-        result = scanSectionRange(trial, result);
+        result = scanSectionRange(trial, result, noteCoarse);
     bool smallest = false;
     if (target == 0 || result.end == SearchEnd::NotConverging) {
         // No state reaches the load's eccentricity: the state of smallest
         // eccentricity, unless some state between grid points comes down to
         // it after all (the top would then overstate the capacity). The
-        // comparison leaves the trial at the top, whose values are reported.
-        const std::optional<double> top = smallestEccentricity(trial, result);
+        // trial is then left at the top, whose values are reported.
+        const std::optional<CurveTop> top = smallestEccentricity(trial, result, coarse);
         result.end = SearchEnd::NotConverging;
-        if (top && eccentricityAt(trial, *top) > target) {
+        if (top && top->eq > target) {
+            static_cast<void>(eccentricityAt(trial, top->xi));
             smallest = true;
             result.end = SearchEnd::Landed;
-            result.xi = *top;
+            result.xi = top->xi;
         }
     }
     if (result.end != SearchEnd::Landed) return result;

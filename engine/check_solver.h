@@ -2,9 +2,8 @@
 // whose resistance acts at the eccentricity of the loads, and its capacities.
 #pragma once
 
-#include <optional>
-
 #include "engine/calculation.h"
+#include "engine/coefficient_memo.h"
 #include "engine/search.h"
 #include "engine/section.h"
 #include "engine/solver_input.h"
@@ -38,6 +37,7 @@ struct CheckTrial {
     SectionCoefficients c{};
     double eq = 0.0;          // m, eccentricity of the resistance
     bool compressed = false;  // the resistance is a compression
+    CoefficientMemo* memo = nullptr;
 
     [[nodiscard]] TrialOutcome operator()(double xi);
 };
@@ -47,15 +47,21 @@ struct CheckTrial {
 // result's end is Landed in both cases.
 [[nodiscard]] SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution);
 
+// Which trials of a check read through a memo of the section's
+// coefficients: the scans after the written search always do (they read
+// the grid's depths, many of them more than once); the written search's
+// own trials only where checks of several ratios share the memo, since
+// their upward runs from 0.55 visit the same depths.
+enum class WrittenSearchMemo { No, Yes };
+
 // The same for a steel ratio rather than an area.
 [[nodiscard]] SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven,
                                              CheckSolution& solution);
 
-// The depth of the section's state of smallest eccentricity on
-// 0 < xi <= 1.5, the top of its N-M curve; nothing where no state there is
-// a compression of positive eccentricity.
-[[nodiscard]] std::optional<double> smallestEccentricityDepth(const SolverInput& in,
-                                                              double rhoGiven);
+// The same with a memo of the section that other checks of it share.
+[[nodiscard]] SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven,
+                                             CheckSolution& solution, CoefficientMemo& memo,
+                                             WrittenSearchMemo written);
 
 // On the reported (rounded) axial capacity; equality passes.
 [[nodiscard]] Verdict checkVerdict(double reportedNq, double Nj);

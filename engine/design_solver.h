@@ -2,6 +2,7 @@
 // that let the section carry the axial force at the amplified eccentricity.
 #pragma once
 
+#include "engine/coefficient_memo.h"
 #include "engine/search.h"
 #include "engine/section.h"
 #include "engine/solver_input.h"
@@ -26,11 +27,20 @@ struct DesignTrial {
     StressBlockMemory memory{};
     SectionCoefficients c{};
     double rho = 0.0;
+    CoefficientMemo* memo = nullptr;
+    // The ratio the trials tend to far beyond the section, for the
+    // stress-block factor it was found with.
+    double farBeta = 0.0;
+    double farRatio = 0.0;
+    double farScale = 0.0;
 
     [[nodiscard]] TrialOutcome operator()(double xi);
 };
 
-// Fills `solution` only when the search lands.
-[[nodiscard]] SearchResult solveDesign(const SolverInput& in, DesignSolution& solution);
+// Fills `solution` only when the search lands. The written search runs
+// without the memo (it seldom comes back to a depth); the refinement that
+// follows a search that never lands reads through it.
+[[nodiscard]] SearchResult solveDesign(const SolverInput& in, DesignSolution& solution,
+                                       CoefficientMemo* memo = nullptr);
 
 }  // namespace pilaro

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/check_solver.h"
+#include "engine/curve_top.h"
 #include "engine/resistance.h"
 #include "engine/section.h"
 #include "engine/vector_state.h"

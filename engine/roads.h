@@ -19,4 +19,7 @@ namespace pilaro {
 
 [[nodiscard]] CalcStatus checkRoad(const SolverInput& in, double Ag, CheckSolution& solution);
 
+// The run's status where a search ends so.
+[[nodiscard]] CalcStatus statusOf(SearchEnd end);
+
 }  // namespace pilaro

@@ -45,9 +45,14 @@ SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double E
     }
 
     c.pastFullCompression = t0 < -1 && t1 < -1;
+    c.noBarYields = t1 > 1 && t2 > 1;
+    // Each sine is taken once and its value used wherever the formulas
+    // name it: the same call gives the same bits, and the library call is
+    // most of the cost of a trial.
     const double theta = angleOf(t0);
+    const double sinTheta = std::sin(theta);
     c.coefA = (2 * theta - std::sin(2 * theta)) / 2;
-    c.coefB = (2.0 / 3.0) * std::sin(theta) * std::sin(theta) * std::sin(theta);
+    c.coefB = (2.0 / 3.0) * sinTheta * sinTheta * sinTheta;
 
     const double phi1 = yieldAngle(t1);
     const double phi2 = yieldAngle(t2);
@@ -62,11 +67,12 @@ SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double E
         return c;
     }
 
-    c.coefC = (phi1 - kPi + phi2) +
-              (g * (std::sin(phi2) - std::sin(phi1)) - (1 - 2 * xi) * (phi2 - phi1)) / den;
-    c.coefD = (std::sin(phi1) + std::sin(phi2)) +
+    const double sinPhi1 = std::sin(phi1);
+    const double sinPhi2 = std::sin(phi2);
+    c.coefC = (phi1 - kPi + phi2) + (g * (sinPhi2 - sinPhi1) - (1 - 2 * xi) * (phi2 - phi1)) / den;
+    c.coefD = (sinPhi1 + sinPhi2) +
               (g * ((phi2 - phi1) / 2 + (std::sin(2 * phi2) - std::sin(2 * phi1)) / 4) -
-               (1 - 2 * xi) * (std::sin(phi2) - std::sin(phi1))) /
+               (1 - 2 * xi) * (sinPhi2 - sinPhi1)) /
                   den;
     return c;
 }

@@ -20,6 +20,9 @@ struct SectionCoefficients {
     // depth beyond the section, where A falls and B rises with xi while C
     // and D stay fixed.
     bool pastFullCompression = false;
+    // No bar of the ring reaches its yield strain (t1 and t2 above 1): the
+    // yield angles are 0, and C is exactly -pi and D exactly 0.
+    bool noBarYields = false;
 };
 
 // The arccosine of t as the section formulas take it: atan(sqrt|1-t^2| / t),

@@ -9,6 +9,7 @@
 
 #include "engine/calculation.h"
 #include "engine/check_solver.h"
+#include "engine/curve_top.h"
 #include "engine/interaction_curve.h"
 #include "engine/number_text.h"
 #include "engine/read_outs.h"

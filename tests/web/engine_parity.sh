@@ -1,8 +1,7 @@
 #!/bin/sh
 # The WebAssembly build against the native build: the same generated cases
 # (at least 2,000), answered by both, must give byte-identical statuses,
-# messages, read-out texts and report lines (see compare_answers.mjs for
-# the one known exception).
+# messages, read-out texts and report lines.
 # Usage: engine_parity.sh PARITY_PROGRAM NODE MODULE_JS
 set -eu
 program=$1 node=$2 module=$3
