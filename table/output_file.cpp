@@ -70,6 +70,20 @@ void syncPath(const std::string& path) {
         throw fileError("cannot write", path, synced ? errno : syncError);
 }
 
+// Brings a rename in `path`'s folder onto the disk, so that a crash soon
+// after the run leaves the new file under its name, not the old one. A file
+// system that cannot sync a folder (EINVAL) keeps the rename as it can.
+void syncFolderOf(const std::string& path) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty()) folder = ".";
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) throw fileError("cannot write", path);
+    const bool synced = fsync(fd) == 0 || errno == EINVAL;
+    const int syncError = errno;
+    if (close(fd) != 0 || !synced)
+        throw fileError("cannot write", path, synced ? errno : syncError);
+}
+
 }  // namespace
 
 bool sameFile(const std::string& a, const std::string& b) {
@@ -126,6 +140,7 @@ void OutputFile::commit() {
     if (std::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
         throw fileError("cannot write", path_);
     committed_ = true;
+    syncFolderOf(path_);
 }
 
 }  // namespace pilaro::table
