@@ -2,14 +2,31 @@
 
 #include <optional>
 
+#include "engine/bar_counts.h"
 #include "engine/materials.h"
-#include "engine/messages.h"
 #include "engine/number_parse.h"
+#include "messages/field_messages.h"
+#include "messages/run_messages.h"
 #include "table/bar_notation.h"
 
 namespace pilaro {
 
+using messages::Field;
+using messages::FieldProblem;
+
 namespace {
+
+// What each control that is read holds, which its messages name.
+Field fieldOf(std::string_view control) {
+    if (control == "cbohnt") return Field::Concrete;
+    if (control == "cbogj") return Field::Steel;
+    if (control == "txtnj") return Field::AxialForce;
+    if (control == "txtmj") return Field::Moment;
+    if (control == "txtzd") return Field::Diameter;
+    if (control == "txtbc") return Field::Cover;
+    if (control == "txtlj") return Field::Length;
+    return Field::SteelArea;  // txtag1
+}
 
 // The blanks the reading rule drops.
 bool onlyBlanks(std::string_view text) {
@@ -77,7 +94,9 @@ class FormReader {
     static double modulusOf(const SteelGrade& g) { return g.Eg; }
 
     void refuse(FieldProblem problem, std::string_view control, std::string_view text) {
-        reading_.refusal = fieldMessage(problem, control, text);
+        reading_.refusal = messages::fieldMessage(problem, messages::fieldName(fieldOf(control)),
+                                                  text, barDiameters())
+                               .chinese;
     }
 
     const ControlText& controlText_;

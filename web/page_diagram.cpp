@@ -1,6 +1,7 @@
 #include "web/page_diagram.h"
 
 #include "diagram/diagram_file_names.h"
+#include "messages/diagram_words.h"
 #include "table/bar_notation.h"
 #include "table/cell_values.h"
 #include "table/row_outcome.h"
@@ -22,8 +23,10 @@ FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText
     table::RowCase row;
     row.line = 1;
     row.input = reading.input;
-    row.cells[indexOf(Column::Name)] = "Nj＝" + plainNumber(valueOr0(reading.input.Nj)) + "，Mj＝" +
-                                       plainNumber(valueOr0(reading.input.Mj));
+    row.cells[indexOf(Column::Name)] =
+        messages::loadCaseName(plainNumber(valueOr0(reading.input.Nj)),
+                               plainNumber(valueOr0(reading.input.Mj)))
+            .chinese;
     // Bars in the given area's field name the diagram's steel, as in a table.
     const std::string given = controlText("txtag1");
     if (takesCheckRoad(reading.input) &&
@@ -33,7 +36,9 @@ FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText
     diagram::DiagramTable table;
     table.add(table::runRow(std::move(row)));
     const diagram::MemberRows& run = table.members.entries().front();
-    out.diagrams = diagram::diagramsOf(run, "N–M", out.problems);
+    std::vector<messages::Message> problems;
+    out.diagrams = diagram::diagramsOf(run, std::string_view("N–M"), {}, problems);
+    for (const messages::Message& problem : problems) out.problems.push_back(problem.chinese);
     if (!out.diagrams.empty())
         out.stem = "N-M-" + diagram::fileStem(out.diagrams.front().steelKey, true);
     return out;

@@ -56,6 +56,10 @@ val csv(PageTable& table) {
     return bytes(table.csv());
 }
 
+val shownCsv(PageTable& table) {
+    return bytes(table.shownCsv());
+}
+
 val savedTable(const PageTable& table) {
     return bytes(table.savedTable());
 }
@@ -129,7 +133,7 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
     emscripten::function("neitherEncoding", &neitherEncodingOf);
     emscripten::function("separatorOf", &separatorOf);
     emscripten::function("warmUpEngine", &warmUpEngine);
-    emscripten::function("unclosedQuote", &pilaro::table::unclosedQuoteMessage);
+    emscripten::function("unclosedQuote", &unclosedQuote);
     emscripten::class_<PageTable>("TableRun")
         .constructor(&makeTable, emscripten::allow_raw_pointers())
         .function("refusal", &refusal)
@@ -137,6 +141,7 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
         .function("run", &PageTable::run)
         .function("finished", &PageTable::finished)
         .function("csv", &csv)
+        .function("shownCsv", &shownCsv)
         .function("summary", &PageTable::summary)
         .function("marks", &marks)
         .function("members", &members)

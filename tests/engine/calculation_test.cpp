@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "messages/run_messages.h"
 #include "tests/support/grades.h"
 #include "tests/support/same_bits.h"
 

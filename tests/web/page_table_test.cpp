@@ -45,13 +45,12 @@ TEST(PageTable, RefusesWhatPilaroBatchRefuses) {
         std::string csv;
         std::string refusal;
     } cases[] = {
-        {"", "the table has no header row"},
-        {" , \n\t\n", "the table has no header row"},
-        {"名称,foo\n", "unknown column \"foo\" (column 2)"},
-        {"type,concrete,steel,Nj,Mj,D,a\n", "missing column 计算长度/l0"},
-        {"D,d\n", "column 直径/D appears twice (columns 1 and 2)"},
-        {long_table,
-         "the table has 10001 rows; the page runs at most 10000, pilaro-batch any number"},
+        {"", "表格没有表头行"},
+        {" , \n\t\n", "表格没有表头行"},
+        {"名称,foo\n", "列名“foo”不是任何一列的名称（第 2 列）"},
+        {"type,concrete,steel,Nj,Mj,D,a\n", "表格缺少必需的列：计算长度/l0"},
+        {"D,d\n", "第 1 列“D”与第 2 列“d”是同一列（直径/D），请删去其中一列"},
+        {long_table, "表格有 10001 行，本页最多计算 10000 行，请把表格分成几个再计算"},
     };
     for (const auto& c : cases) {
         PageTable table(recordsOf(c.csv));
@@ -99,7 +98,7 @@ TEST(PageTable, RunsTheExampleAsPilaroBatch) {
     EXPECT_EQ(table.sheetRows().size(), 11u);
 
     ASSERT_EQ(table.memberCount(), 1u);
-    EXPECT_EQ(table.memberSubject(0), "member P1");
+    EXPECT_EQ(table.memberSubject(0).english, "member P1");
     EXPECT_EQ(table.memberTitle(0), "构件 P1");
     std::vector<std::string> problems;
     const auto diagrams = table.diagrams(0, problems);
@@ -154,8 +153,8 @@ TEST(PageTable, RefusesTextThatIsNeitherAtTheLaterOfItsBadLines) {
         std::string_view message;
     } cases[] = {
         // No UTF-8 from line 3, no GB18030 from line 1 or line 4.
-        {"a\nb\n\xFF\nc\n", 1, "line 3 of the input is neither UTF-8 nor GB18030 text"},
-        {"a\nb\n\xC3\xFB\n\xFF\n", 4, "line 4 of the input is neither UTF-8 nor GB18030 text"},
+        {"a\nb\n\xFF\nc\n", 1, "输入的第 3 行既不是 UTF-8 也不是 GB18030 文本"},
+        {"a\nb\n\xC3\xFB\n\xFF\n", 4, "输入的第 4 行既不是 UTF-8 也不是 GB18030 文本"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(neitherEncoding(c.bytes, c.firstBadGb18030Line), c.message) << c.bytes;
