@@ -53,6 +53,8 @@ Wording tableProblemWording(TableProblem problem) {
             return {"表格有 {1} 行，本页最多计算 {2} 行，请把表格分成几个再计算",
                     "the table has {1} rows; the page runs at most {2}, so split it into "
                     "several tables"};
+        case TableProblem::TablesNotStarted:
+            return {"表格计算无法启动：{1}", "the tables cannot start: {1}"};
     }
     return {};
 }

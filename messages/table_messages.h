@@ -28,6 +28,7 @@ enum class TableProblem {
     OutOfMemory,
     ProvidedMemberWithoutColumn,  // {1} the member given steel, {2} the member column
     TooManyRowsForPage,           // {1} the table's rows, {2} the page's limit
+    TablesNotStarted,             // {1} why the page's tables cannot run
 };
 
 [[nodiscard]] Wording tableProblemWording(TableProblem problem);

@@ -30,6 +30,10 @@ std::string unclosedQuote(long line) {
     return table::unclosedQuoteMessage(line).chinese;
 }
 
+std::string tablesNotStarted(std::string_view reason) {
+    return messages::tableMessage(messages::TableProblem::TablesNotStarted, {reason}).chinese;
+}
+
 std::string_view rowMarkName(RowMark mark) {
     switch (mark) {
         case RowMark::Design:

@@ -35,6 +35,10 @@ namespace pilaro::web {
 // never closed.
 [[nodiscard]] std::string unclosedQuote(long line);
 
+// Why the page's tables cannot run: the worker that runs them did not
+// start, for `reason`.
+[[nodiscard]] std::string tablesNotStarted(std::string_view reason);
+
 // The most rows the page runs and shows.
 inline constexpr std::size_t kMostPageRows = 10000;
 

@@ -24,6 +24,10 @@ std::string neitherEncodingOf(const std::string& bytes, long firstBadGb18030Line
     return neitherEncoding(bytes, firstBadGb18030Line);
 }
 
+std::string tablesNotStartedFor(const std::string& reason) {
+    return tablesNotStarted(reason);
+}
+
 // The separator of a file's cells, from its first line.
 std::string separatorOf(const std::string& firstLine) {
     return std::string(1, table::separatorOf(firstLine));
@@ -134,6 +138,7 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
     emscripten::function("separatorOf", &separatorOf);
     emscripten::function("warmUpEngine", &warmUpEngine);
     emscripten::function("unclosedQuote", &unclosedQuote);
+    emscripten::function("tablesNotStarted", &tablesNotStartedFor);
     emscripten::class_<PageTable>("TableRun")
         .constructor(&makeTable, emscripten::allow_raw_pointers())
         .function("refusal", &refusal)
