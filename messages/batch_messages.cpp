@@ -38,7 +38,7 @@ Wording usageProblemWording(UsageProblem problem) {
         case UsageProblem::SeeHelp:
             return {"用法见 pilaro-batch --help", "see pilaro-batch --help"};
         case UsageProblem::Provide:
-            return {"--provide：{1}", "--provide: {1}"};
+            return {"--provide 有误：{1}", "--provide: {1}"};
         case UsageProblem::UnexpectedError:
             return {"意外的错误：{1}", "unexpected error: {1}"};
     }
