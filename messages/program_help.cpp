@@ -77,7 +77,8 @@ Wording helpWording(HelpText text) {
                     "draw each member's N–M interaction diagram with its load cases into DIR "
                     "(made when missing)"};
         case HelpText::DiagramFormat:
-            return {"图的格式；默认 svg", "the diagrams' format; svg by default"};
+            return {"图的格式，须与 --diagram 同用；默认 svg",
+                    "the diagrams' format, with --diagram; svg by default"};
         case HelpText::Jobs:
             return {
                 "在 N 个线程上计算各行，默认用全部核心；输出、汇总与 N 无关"
