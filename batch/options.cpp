@@ -142,13 +142,14 @@ int parseError(const CLI::ParseError& e, const CLI::App& app, Language language)
     return kExitUsageOrFileError;
 }
 
-// A value that must be one of `allowed`; false, told, when it is not.
+// A value that must be one of `allowed` (where "" stands for an option
+// not given); false, told, when it is not.
 bool oneOf(std::string_view option, const std::string& value,
            std::initializer_list<std::string_view> allowed, Language language) {
     std::string list;
     for (std::string_view a : allowed) {
         if (value == a) return true;
-        list += (list.empty() ? "" : "|") + std::string(a);
+        if (!a.empty()) list += (list.empty() ? "" : "|") + std::string(a);
     }
     usageError(UsageProblem::NotAllowedValue, {option, value, list}, language);
     return false;
