@@ -5,10 +5,12 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <set>
 
 #include "jtg3362/messages.h"
 #include "jtg3362/read_outs.h"
 #include "jtg3362/run.h"
+#include "jtg3362/status_name.h"
 
 namespace pilaro::jtg3362 {
 namespace {
@@ -56,6 +58,20 @@ TEST(Jtg3362Refusals, EachRefusalHasItsStatusAndMessage) {
         EXPECT_FALSE(statusMessage(out, Language::English).empty()) << c.named;
         for (const std::string& t : readOuts(in.task, out)) EXPECT_EQ(t, "");
     }
+}
+
+// Every status but Done speaks both languages and has a name of its own.
+TEST(Jtg3362Refusals, EveryStatusHasBothLanguagesAndItsOwnName) {
+    std::set<std::string_view> names;
+    for (int s = 0; s <= static_cast<int>(Status::ResultOutOfRange); ++s) {
+        const Outcome out{static_cast<Status>(s), {}};
+        names.insert(statusName(out.status));
+        const bool done = out.status == Status::Done;
+        EXPECT_EQ(statusMessage(out).empty(), done) << s;
+        EXPECT_EQ(statusMessage(out, Language::English).empty(), done) << s;
+    }
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(Status::ResultOutOfRange) + 1);
+    EXPECT_EQ(statusName(Status::EnlargeSection), "enlarge-section");
 }
 
 TEST(Jtg3362Refusals, WhatIsAllowedIsNotRefused) {
