@@ -23,7 +23,8 @@ bool isImportanceFactor(double gamma0) {
 // γ0 Nd as the decimal product: 1.1 x 6000 is 6600, where the double
 // product is 6600.000000000001.
 double designLoad(double gamma0, double Nd) {
-    return Nd * static_cast<double>(std::lround(gamma0 * 10.0)) / 10.0;
+    const long tenths = std::lround(gamma0 * 10.0);
+    return tenths == 10 ? Nd : Nd * static_cast<double>(tenths) / 10.0;
 }
 
 std::optional<Status> refusal(const Input& in) {

@@ -42,6 +42,20 @@ TEST(Jtg3362ReadOuts, DecimalsRoundTowardsTheSafeSide) {
         EXPECT_EQ(decimalText(c.value, c.decimals, c.rounding), c.text) << c.value;
 }
 
+// γ0 Nd is the decimal product, never a last bit above it: the verdict
+// weighs it against the capacity as shown.
+TEST(Jtg3362ReadOuts, DesignLoadIsTheDecimalProduct) {
+    struct Case {
+        double gamma0, Nd, load;
+    };
+    // 0.11 x 10 / 10 and 1.1 x 6000 are a bit above in doubles.
+    const Case cases[] = {{1.0, 0.11, 0.11}, {1.1, 6000, 6600}, {0.9, 1234, 1110.6}};
+    for (const Case& c : cases) {
+        const Input in{Task::Check, "C30", "HRB400", c.gamma0, c.Nd, 0, 1.0, 0.05, 0, 50, {}};
+        EXPECT_EQ(run(in).result.gamma0Nd, c.load) << c.gamma0 << ' ' << c.Nd;
+    }
+}
+
 TEST(Jtg3362ReadOuts, EachTaskFillsItsOwnFigures) {
     Input in{Task::Design, "C30", "HRB400", 1.0, 5000, 1500, 1.2, 0.06, 10, 0, {}};
     const auto filled = [](const ReadOutTexts& t, ReadOut id) {
