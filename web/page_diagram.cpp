@@ -4,13 +4,13 @@
 #include "table/bar_notation.h"
 #include "table/cell_values.h"
 #include "table/row_outcome.h"
-#include "table/shown_text.h"
+#include "text/shown_text.h"
 
 namespace pilaro::web {
 
 using table::Column;
 using table::indexOf;
-using table::plainNumber;
+using text::plainNumber;
 
 FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText) {
     FormDiagrams out;
