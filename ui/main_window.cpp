@@ -9,13 +9,13 @@
 
 #include "engine/materials.h"
 #include "engine/read_outs.h"
-#include "ui/control_table.h"
+#include "form/control_table.h"
+#include "form/form_reading.h"
+#include "form/read_out_fields.h"
 #include "ui/control_widgets.h"
-#include "ui/form_reading.h"
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
-#include "ui/read_out_fields.h"
 #include "ui/twips.h"
 
 namespace pilaro {

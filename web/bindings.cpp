@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "ui/control_table.h"
+#include "form/control_table.h"
+#include "form/form_events.h"
 #include "web/bound_values.h"
-#include "web/page_form.h"
 #include "web/page_report.h"
 
 namespace pilaro::web {

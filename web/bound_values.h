@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/form_reading.h"
+#include "form/form_reading.h"
 
 namespace pilaro::web {
 

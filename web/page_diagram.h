@@ -8,7 +8,7 @@
 
 #include "diagram/diagram_contents.h"
 #include "engine/calculation.h"
-#include "ui/form_reading.h"
+#include "form/form_reading.h"
 
 namespace pilaro::web {
 

@@ -15,10 +15,10 @@
 #include <set>
 #include <string_view>
 
+#include "form/control_table.h"
+#include "form/read_out_fields.h"
 #include "tests/ui/main_window_driver.h"
-#include "ui/control_table.h"
 #include "ui/main_window.h"
-#include "ui/read_out_fields.h"
 
 using pilaro::MainWindow;
 using pilaro::test::control;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "form/form_events.h"
 #include "tests/support/grades.h"
 #include "tests/web/pier_state.h"
-#include "web/page_form.h"
 
 namespace pilaro::web {
 namespace {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "form/form_events.h"
 #include "table/csv_reader.h"
 #include "tests/web/pier_state.h"
 #include "web/page_diagram.h"
-#include "web/page_form.h"
 #include "web/page_table.h"
 
 namespace pilaro::web {

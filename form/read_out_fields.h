@@ -1,5 +1,5 @@
-// The window's read-out field of each read-out. Qt-free, so that every
-// front end that mirrors the window can name its fields.
+// The form's read-out field of each read-out, so that the window and the
+// page write the same texts into the same fields.
 #pragma once
 
 #include <array>

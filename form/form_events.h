@@ -1,6 +1,6 @@
-// The page's form events on the calculation state it owns, as the window's
-// event handlers work on theirs. Lists, options and fields go by the
-// window's object names, so that the page knows none of their meanings.
+// The form's events on the calculation state a front end owns. Lists,
+// options and fields go by the controls' names, so that a front end knows
+// none of their meanings.
 #pragma once
 
 #include <optional>
@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "engine/calculation.h"
-#include "ui/form_reading.h"
-#include "ui/read_out_fields.h"
+#include "form/form_reading.h"
+#include "form/read_out_fields.h"
 
-namespace pilaro::web {
+namespace pilaro {
 
 // The entries of a list in list order: the concrete grades for cbohnt, the
 // steel grades for cbogj; none for any other name.
@@ -49,4 +49,4 @@ struct RunOutcome {
 // as it was.
 [[nodiscard]] RunOutcome pressRun(CalcState& state, const ControlText& controlText);
 
-}  // namespace pilaro::web
+}  // namespace pilaro

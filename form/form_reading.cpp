@@ -1,4 +1,4 @@
-#include "ui/form_reading.h"
+#include "form/form_reading.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "ui/control_table.h"
+#include "form/control_table.h"
 
 #include <array>
 

@@ -1,7 +1,6 @@
-// What the window's controls hold at the press of 运  行, read into the
+// What the form's controls hold at the press of 运  行, read into the
 // input of a run or refused: the rules for a field's text and a grade
-// list's text. Free of Qt, so that every edition of the window reads its
-// controls alike.
+// list's text, the same for the window and the page.
 #pragma once
 
 #include <functional>

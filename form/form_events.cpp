@@ -1,8 +1,8 @@
-#include "web/page_form.h"
+#include "form/form_events.h"
 
 #include "engine/materials.h"
 
-namespace pilaro::web {
+namespace pilaro {
 
 std::vector<std::string_view> listEntries(std::string_view list) {
     std::vector<std::string_view> entries;
@@ -49,4 +49,4 @@ RunOutcome pressRun(CalcState& state, const ControlText& controlText) {
     return {status, {}, shownReadOuts(readOuts(state.result, takesCheckRoad(reading.input)))};
 }
 
-}  // namespace pilaro::web
+}  // namespace pilaro
