@@ -27,18 +27,12 @@ void pickEntry(CalcState& state, std::string_view list, std::string_view entry) 
 }
 
 void chooseOption(CalcState& state, std::string_view option) {
-    if (option == "optpj") {
-        state.flagDesign = 1;
-        state.flagCheck = 0;
-    }
-    if (option == "optqd") {
-        state.flagDesign = 0;
-        state.flagCheck = 1;
-    }
+    if (option == "optpj") state.type = CalcType::Design;
+    if (option == "optqd") state.type = CalcType::Check;
 }
 
 FieldShown givenAreaField(const CalcState& state) {
-    return {"txtag1", state.type() == CalcType::Check};
+    return {"txtag1", state.type == CalcType::Check};
 }
 
 RunOutcome pressRun(CalcState& state, const ControlText& controlText) {

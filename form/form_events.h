@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 #include "form/form_reading.h"
 #include "form/read_out_fields.h"
 

@@ -89,7 +89,7 @@ class FormReader {
 FormReading readForm(const CalcState& state, const ControlText& controlText) {
     FormReading reading;
     CalcInput& input = reading.input;
-    input.type = state.type();
+    input.type = state.type;
     if (input.type == CalcType::None) {
         reading.refusal = statusMessage(CalcStatus::NoType);
         return reading;

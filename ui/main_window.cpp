@@ -121,14 +121,12 @@ void MainWindow::cbogj_Click() {
 }
 
 void MainWindow::optpj_Click() {
-    state_.flagDesign = 1;
-    state_.flagCheck = 0;
+    state_.type = CalcType::Design;
     txtag1_->hide();
 }
 
 void MainWindow::optqd_Click() {
-    state_.flagDesign = 0;
-    state_.flagCheck = 1;
+    state_.type = CalcType::Check;
     txtag1_->show();
 }
 

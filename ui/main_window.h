@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 #include "report/report_printer.h"
 
 class QComboBox;

@@ -176,7 +176,7 @@ TEST(PageForm, TheAreaFieldShowsOnlyForACheck) {
     chooseOption(state, "optpj");
     EXPECT_FALSE(givenAreaField(state).shown);
     chooseOption(state, "cmdrun");
-    EXPECT_EQ(state.type(), CalcType::Design);
+    EXPECT_EQ(state.type, CalcType::Design);
 }
 
 }  // namespace
