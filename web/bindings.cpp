@@ -51,7 +51,7 @@ val controls() {
         o.set("width", row.width);
         o.set("height", row.height);
         o.set("tabIndex", row.tabIndex);
-        o.set("readOut", row.readOut);
+        o.set("readOut", row.readOut());
         return o;
     });
 }

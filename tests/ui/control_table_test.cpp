@@ -245,9 +245,9 @@ class ControlTableTest : public QObject {
     void read_out_fields_are_the_read_outs() {
         std::set<std::string_view> readOutRows;
         for (const pilaro::ControlRow& row : pilaro::mainWindowControls())
-            if (row.readOut) readOutRows.insert(row.name);
+            if (row.readOut()) readOutRows.insert(row.name);
         std::set<std::string_view> fields;
-        for (const pilaro::ReadOutField& readOut : pilaro::kReadOutFields)
+        for (const pilaro::ReadOutField& readOut : pilaro::readOutFields())
             fields.insert(readOut.field);
         QCOMPARE(fields.size(), pilaro::kReadOutCount);
         QVERIFY(fields == readOutRows);
