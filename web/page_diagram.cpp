@@ -1,6 +1,7 @@
 #include "web/page_diagram.h"
 
 #include "diagram/diagram_file_names.h"
+#include "form/control_table.h"
 #include "table/bar_notation.h"
 #include "table/cell_values.h"
 #include "table/row_outcome.h"
@@ -25,7 +26,7 @@ FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText
     row.cells[indexOf(Column::Name)] = "Nj＝" + plainNumber(valueOr0(reading.input.Nj)) + "，Mj＝" +
                                        plainNumber(valueOr0(reading.input.Mj));
     // Bars in the given area's field name the diagram's steel, as in a table.
-    const std::string given = controlText("txtag1");
+    const std::string given = controlText(controlName(FormInput::GivenArea));
     if (takesCheckRoad(reading.input) &&
         table::readBarNotation(given).kind == table::BarTextKind::Bars)
         row.cells[indexOf(Column::Bars)] = std::string(table::trimBlanks(given));

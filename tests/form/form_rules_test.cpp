@@ -1,11 +1,15 @@
 // The form's rules as both front ends meet them: every role belongs to the
-// control the archived form gave it.
+// control the archived form gave it, the options choose the one
+// calculation type, and 打  印 is never refused.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "form/control_table.h"
+#include "form/form_events.h"
 #include "form/read_out_fields.h"
 
 namespace pilaro {
@@ -63,6 +67,64 @@ TEST(FormControls, EachReadOutHasTheArchivedFormsField) {
         ASSERT_NE(row, nullptr) << field;
         EXPECT_TRUE(row->readOut()) << field;
     }
+}
+
+TEST(FormEvents, AnOptionChoosesItsTypeAndNothingElseDoes) {
+    const struct {
+        std::vector<std::string_view> chosen;  // in order
+        CalcType type;
+    } cases[] = {
+        {{}, CalcType::None},
+        {{"optpj"}, CalcType::Design},
+        {{"optqd"}, CalcType::Check},
+        {{"optqd", "optpj"}, CalcType::Design},
+        {{"optpj", "optqd", "txtag1", "cbohnt", "cmdrun", "nothing"}, CalcType::Check},
+    };
+    for (const auto& c : cases) {
+        CalcState state;
+        for (std::string_view option : c.chosen) chooseOption(state, option);
+        EXPECT_EQ(state.type, c.type) << c.chosen.size();
+        EXPECT_FALSE(state.Ra || state.Rg) << c.chosen.size();
+    }
+}
+
+// The form at the README's pier: 25号 and Ⅱ级 picked, D 1.2 m, a 0.05 m,
+// l0 10 m.
+struct Pier {
+    CalcState state;
+    std::map<std::string, std::string, std::less<>> texts = {
+        {"cbohnt", "25号"}, {"cbogj", "\u2161级"}, {"txtzd", "1.2"},
+        {"txtbc", "0.05"},  {"txtlj", "10"},
+    };
+
+    explicit Pier(std::string_view option) {
+        pickEntry(state, "cbohnt", "25号");
+        pickEntry(state, "cbogj", "\u2161级");
+        chooseOption(state, option);
+    }
+    ControlText controls() {
+        return [this](std::string_view name) {
+            const auto it = texts.find(name);
+            return it == texts.end() ? std::string() : it->second;
+        };
+    }
+    CalcStatus run(std::string nj, std::string mj, std::string area = "") {
+        texts["txtnj"] = std::move(nj);
+        texts["txtmj"] = std::move(mj);
+        texts["txtag1"] = std::move(area);
+        return pressRun(state, controls()).status.value_or(CalcStatus::NoType);
+    }
+};
+
+TEST(FormEvents, PrintingIsNeverRefused) {
+    Pier pier("optpj");
+    EXPECT_TRUE(pressPrint(pier.state).prints);
+    ASSERT_EQ(pier.run("5000", "3000"), CalcStatus::Done);
+    EXPECT_TRUE(pressPrint(pier.state).prints);
+    ASSERT_EQ(pier.run("60000", "36000"), CalcStatus::EnlargeSection);
+    const PrintOutcome outcome = pressPrint(pier.state);
+    EXPECT_TRUE(outcome.prints);
+    EXPECT_EQ(outcome.message, "");
 }
 
 }  // namespace
