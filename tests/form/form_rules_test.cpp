@@ -1,6 +1,7 @@
 // The form's rules as both front ends meet them: every role belongs to the
 // control the archived form gave it, the options choose the one
-// calculation type, and 打  印 is never refused.
+// calculation type, 打  印 is never refused, and the diagram after a run is
+// that run's, read and run once.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "form/control_table.h"
+#include "form/form_diagram.h"
 #include "form/form_events.h"
 #include "form/read_out_fields.h"
 
@@ -96,6 +98,7 @@ struct Pier {
         {"cbohnt", "25号"}, {"cbogj", "\u2161级"}, {"txtzd", "1.2"},
         {"txtbc", "0.05"},  {"txtlj", "10"},
     };
+    int reads = 0;
 
     explicit Pier(std::string_view option) {
         pickEntry(state, "cbohnt", "25号");
@@ -104,6 +107,7 @@ struct Pier {
     }
     ControlText controls() {
         return [this](std::string_view name) {
+            ++reads;
             const auto it = texts.find(name);
             return it == texts.end() ? std::string() : it->second;
         };
@@ -125,6 +129,50 @@ TEST(FormEvents, PrintingIsNeverRefused) {
     const PrintOutcome outcome = pressPrint(pier.state);
     EXPECT_TRUE(outcome.prints);
     EXPECT_EQ(outcome.message, "");
+}
+
+// Once the run is made, the form's loads may say anything: the diagram
+// shows the run's, and reads nothing but the steel's text.
+TEST(FormDiagram, TakesTheRunTheStateHolds) {
+    const struct {
+        const char* option;
+        const char* nj;
+        const char* mj;
+        const char* area;
+        std::string steel;  // as the README's worked examples give it
+    } cases[] = {
+        {"optpj", "5000", "3000", "", "207.021 cm²"},
+        {"optqd", "5000", "1500", "45.239", "45.239 cm²"},
+        {"optqd", "5000", "3000", "24D28", "24D28"},
+    };
+    for (const auto& c : cases) {
+        Pier pier(c.option);
+        ASSERT_EQ(pier.run(c.nj, c.mj, c.area), CalcStatus::Done) << c.nj;
+        pier.texts["txtnj"] = "9999";
+        pier.texts["txtmj"] = "abc";
+        pier.reads = 0;
+        const FormDiagrams drawn = formDiagrams(pier.state, pier.controls());
+        EXPECT_EQ(pier.reads, 1) << c.nj;
+        ASSERT_EQ(drawn.diagrams.size(), 1u) << c.nj;
+        const diagram::Diagram& d = drawn.diagrams.front();
+        EXPECT_EQ(d.steelText, c.steel);
+        ASSERT_EQ(d.loads.size(), 1u);
+        EXPECT_EQ(d.loads[0].name, std::string("Nj＝") + c.nj + "，Mj＝" + c.mj);
+        EXPECT_EQ(d.loads[0].N, 5000);
+    }
+}
+
+TEST(FormDiagram, NoneWithoutACompletedRun) {
+    Pier pier("optpj");
+    EXPECT_TRUE(formDiagrams(pier.state, pier.controls()).diagrams.empty());
+    ASSERT_EQ(pier.run("5000", "3000"), CalcStatus::Done);
+    ASSERT_FALSE(formDiagrams(pier.state, pier.controls()).diagrams.empty());
+    // A run stopped with 应加大截面尺寸！ is the state's last, and has no
+    // result to draw.
+    ASSERT_EQ(pier.run("60000", "36000"), CalcStatus::EnlargeSection);
+    const FormDiagrams drawn = formDiagrams(pier.state, pier.controls());
+    EXPECT_TRUE(drawn.diagrams.empty());
+    EXPECT_TRUE(drawn.problems.empty());
 }
 
 }  // namespace

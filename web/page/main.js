@@ -43,6 +43,7 @@ function start(pilaro) {
     const texts = form.controlTexts();
     const outcome = pilaro.run(state, texts);
     for (const readOut of outcome.readOuts) form.controls.get(readOut.field).value = readOut.text;
+    // The diagram of the run just made, from the same texts.
     if (outcome.done) {
       measure ??= textMeasure();
       showDiagrams(pilaro.formDiagram(state, texts, measure));
