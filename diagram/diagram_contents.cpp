@@ -7,15 +7,15 @@
 #include "engine/materials.h"
 #include "engine/resistance.h"
 #include "table/columns.h"
-#include "table/shown_text.h"
+#include "text/shown_text.h"
 
 namespace pilaro::diagram {
 
 using table::Column;
 using table::columnLabel;
 using table::indexOf;
-using table::plainNumber;
 using table::RowOutcome;
+using text::plainNumber;
 
 std::string memberSubject(const MemberRows& m, bool hasMemberColumn) {
     if (!hasMemberColumn) return "all rows";

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "table/utf8.h"
+#include "text/utf8.h"
 
 namespace pilaro::table {
 
@@ -134,7 +134,7 @@ InputText::InputText(std::istream& in) : source_(&in) {
         start = 0;
     }
 
-    Utf8Scan scan;
+    text::Utf8Scan scan;
     std::uint64_t size = 0;
     eachPiece(*source_, [&](std::string_view piece) {
         scan.feed(piece);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "table/utf8.h"
+#include "text/utf8.h"
 
 namespace pilaro::test {
 namespace {
@@ -42,9 +42,9 @@ TEST(Utf8, TellsWellFormedTextFromBytesThatAreNot) {
         {"a Latin-1 name", "Pf\xE9iler", 1, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(table::isUtf8(c.bytes), c.utf8) << c.what;
+        EXPECT_EQ(text::isUtf8(c.bytes), c.utf8) << c.what;
         if (!c.bytes.empty()) {
-            EXPECT_EQ(table::utf8CharLength(c.bytes, 0), c.firstLength) << c.what;
+            EXPECT_EQ(text::utf8CharLength(c.bytes, 0), c.firstLength) << c.what;
         }
     }
 }

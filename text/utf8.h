@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace pilaro::table {
+namespace pilaro::text {
 
 // The length of the well-formed UTF-8 character at text[at], or 0 when
 // the bytes there are not one (overlong forms and surrogates included).
@@ -31,4 +31,4 @@ class Utf8Scan {
     long line_ = 1;      // where the scan stands
 };
 
-}  // namespace pilaro::table
+}  // namespace pilaro::text

@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace pilaro::table {
+namespace pilaro::text {
 
 [[nodiscard]] std::string withoutLeadingBlank(std::string text);
 
 // The window's text of a value (engine/number_text.h), without its blank.
 [[nodiscard]] std::string plainNumber(double value);
 
-}  // namespace pilaro::table
+}  // namespace pilaro::text

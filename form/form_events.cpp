@@ -1,25 +1,38 @@
-#include "web/page_form.h"
+#include "form/form_events.h"
 
 #include "engine/materials.h"
+#include "form/control_table.h"
 
-namespace pilaro::web {
+namespace pilaro {
+
+namespace {
+
+// The role of the control named `name`; none for a name the table lacks.
+ControlRole roleOf(std::string_view name) {
+    const ControlRow* row = findControl(name);
+    return row ? row->role : ControlRole{};
+}
+
+}  // namespace
 
 std::vector<std::string_view> listEntries(std::string_view list) {
     std::vector<std::string_view> entries;
-    if (list == "cbohnt")
+    const ControlRole role = roleOf(list);
+    if (role == ControlRole{FormInput::ConcreteGrade})
         for (const ConcreteGrade& grade : concreteGrades()) entries.push_back(grade.text);
-    if (list == "cbogj")
+    if (role == ControlRole{FormInput::SteelGrade})
         for (const SteelGrade& grade : steelGrades()) entries.push_back(grade.text);
     return entries;
 }
 
 void pickEntry(CalcState& state, std::string_view list, std::string_view entry) {
-    if (list == "cbohnt")
+    const ControlRole role = roleOf(list);
+    if (role == ControlRole{FormInput::ConcreteGrade})
         if (const ConcreteGrade* grade = findConcreteGrade(entry)) {
             state.Ra = grade->Ra;
             state.Eh = grade->Eh;
         }
-    if (list == "cbogj")
+    if (role == ControlRole{FormInput::SteelGrade})
         if (const SteelGrade* grade = findSteelGrade(entry)) {
             state.Rg = grade->Rg;
             state.Eg = grade->Eg;
@@ -27,18 +40,12 @@ void pickEntry(CalcState& state, std::string_view list, std::string_view entry) 
 }
 
 void chooseOption(CalcState& state, std::string_view option) {
-    if (option == "optpj") {
-        state.flagDesign = 1;
-        state.flagCheck = 0;
-    }
-    if (option == "optqd") {
-        state.flagDesign = 0;
-        state.flagCheck = 1;
-    }
+    const ControlRole role = roleOf(option);
+    if (const auto* type = std::get_if<CalcType>(&role)) state.type = *type;
 }
 
-FieldShown givenAreaField(const CalcState& state) {
-    return {"txtag1", state.type() == CalcType::Check};
+std::vector<ControlShown> shownControls(const CalcState& state) {
+    return {{controlName(FormInput::GivenArea), state.type == CalcType::Check}};
 }
 
 RunOutcome pressRun(CalcState& state, const ControlText& controlText) {
@@ -49,4 +56,8 @@ RunOutcome pressRun(CalcState& state, const ControlText& controlText) {
     return {status, {}, shownReadOuts(readOuts(state.result, takesCheckRoad(reading.input)))};
 }
 
-}  // namespace pilaro::web
+PrintOutcome pressPrint(const CalcState&) {
+    return {};
+}
+
+}  // namespace pilaro

@@ -1,10 +1,11 @@
-#include "ui/form_reading.h"
+#include "form/form_reading.h"
 
 #include <optional>
 
 #include "engine/materials.h"
 #include "engine/messages.h"
 #include "engine/number_parse.h"
+#include "form/control_table.h"
 #include "table/bar_notation.h"
 
 namespace pilaro {
@@ -31,8 +32,9 @@ class FormReader {
     // False, with the refusal written, when the list shows another text
     // than the grade with `strength` and `modulus` that the state holds.
     template <class Grade>
-    bool listShowsHeldGrade(std::string_view list, const Grade* (*find)(std::string_view),
+    bool listShowsHeldGrade(FormInput input, const Grade* (*find)(std::string_view),
                             const MaybeValue& strength, const MaybeValue& modulus) {
+        const std::string_view list = controlName(input);
         const std::string text = controlText_(list);
         const Grade* shown = find(text);
         const bool held = strength.has_value() || modulus.has_value();
@@ -44,7 +46,8 @@ class FormReader {
     }
 
     // A field's number; 0 when it is empty.
-    std::optional<double> number(std::string_view field) {
+    std::optional<double> number(FormInput input) {
+        const std::string_view field = controlName(input);
         const std::string text = controlText_(field);
         if (onlyBlanks(text)) return 0.0;
         if (const std::optional<NumberReading> number = wholeNumber(text)) return number->value;
@@ -53,7 +56,8 @@ class FormReader {
     }
 
     // The given steel area in cm^2: bars, or a number; 0 when it is empty.
-    std::optional<double> steelArea(std::string_view field) {
+    std::optional<double> steelArea(FormInput input) {
+        const std::string_view field = controlName(input);
         const std::string text = controlText_(field);
         const table::BarReading bars = table::readBarNotation(text);
         if (bars.kind == table::BarTextKind::Bars) return bars.area();
@@ -89,30 +93,31 @@ class FormReader {
 FormReading readForm(const CalcState& state, const ControlText& controlText) {
     FormReading reading;
     CalcInput& input = reading.input;
-    input.type = state.type();
+    input.type = state.type;
     if (input.type == CalcType::None) {
         reading.refusal = statusMessage(CalcStatus::NoType);
         return reading;
     }
     FormReader reader(controlText, reading);
-    if (!reader.listShowsHeldGrade<ConcreteGrade>("cbohnt", findConcreteGrade, state.Ra,
-                                                  state.Eh) ||
-        !reader.listShowsHeldGrade<SteelGrade>("cbogj", findSteelGrade, state.Rg, state.Eg))
+    if (!reader.listShowsHeldGrade<ConcreteGrade>(FormInput::ConcreteGrade, findConcreteGrade,
+                                                  state.Ra, state.Eh) ||
+        !reader.listShowsHeldGrade<SteelGrade>(FormInput::SteelGrade, findSteelGrade, state.Rg,
+                                               state.Eg))
         return reading;
 
-    // The run's order of reading: txtmj, txtnj, txtzd, txtbc, txtlj.
-    for (auto [field, value] : {std::pair{"txtmj", &input.Mj},
-                                {"txtnj", &input.Nj},
-                                {"txtzd", &input.D},
-                                {"txtbc", &input.a}}) {
+    // The run's order of reading: the moment first, the length last.
+    for (auto [field, value] : {std::pair{FormInput::Moment, &input.Mj},
+                                {FormInput::AxialForce, &input.Nj},
+                                {FormInput::Diameter, &input.D},
+                                {FormInput::Cover, &input.a}}) {
         *value = reader.number(field);
         if (!*value) return reading;
     }
-    const std::optional<double> l0 = reader.number("txtlj");
+    const std::optional<double> l0 = reader.number(FormInput::Length);
     if (!l0) return reading;
     input.l0 = *l0;
     // The given area is read in Check only; a design has none.
-    input.Ag = input.type == CalcType::Check ? reader.steelArea("txtag1") : 0.0;
+    input.Ag = input.type == CalcType::Check ? reader.steelArea(FormInput::GivenArea) : 0.0;
     if (!input.Ag) return reading;
 
     input.Ra = state.Ra;

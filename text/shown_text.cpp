@@ -1,8 +1,8 @@
-#include "table/shown_text.h"
+#include "text/shown_text.h"
 
 #include "engine/number_text.h"
 
-namespace pilaro::table {
+namespace pilaro::text {
 
 std::string withoutLeadingBlank(std::string text) {
     if (text.starts_with(' ')) text.erase(0, 1);
@@ -13,4 +13,4 @@ std::string plainNumber(double value) {
     return withoutLeadingBlank(numberToText(value));
 }
 
-}  // namespace pilaro::table
+}  // namespace pilaro::text

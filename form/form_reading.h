@@ -1,14 +1,13 @@
-// What the window's controls hold at the press of 运  行, read into the
+// What the form's controls hold at the press of 运  行, read into the
 // input of a run or refused: the rules for a field's text and a grade
-// list's text. Free of Qt, so that every edition of the window reads its
-// controls alike.
+// list's text, the same for the window and the page.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 
 namespace pilaro {
 
@@ -25,12 +24,13 @@ struct FormReading {
 
 // The checks, in this order; the first that fails refuses the run:
 // - a calculation type is chosen (otherwise no control is read);
-// - each grade list (cbohnt, then cbogj) shows the grade the state holds,
-//   exactly as its entry reads. A list that was never picked from and
-//   shows nothing passes: the run then stops for the missing grade;
-// - txtmj, txtnj, txtzd, txtbc and txtlj, then txtag1 in Check, each hold
-//   one whole number (blanks around it allowed) or nothing, which is 0;
-//   txtag1 holds bars ("24D28") or a number, and D is no exponent there.
+// - each grade list (concrete, then steel) shows the grade the state
+//   holds, exactly as its entry reads. A list that was never picked from
+//   and shows nothing passes: the run then stops for the missing grade;
+// - the moment, the axial force, the diameter, the cover and the length,
+//   then the given area in Check, each hold one whole number (blanks
+//   around it allowed) or nothing, which is 0; the given area holds bars
+//   ("24D28") or a number, and D is no exponent there.
 // The material values and the type come from the state.
 [[nodiscard]] FormReading readForm(const CalcState& state, const ControlText& controlText);
 

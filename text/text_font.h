@@ -3,8 +3,8 @@
 // PDF can be copied out (Debian package fonts-wqy-zenhei).
 #pragma once
 
-namespace pilaro::diagram {
+namespace pilaro::text {
 
 inline constexpr const char* kTextFont = "WenQuanYi Zen Hei Sharp";
 
-}  // namespace pilaro::diagram
+}  // namespace pilaro::text

@@ -1,8 +1,8 @@
-#include "table/utf8.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 
-namespace pilaro::table {
+namespace pilaro::text {
 
 namespace {
 
@@ -86,4 +86,4 @@ void Utf8Scan::feed(std::string_view piece) {
     line_ += static_cast<long>(std::count(piece.begin(), piece.end(), '\n'));
 }
 
-}  // namespace pilaro::table
+}  // namespace pilaro::text
