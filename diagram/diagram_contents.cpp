@@ -9,7 +9,7 @@
 #include "messages/diagram_words.h"
 #include "messages/run_messages.h"
 #include "messages/table_messages.h"
-#include "table/shown_text.h"
+#include "text/shown_text.h"
 
 namespace pilaro::diagram {
 
@@ -18,8 +18,8 @@ using messages::DiagramProblem;
 using messages::Message;
 using table::Column;
 using table::indexOf;
-using table::plainNumber;
 using table::RowOutcome;
+using text::plainNumber;
 
 Message memberSubject(const MemberRows& m, bool hasMemberColumn) {
     return messages::memberSubject(m.member, hasMemberColumn);

@@ -1,6 +1,6 @@
 #include "diagram/diagram_file_names.h"
 
-#include "table/utf8.h"
+#include "text/utf8.h"
 
 namespace pilaro::diagram {
 
@@ -27,7 +27,7 @@ std::string fileStem(std::string_view member, bool hasMemberColumn) {
     if (member.empty()) return "no-member";
     std::string stem;
     for (std::size_t at = 0; at < member.size();) {
-        const std::size_t length = table::utf8CharLength(member, at);
+        const std::size_t length = text::utf8CharLength(member, at);
         if (length == 0) {
             stem += '_';
             ++at;

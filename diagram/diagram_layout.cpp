@@ -5,15 +5,15 @@
 #include "diagram/diagram_axes.h"
 #include "engine/number_text.h"
 #include "messages/diagram_words.h"
-#include "table/shown_text.h"
-#include "table/utf8.h"
+#include "text/shown_text.h"
+#include "text/utf8.h"
 
 namespace pilaro::diagram {
 
 namespace {
 
 using messages::DiagramWord;
-using table::plainNumber;
+using text::plainNumber;
 
 // The diagram speaks Chinese, as the window does.
 std::string_view diagramWordText(DiagramWord word) {
@@ -177,7 +177,7 @@ std::string TextMeasure::elided(const std::string& text, int pixels, bool bold, 
     if (width(text, pixels, bold) <= room) return text;
     // Whole characters only: the start ends before a character's first byte.
     for (std::size_t end = text.size(); end-- > 0;) {
-        if (table::utf8CharLength(text, end) == 0) continue;
+        if (text::utf8CharLength(text, end) == 0) continue;
         const std::string shorter = text.substr(0, end) + "…";
         if (width(shorter, pixels, bold) <= room) return shorter;
     }

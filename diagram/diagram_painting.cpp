@@ -6,14 +6,14 @@
 #include <QString>
 
 #include "diagram/diagram_layout.h"
-#include "diagram/text_font.h"
+#include "text/text_font.h"
 
 namespace pilaro::diagram {
 
 namespace {
 
 QFont fontOf(int pixels, bool bold = false) {
-    QFont font(QString::fromUtf8(kTextFont));
+    QFont font(QString::fromUtf8(text::kTextFont));
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;

@@ -216,14 +216,4 @@ CalcStatus runCalculation(const CalcInput& input, CalcResult& result) {
     return status;
 }
 
-CalcStatus runCalculation(CalcState& state, const CalcInput& input) {
-    const CalcStatus status = runCalculation(input, state.result);
-    if (!storesInput(status)) return status;
-    state.lastInput = input;
-    state.lastRunBlock = status != CalcStatus::Done ? CalcType::None
-                         : takesCheckRoad(input)    ? CalcType::Check
-                                                    : CalcType::Design;
-    return status;
-}
-
 }  // namespace pilaro

@@ -88,29 +88,4 @@ struct CalcResult {
 // calculation defines; on every other status it is left exactly as it was.
 [[nodiscard]] CalcStatus runCalculation(const CalcInput& input, CalcResult& result);
 
-// The calculation state the window owns for its whole life.
-struct CalcState {
-    MaybeValue Ra;
-    MaybeValue Eh;
-    MaybeValue Rg;
-    MaybeValue Eg;
-    int flagDesign = 0;
-    int flagCheck = 0;
-    CalcInput lastInput;
-    CalcResult result;
-    // The block of results the last stored run computed, by its road:
-    // None before any run and after a run that stopped at EnlargeSection.
-    CalcType lastRunBlock = CalcType::None;
-
-    [[nodiscard]] CalcType type() const {
-        if (flagDesign == 1) return CalcType::Design;
-        if (flagCheck == 1) return CalcType::Check;
-        return CalcType::None;
-    }
-};
-
-// One run against the state: runs `input` and, where the status says so,
-// keeps it as the last input.
-[[nodiscard]] CalcStatus runCalculation(CalcState& state, const CalcInput& input);
-
 }  // namespace pilaro

@@ -11,8 +11,8 @@
 #include <QString>
 #include <algorithm>
 
-#include "diagram/text_font.h"
 #include "report/report_layout.h"
+#include "text/text_font.h"
 
 namespace pilaro {
 
@@ -69,7 +69,7 @@ bool failed(const QPrinter& printer, const QPainter& painter) {
 }  // namespace
 
 QFont reportFont(const QPrinter& printer, const std::vector<ReportLine>& lines) {
-    QFont font(QString::fromUtf8(diagram::kTextFont));
+    QFont font(QString::fromUtf8(text::kTextFont));
     font.setPointSizeF(
         fittingPointSize(lines, reportArea(printer).width(), printerFont(font, printer)));
     return font;

@@ -64,9 +64,9 @@ std::vector<ReportLine> reportLines(const CalcState& state) {
                              label("弯矩Mj="), value(in.Mj), label("KN-m", kZone), label("直径＝"),
                              value(in.D), label("m", kZone), label("保护层厚度="), value(in.a),
                              label("m", kZone), label("计算长度="), value(in.l0), label("m")}));
-    // The Check flag alone chooses the block: the road the last run took
-    // does not, and no type chosen yet prints the design block.
-    const CalcType block = state.flagCheck == 0 ? CalcType::Design : CalcType::Check;
+    // The option chosen alone chooses the block: the road the last run
+    // took does not, and no type chosen yet prints the design block.
+    const CalcType block = state.type == CalcType::Check ? CalcType::Check : CalcType::Design;
     const bool shown = showsBlock(state, block);
     auto v = [shown](const MaybeValue& x) { return shown ? x : MaybeValue{}; };
     if (block == CalcType::Design) {

@@ -1,14 +1,14 @@
 // The lines of one copy of the printed report, built from the calculation
 // state: fixed labels and units, the last run's materials and inputs, and
-// the block that the Check flag chooses, with its results only when the
-// last run computed that block. One sheet describes one run.
+// the block that the chosen calculation type chooses, with its results
+// only when the last run computed that block. One sheet describes one run.
 #pragma once
 
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 
 namespace pilaro {
 

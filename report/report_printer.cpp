@@ -4,7 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 #include "report/report_document.h"
 #include "report/report_lines.h"
 

@@ -1,8 +1,10 @@
 #include "table/bar_notation.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 #include "engine/bar_counts.h"
 
@@ -50,37 +52,46 @@ std::int64_t thousandthsOf(const BarSize& bar) {
     return std::llround(bar.area * 1000);
 }
 
-// One group, "24D28", into `reading`; false when it is not in the notation.
-bool addGroup(std::string_view group, BarReading& reading) {
+// One group, "24D28"; nothing when it is not in the notation.
+std::optional<BarGroup> readGroup(std::string_view group) {
     const SignPlace sign = findSign(group);
-    if (sign.at == std::string_view::npos) return false;
+    if (sign.at == std::string_view::npos) return std::nullopt;
     const std::string_view countText = trimBlanks(group.substr(0, sign.at));
     const std::string_view diameter = trimBlanks(group.substr(sign.at + sign.size));
-    if (!allDigits(countText) || !allDigits(diameter)) return false;
+    if (!allDigits(countText) || !allDigits(diameter)) return std::nullopt;
     int count = 0;
     const auto [end, ec] =
         std::from_chars(countText.data(), countText.data() + countText.size(), count);
-    if (ec != std::errc() || count < 1 || count > kLargestCount) return false;
-
-    for (const BarSize& bar : kBarSizes) {
-        if (bar.label.substr(1) == diameter) {
-            reading.thousandths += count * thousandthsOf(bar);
-            return true;
-        }
-    }
-    if (reading.unknownDiameter.empty()) reading.unknownDiameter = diameter;
-    return true;
+    if (ec != std::errc() || count < 1 || count > kLargestCount) return std::nullopt;
+    return BarGroup{count, diameter};
 }
 
 }  // namespace
 
-BarReading readBarNotation(std::string_view text) {
-    BarReading reading;
+std::vector<BarGroup> readBarGroups(std::string_view text) {
+    std::vector<BarGroup> groups;
     while (true) {
         const std::size_t plus = text.find('+');
-        if (!addGroup(trimBlanks(text.substr(0, plus)), reading)) return {};
-        if (plus == std::string_view::npos) break;
+        const std::optional<BarGroup> group = readGroup(trimBlanks(text.substr(0, plus)));
+        if (!group) return {};
+        groups.push_back(*group);
+        if (plus == std::string_view::npos) return groups;
         text.remove_prefix(plus + 1);
+    }
+}
+
+BarReading readBarNotation(std::string_view text) {
+    const std::vector<BarGroup> groups = readBarGroups(text);
+    if (groups.empty()) return {};
+    BarReading reading;
+    for (const BarGroup& group : groups) {
+        const auto bar = std::find_if(kBarSizes.begin(), kBarSizes.end(), [&](const BarSize& b) {
+            return b.label.substr(1) == group.diameter;
+        });
+        if (bar != kBarSizes.end())
+            reading.thousandths += group.count * thousandthsOf(*bar);
+        else if (reading.unknownDiameter.empty())
+            reading.unknownDiameter = group.diameter;
     }
     reading.kind =
         reading.unknownDiameter.empty() ? BarTextKind::Bars : BarTextKind::UnknownDiameter;

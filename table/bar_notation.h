@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace pilaro::table {
 
@@ -26,9 +27,21 @@ struct BarReading {
     [[nodiscard]] double area() const { return static_cast<double>(thousandths) / 1000.0; }
 };
 
+// One group of the notation as typed: `count` bars whose diameter reads
+// `diameter` (digits, mm).
+struct BarGroup {
+    int count = 0;
+    std::string_view diameter;
+};
+
 // One or more groups joined by '+'; a group is a count from 1 to 99999, the
-// bar sign (D, d, Φ, φ, Ф or ф) and a diameter of the bar table in mm.
-// Blanks and tabs may stand around the groups, counts and diameters.
+// bar sign (D, d, Φ, φ, Ф or ф) and a diameter in mm. Blanks and tabs may
+// stand around the groups, counts and diameters. The groups in order; none
+// when the text is not in the notation. Whether a diameter is a bar of a
+// bar table is for the method that reads the groups to say.
+[[nodiscard]] std::vector<BarGroup> readBarGroups(std::string_view utf8Text);
+
+// The groups read against the archived method's bar table (kBarSizes).
 [[nodiscard]] BarReading readBarNotation(std::string_view utf8Text);
 
 }  // namespace pilaro::table

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "messages/table_messages.h"
-#include "table/utf8.h"
+#include "text/utf8.h"
 
 namespace pilaro::table {
 
@@ -138,7 +138,7 @@ InputText::InputText(std::istream& in) : source_(&in) {
         start = 0;
     }
 
-    Utf8Scan scan;
+    text::Utf8Scan scan;
     std::uint64_t size = 0;
     eachPiece(*source_, [&](std::string_view piece) {
         scan.feed(piece);

@@ -1,9 +1,11 @@
 #include "table/row_outcome.h"
 
 #include "messages/run_messages.h"
-#include "table/shown_text.h"
+#include "text/shown_text.h"
 
 namespace pilaro::table {
+
+using text::withoutLeadingBlank;
 
 RowOutcome runRow(RowCase row) {
     RowOutcome out;

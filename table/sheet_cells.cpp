@@ -4,9 +4,13 @@
 
 #include "table/cell_values.h"
 #include "table/row_writer.h"
-#include "table/utf8.h"
+#include "text/shown_width.h"
+#include "text/utf8.h"
 
 namespace pilaro::table {
+
+using text::shownWidth;
+using text::utf8CharLength;
 
 namespace {
 
@@ -31,21 +35,6 @@ std::string sheetText(std::string_view text) {
         }
     }
     return out;
-}
-
-// How wide a text shows, in widths of a digit: Chinese characters and
-// full-width signs are two digits wide.
-double shownWidth(std::string_view text) {
-    double width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = std::max<std::size_t>(utf8CharLength(text, i), 1);
-        // From U+1100 on, characters are three or four bytes long; the wide
-        // ones of a Chinese table (CJK, full-width forms, Ⅱ) all are.
-        const bool wide = length >= 3 && static_cast<unsigned char>(text[i]) >= 0xE1;
-        width += wide ? 2 : 1;
-        i += length;
-    }
-    return width;
 }
 
 // The format that shows a number as the window's read-out text does:

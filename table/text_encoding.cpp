@@ -6,12 +6,12 @@
 
 namespace pilaro::table {
 
-TextEncoding encodingOf(const Utf8Scan& wholeText) {
+TextEncoding encodingOf(const text::Utf8Scan& wholeText) {
     return wholeText.wholeTextIsUtf8() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
 }
 
 TextEncoding encodingOf(std::string_view wholeText) {
-    Utf8Scan scan;
+    text::Utf8Scan scan;
     scan.feed(wholeText);
     return encodingOf(scan);
 }

@@ -10,14 +10,14 @@
 #include <string_view>
 
 #include "messages/wording.h"
-#include "table/utf8.h"
+#include "text/utf8.h"
 
 namespace pilaro::table {
 
 enum class TextEncoding { Utf8, Gb18030 };
 
 // After the scan has been fed the whole text.
-[[nodiscard]] TextEncoding encodingOf(const Utf8Scan& wholeText);
+[[nodiscard]] TextEncoding encodingOf(const text::Utf8Scan& wholeText);
 [[nodiscard]] TextEncoding encodingOf(std::string_view wholeText);
 
 // The message for a text that is neither: it names the later of the two

@@ -51,7 +51,7 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
             return label;
         }
         case ControlKind::TextField: {
-            if (!row.readOut) return new QLineEdit(text, parent);
+            if (!row.readOut()) return new QLineEdit(text, parent);
             // Still a Tab stop, selectable and copyable (Ctrl+C).
             auto* field = new ReadOutField(text, parent);
             field->setReadOnly(true);

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "ui/control_table.h"
+#include "form/control_table.h"
 
 class QWidget;
 

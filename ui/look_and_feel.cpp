@@ -5,14 +5,14 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include "diagram/text_font.h"
+#include "text/text_font.h"
 
 namespace pilaro {
 
 void applyLookAndFeel(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     QFont font = QApplication::font();
-    font.setFamilies({QString::fromUtf8(diagram::kTextFont), QStringLiteral("WenQuanYi Zen Hei"),
+    font.setFamilies({QString::fromUtf8(text::kTextFont), QStringLiteral("WenQuanYi Zen Hei"),
                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
     font.setPixelSize(12);
     QApplication::setFont(font);

@@ -7,29 +7,15 @@
 #include <QRadioButton>
 #include <QStringList>
 
-#include "engine/materials.h"
-#include "engine/read_outs.h"
-#include "ui/control_table.h"
+#include "form/control_table.h"
+#include "form/form_events.h"
 #include "ui/control_widgets.h"
-#include "ui/form_reading.h"
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
-#include "ui/read_out_fields.h"
 #include "ui/twips.h"
 
 namespace pilaro {
-
-namespace {
-
-template <class Widget>
-Widget* namedChild(const QWidget& window, std::string_view name) {
-    auto* widget = window.findChild<Widget*>(toQString(name));
-    Q_ASSERT_X(widget, "MainWindow", "every control of the table is built");
-    return widget;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(toQString(kWindowName));
@@ -37,18 +23,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildControls(*this, mainWindowControls());
 
-    cbohnt_ = namedChild<QComboBox>(*this, "cbohnt");
-    cbogj_ = namedChild<QComboBox>(*this, "cbogj");
-    optpj_ = namedChild<QRadioButton>(*this, "optpj");
-    optqd_ = namedChild<QRadioButton>(*this, "optqd");
-    txtag1_ = field("txtag1");
-
     showMessage_ = [this](const QString& text) { showInformation(this, text); };
     exitProgram_ = [] { QCoreApplication::exit(0); };
-    connectEvents();
-
-    Form_Load();
-    namedChild<QPushButton>(*this, "cmdrun")->setFocus();
+    fillLists();
+    connectControls();
+    control(FormButton::Run)->setFocus();
 }
 
 void MainWindow::setMessageFunction(MessageFunction showMessage) {
@@ -63,104 +42,99 @@ void MainWindow::setPrinterDialog(PrinterDialogStep dialog) {
     printerDialog_ = std::move(dialog);
 }
 
-QLineEdit* MainWindow::field(std::string_view name) const {
-    return namedChild<QLineEdit>(*this, name);
+QWidget* MainWindow::control(std::string_view name) const {
+    auto* widget = findChild<QWidget*>(toQString(name));
+    Q_ASSERT_X(widget, "MainWindow", "every control of the table is built");
+    return widget;
+}
+
+QWidget* MainWindow::control(const ControlRole& role) const {
+    return control(controlName(role));
 }
 
 std::string MainWindow::controlText(std::string_view name) const {
-    const QWidget* control = namedChild<QWidget>(*this, name);
-    if (const auto* list = qobject_cast<const QComboBox*>(control))
+    const QWidget* widget = control(name);
+    if (const auto* list = qobject_cast<const QComboBox*>(widget))
         return list->currentText().toStdString();
-    return field(name)->text().toStdString();
+    return qobject_cast<const QLineEdit*>(widget)->text().toStdString();
 }
 
-void MainWindow::connectEvents() {
-    // Only a picked entry is a choice; typing into the text part is not
-    // (see makeTypingNoChoice).
-    connect(cbohnt_, &QComboBox::activated, this, &MainWindow::cbohnt_Click);
-    connect(cbogj_, &QComboBox::activated, this, &MainWindow::cbogj_Click);
-    // An option reacts when it becomes the chosen one, by mouse or keyboard.
-    connect(optpj_, &QRadioButton::toggled, this, [this](bool chosen) {
-        if (chosen) optpj_Click();
-    });
-    connect(optqd_, &QRadioButton::toggled, this, [this](bool chosen) {
-        if (chosen) optqd_Click();
-    });
-    connect(namedChild<QPushButton>(*this, "cmdrun"), &QPushButton::clicked, this,
-            &MainWindow::cmdrun_Click);
-    connect(namedChild<QPushButton>(*this, "cmdprint"), &QPushButton::clicked, this,
-            &MainWindow::cmdprint_Click);
-    connect(namedChild<QPushButton>(*this, "cmdexit"), &QPushButton::clicked, this,
-            &MainWindow::cmdexit_Click);
+void MainWindow::showMessage(const std::string& text) {
+    if (!text.empty()) showMessage_(toQString(text));
 }
 
-void MainWindow::Form_Load() {
-    QStringList concrete;
-    for (const ConcreteGrade& grade : concreteGrades()) concrete << toQString(grade.text);
-    appendEntriesNoneSelected(*cbohnt_, concrete);
-
-    QStringList steel;
-    for (const SteelGrade& grade : steelGrades()) steel << toQString(grade.text);
-    appendEntriesNoneSelected(*cbogj_, steel);
-}
-
-void MainWindow::cbohnt_Click() {
-    const QByteArray text = cbohnt_->currentText().toUtf8();
-    if (const ConcreteGrade* grade = findConcreteGrade(utf8View(text))) {
-        state_.Ra = grade->Ra;
-        state_.Eh = grade->Eh;
+void MainWindow::fillLists() {
+    for (const ControlRow& row : mainWindowControls()) {
+        if (row.kind != ControlKind::DropDownList) continue;
+        QStringList entries;
+        for (std::string_view entry : listEntries(row.name)) entries << toQString(entry);
+        appendEntriesNoneSelected(*qobject_cast<QComboBox*>(control(row.name)), entries);
     }
 }
 
-void MainWindow::cbogj_Click() {
-    const QByteArray text = cbogj_->currentText().toUtf8();
-    if (const SteelGrade* grade = findSteelGrade(utf8View(text))) {
-        state_.Rg = grade->Rg;
-        state_.Eg = grade->Eg;
+void MainWindow::connectControls() {
+    for (const ControlRow& row : mainWindowControls()) {
+        QWidget* widget = row.kind == ControlKind::PrinterDialog ? nullptr : control(row.name);
+        if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            // Only a picked entry is a choice; typing into the text part is
+            // not (see makeTypingNoChoice).
+            connect(list, &QComboBox::activated, this, [this, list] { pickFrom(*list); });
+        } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            // An option reacts when it becomes the chosen one, by mouse or
+            // keyboard.
+            connect(option, &QRadioButton::toggled, this, [this, option](bool chosen) {
+                if (chosen) choose(*option);
+            });
+        } else if (const auto* button = std::get_if<FormButton>(&row.role)) {
+            connect(qobject_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                    actionOf(*button));
+        }
     }
 }
 
-void MainWindow::optpj_Click() {
-    state_.flagDesign = 1;
-    state_.flagCheck = 0;
-    txtag1_->hide();
+MainWindow::Action MainWindow::actionOf(FormButton button) {
+    switch (button) {
+        case FormButton::Run:
+            return &MainWindow::run;
+        case FormButton::Print:
+            return &MainWindow::print;
+        case FormButton::Exit:
+            return &MainWindow::exitProgram;
+    }
+    return nullptr;
 }
 
-void MainWindow::optqd_Click() {
-    state_.flagDesign = 0;
-    state_.flagCheck = 1;
-    txtag1_->show();
+void MainWindow::pickFrom(const QComboBox& list) {
+    pickEntry(state_, list.objectName().toStdString(), list.currentText().toStdString());
 }
 
-void MainWindow::cmdrun_Click() {
-    // Stops before any field is read when no type is chosen; a refused
-    // run stores nothing and changes no read-out.
-    const FormReading reading =
-        readForm(state_, [this](std::string_view name) { return controlText(name); });
-    if (reading.refused()) {
-        showMessage_(toQString(reading.refusal));
-        return;
-    }
-    const CalcStatus status = runCalculation(state_, reading.input);
-    if (status != CalcStatus::Done) {
-        // A stopped run leaves every read-out field as it was.
-        showMessage_(toQString(statusMessage(status)));
-        return;
-    }
-    for (const ShownReadOut& readOut :
-         shownReadOuts(readOuts(state_.result, takesCheckRoad(reading.input)))) {
-        QLineEdit* readOutField = field(readOut.field);
-        readOutField->setText(toQString(readOut.text));
+// The given area's field shows when the window opens, before any option
+// is chosen; from the first choice on, the form decides.
+void MainWindow::choose(const QRadioButton& option) {
+    chooseOption(state_, option.objectName().toStdString());
+    for (const ControlShown& shown : shownControls(state_))
+        control(shown.control)->setVisible(shown.shown);
+}
+
+void MainWindow::run() {
+    const RunOutcome outcome =
+        pressRun(state_, [this](std::string_view name) { return controlText(name); });
+    for (const ShownReadOut& readOut : outcome.readOuts) {
+        auto* field = qobject_cast<QLineEdit*>(control(readOut.field));
+        field->setText(toQString(readOut.text));
         // Long numbers show their leading digits, not their tail.
-        readOutField->setCursorPosition(0);
+        field->setCursorPosition(0);
     }
+    showMessage(outcome.message);
 }
 
-void MainWindow::cmdprint_Click() {
-    printReport(state_, this, printerDialog_);
+void MainWindow::print() {
+    const PrintOutcome outcome = pressPrint(state_);
+    showMessage(outcome.message);
+    if (outcome.prints) printReport(state_, this, printerDialog_);
 }
 
-void MainWindow::cmdexit_Click() {
+void MainWindow::exitProgram() {
     exitProgram_();
 }
 

@@ -1,5 +1,5 @@
-// The main window: every input, every result and the three buttons, and
-// the calculation state they work on.
+// The main window: the form's controls as Qt widgets, each event handed to
+// the form's rules (form/form_events.h) and their answer shown.
 #pragma once
 
 #include <QWidget>
@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
+#include "form/control_role.h"
 #include "report/report_printer.h"
 
 class QComboBox;
@@ -20,12 +21,12 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Shows the message of a run that stopped.
+    // Shows a message of the form: why a run stopped or was refused.
     using MessageFunction = std::function<void(const QString& text)>;
     // Ends the program.
     using ExitFunction = std::function<void()>;
 
-    // Builds the controls and runs the load event; the caller shows it.
+    // Builds the controls and fills the lists; the caller shows it.
     explicit MainWindow(QWidget* parent = nullptr);
 
     [[nodiscard]] const CalcState& state() const { return state_; }
@@ -37,31 +38,28 @@ class MainWindow : public QWidget {
     void setPrinterDialog(PrinterDialogStep dialog);
 
   private:
-    // The window's eight events, each named after its control and event.
-    void Form_Load();       // the window is built: fill the two grade lists
-    void cbohnt_Click();    // a concrete grade is picked from the 混凝土标号 list
-    void cbogj_Click();     // a steel grade is picked from the 钢筋等级 list
-    void optpj_Click();     // the option 配筋计算 (design) is chosen
-    void optqd_Click();     // the option 强度校核 (check) is chosen
-    void cmdrun_Click();    // the run button 运  行 is pressed
-    void cmdprint_Click();  // the print button 打  印 is pressed
-    void cmdexit_Click();   // the exit button 退  出 is pressed
+    // What a press of a button does.
+    using Action = void (MainWindow::*)();
+    [[nodiscard]] static Action actionOf(FormButton button);
 
-    [[nodiscard]] QLineEdit* field(std::string_view name) const;
-    // The UTF-8 text of a field or of a grade list's text part.
+    void fillLists();
+    void connectControls();
+    void pickFrom(const QComboBox& list);
+    void choose(const QRadioButton& option);
+    void run();
+    void print();
+    void exitProgram();
+
+    [[nodiscard]] QWidget* control(std::string_view name) const;
+    [[nodiscard]] QWidget* control(const ControlRole& role) const;
+    // The UTF-8 text of a field or of a list's text part.
     [[nodiscard]] std::string controlText(std::string_view name) const;
-    void connectEvents();
+    void showMessage(const std::string& text);
 
     CalcState state_;
     MessageFunction showMessage_;
     ExitFunction exitProgram_;
     PrinterDialogStep printerDialog_;
-
-    QComboBox* cbohnt_ = nullptr;
-    QComboBox* cbogj_ = nullptr;
-    QRadioButton* optpj_ = nullptr;
-    QRadioButton* optqd_ = nullptr;
-    QLineEdit* txtag1_ = nullptr;
 };
 
 }  // namespace pilaro

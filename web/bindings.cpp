@@ -1,15 +1,15 @@
 // What the page's JavaScript can call: the form's events, the read-outs,
 // the messages, the report and the tables the form is built from, handed
 // over as plain JavaScript objects and arrays. Nothing here decides
-// anything; each call goes to the C++ that the desktop program uses.
+// anything; each call goes to the form's rules that the window uses.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <string>
 
-#include "ui/control_table.h"
+#include "form/control_table.h"
+#include "form/form_events.h"
 #include "web/bound_values.h"
-#include "web/page_form.h"
 #include "web/page_report.h"
 
 namespace pilaro::web {
@@ -37,8 +37,23 @@ std::string_view kindName(ControlKind kind) {
     return "";
 }
 
-// The window's controls in table order, each with its place in twips and
-// whether it is one of the read-out fields.
+// What a button does, for the page to find its run and print buttons.
+std::string_view buttonAction(const ControlRole& role) {
+    const auto* button = std::get_if<FormButton>(&role);
+    if (!button) return "";
+    switch (*button) {
+        case FormButton::Run:
+            return "run";
+        case FormButton::Print:
+            return "print";
+        case FormButton::Exit:
+            return "exit";
+    }
+    return "";
+}
+
+// The form's controls in table order, each with its place in twips,
+// whether it is one of the read-out fields, and what a button does.
 val controls() {
     return array(mainWindowControls(), [](const ControlRow& row) {
         val o = val::object();
@@ -51,7 +66,8 @@ val controls() {
         o.set("width", row.width);
         o.set("height", row.height);
         o.set("tabIndex", row.tabIndex);
-        o.set("readOut", row.readOut);
+        o.set("readOut", row.readOut());
+        o.set("action", text(buttonAction(row.role)));
         return o;
     });
 }
@@ -76,15 +92,16 @@ void choose(CalcState& state, const std::string& option) {
     chooseOption(state, option);
 }
 
-val areaField(const CalcState& state) {
-    const FieldShown area = givenAreaField(state);
-    val o = val::object();
-    o.set("field", text(area.field));
-    o.set("shown", area.shown);
-    return o;
+val shown(const CalcState& state) {
+    return array(shownControls(state), [](const ControlShown& c) {
+        val o = val::object();
+        o.set("control", text(c.control));
+        o.set("shown", c.shown);
+        return o;
+    });
 }
 
-// `controls` maps the names of the window's fields and lists to the texts
+// `controls` maps the names of the form's fields and lists to the texts
 // they show.
 val run(CalcState& state, val controls) {
     const RunOutcome outcome = pressRun(state, controlTextOf(controls));
@@ -98,6 +115,14 @@ val run(CalcState& state, val controls) {
               item.set("text", r.text);
               return item;
           }));
+    return o;
+}
+
+val print(const CalcState& state) {
+    const PrintOutcome outcome = pressPrint(state);
+    val o = val::object();
+    o.set("prints", outcome.prints);
+    o.set("message", outcome.message);
     return o;
 }
 
@@ -131,7 +156,8 @@ EMSCRIPTEN_BINDINGS(pilaro_form) {
     emscripten::function("entries", &entries);
     emscripten::function("pick", &pick);
     emscripten::function("choose", &choose);
-    emscripten::function("areaField", &areaField);
+    emscripten::function("shownControls", &shown);
     emscripten::function("run", &run);
+    emscripten::function("print", &print);
     emscripten::function("report", &report);
 }

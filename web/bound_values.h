@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/form_reading.h"
+#include "form/form_reading.h"
 
 namespace pilaro::web {
 
@@ -29,7 +29,7 @@ inline emscripten::val bytes(std::string_view s) {
     return emscripten::val::global("Uint8Array").new_(view);
 }
 
-// What the window's fields and lists show, from an object that maps their
+// What the form's fields and lists show, from an object that maps their
 // names to their texts.
 inline ControlText controlTextOf(const emscripten::val& controls) {
     return [&controls](std::string_view name) {

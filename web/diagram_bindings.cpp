@@ -2,17 +2,18 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include "form/form_diagram.h"
 #include "web/bound_values.h"
 #include "web/diagram_values.h"
-#include "web/page_diagram.h"
 
 namespace pilaro::web {
 namespace {
 
 using emscripten::val;
 
-// `controls` maps the names of the window's fields and lists to the texts
-// they show, as for a run; `measure` measures the page's font.
+// The diagram of the state's last run. `controls` maps the names of the
+// form's fields and lists to the texts they showed to that run; `measure`
+// measures the page's font.
 val formDiagram(const CalcState& state, val controls, val measure) {
     const FormDiagrams drawn = formDiagrams(state, controlTextOf(controls));
     const std::vector<std::string> stems(drawn.diagrams.size(), drawn.stem);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 #include "report/report_layout.h"
 
 namespace pilaro::web {

@@ -21,7 +21,7 @@ std::string_view tableEncoding(std::string_view bytes) {
 }
 
 std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
-    table::Utf8Scan scan;
+    text::Utf8Scan scan;
     scan.feed(bytes);
     return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line).chinese;
 }

@@ -6,11 +6,11 @@
 
 #include "engine/calculation.h"
 #include "engine/read_outs.h"
+#include "form/read_out_fields.h"
 #include "table/cell_values.h"
 #include "tests/batch/batch_process.h"
 #include "tests/ui/main_window_driver.h"
 #include "ui/main_window.h"
-#include "ui/read_out_fields.h"
 
 using nlohmann::json;
 

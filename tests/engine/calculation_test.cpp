@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "form/calc_state.h"
 #include "messages/run_messages.h"
 #include "tests/support/grades.h"
 #include "tests/support/same_bits.h"
@@ -110,7 +111,7 @@ TEST(CalculationRun, AmplificationOutOfRangeStopsBeforeTheSolver) {
 
 TEST(CalculationRun, EnlargeSectionKeepsTheSolverResultsOfTheLastRun) {
     CalcState state;
-    state.flagDesign = 1;
+    state.type = CalcType::Design;
     ASSERT_EQ(runCalculation(state, section(CalcType::Design, 3000, 5000, 1.2, 0.05, 10)),
               CalcStatus::Done);
     const CalcResult before = state.result;
@@ -221,7 +222,7 @@ TEST(CalculationRun, FaultsLeaveTheStateUntouched) {
          CalcStatus::SectionTooSmall, "截面太小：配筋率达到100%也不能承受轴向力，应加大截面尺寸！"},
     };
     CalcState state;
-    state.flagDesign = 1;
+    state.type = CalcType::Design;
     ASSERT_EQ(runCalculation(state, section(CalcType::Design, 3000, 5000, 1.2, 0.05, 10)),
               CalcStatus::Done);
     state.result.verdict = Verdict::Passes;
@@ -262,7 +263,7 @@ TEST(CalculationRun, DesignRoadLeavesTheCheckResultsAndViceVersa) {
 
 TEST(CalculationRun, StartingValues) {
     const CalcState state;
-    EXPECT_EQ(state.type(), CalcType::None);
+    EXPECT_EQ(state.type, CalcType::None);
     EXPECT_FALSE(state.Ra.has_value());
     EXPECT_FALSE(state.lastInput.Nj.has_value());
     EXPECT_EQ(state.lastInput.l0, 0);

@@ -2,7 +2,7 @@
 // engine.dropped_status_does_not_compile expects the compiler to refuse
 // this file: a caller that ignores the status would show results the run
 // never wrote.
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 
 void runAndIgnoreTheStatus(pilaro::CalcState& state, const pilaro::CalcInput& input) {
     pilaro::runCalculation(state, input);

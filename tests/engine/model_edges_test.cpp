@@ -12,6 +12,7 @@
 #include "engine/materials.h"
 #include "engine/number_text.h"
 #include "engine/section.h"
+#include "form/calc_state.h"
 
 namespace pilaro {
 namespace {

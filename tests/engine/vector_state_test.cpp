@@ -14,6 +14,7 @@
 #include "engine/number_text.h"
 #include "engine/read_outs.h"
 #include "engine/resistance.h"
+#include "form/calc_state.h"
 #include "tests/engine/solver_fixture.h"
 #include "tests/support/upper_halves.h"
 

@@ -15,8 +15,8 @@
 
 #include "engine/materials.h"
 #include "table/cell_values.h"
-#include "table/utf8.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<CalcType> type = table::readType(text);
     require(table::readType(flippedCase(text)) == type, "the case of a type cell changed it",
             quoted(text));
-    require(table::isUtf8(text) == decodesAsUtf8(text),
-            "the UTF-8 check disagrees with the decoder", quoted(text));
+    require(text::isUtf8(text) == decodesAsUtf8(text), "the UTF-8 check disagrees with the decoder",
+            quoted(text));
     return 0;
 }

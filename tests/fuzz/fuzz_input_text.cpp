@@ -7,8 +7,8 @@
 #include <string>
 
 #include "table/input_text.h"
-#include "table/utf8.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "text/utf8.h"
 
 using pilaro::test::quoted;
 using pilaro::test::require;
@@ -23,13 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ostringstream out;
         out << text.utf8().rdbuf();
         const std::string utf8 = out.str();
-        require(pilaro::table::isUtf8(utf8), "the text handed on is not UTF-8", quoted(bytes));
+        require(pilaro::text::isUtf8(utf8), "the text handed on is not UTF-8", quoted(bytes));
         require(utf8.size() == text.utf8Size(), "the text's size is not what it said",
                 quoted(bytes));
         if (text.encoding() == pilaro::table::TextEncoding::Utf8)
             require(utf8 == bytes, "UTF-8 text was changed", quoted(bytes));
         else
-            require(!pilaro::table::isUtf8(bytes), "UTF-8 text was read as GB18030", quoted(bytes));
+            require(!pilaro::text::isUtf8(bytes), "UTF-8 text was read as GB18030", quoted(bytes));
     } catch (const std::runtime_error& e) {
         const std::string message = e.what();
         require(message.starts_with("line "), "refused without a line", message);

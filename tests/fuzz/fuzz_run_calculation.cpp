@@ -8,6 +8,7 @@
 #include "engine/check_solver.h"
 #include "engine/design_solver.h"
 #include "engine/search.h"
+#include "form/calc_state.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/fuzz/input_decoder.h"
 #include "tests/robustness/run_rules.h"

@@ -10,6 +10,7 @@
 #include "messages/diagram_words.h"
 #include "messages/field_messages.h"
 #include "messages/file_messages.h"
+#include "messages/jtg3362_messages.h"
 #include "messages/program_help.h"
 #include "messages/run_messages.h"
 #include "messages/table_messages.h"
@@ -63,6 +64,8 @@ void expectEveryWording(std::string_view what, Wording (*wording)(Key), Key firs
 
 TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("status", statusWording, CalcStatus::NoType, CalcStatus::AreaAboveSection);
+    expectEveryWording("JTG 3362 status", statusWording, jtg3362::Status::EnlargeSection,
+                       jtg3362::Status::ResultOutOfRange);
     expectEveryWording("verdict", verdictWording, Verdict::Passes, Verdict::Fails);
     expectEveryWording("field", fieldName, Field::Name, Field::ImportanceFactor);
     expectEveryWording("field problem", fieldProblemWording, FieldProblem::NotANumber,
@@ -90,6 +93,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
 TEST(EveryMessage, ACompletedRunAndNoCheckSayNothing) {
     EXPECT_EQ(statusWording(CalcStatus::Done).chinese, "");
     EXPECT_EQ(statusWording(CalcStatus::Done).english, "");
+    EXPECT_EQ(statusWording(jtg3362::Status::Done).chinese, "");
     EXPECT_EQ(verdictWording(Verdict::None).chinese, "");
     EXPECT_EQ(doneWording().chinese, "完成");
 }

@@ -23,7 +23,7 @@ struct Allowed {
 };
 
 constexpr Allowed kAllowed[] = {
-    {"ui/control_table.cpp", "", "the form's captions: layout, whose one home is this table"},
+    {"form/control_table.cpp", "", "the form's captions: layout, whose one home is this table"},
     {"report/report_lines.cpp", "", "the printed report's labels: layout, whose home this is"},
     {"table/output_columns.cpp", "", "the output's Chinese headings, which the workbook shows"},
     {"engine/materials.cpp", "", "the grades' names, which the lists offer and cells hold"},

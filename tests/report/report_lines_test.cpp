@@ -145,7 +145,7 @@ const std::vector<Scenario> kScenarios = {
      },
      join({{kTitle, kGrades25And2, kDesignInputs}, kCheckLabelsOnly})},
     // An empty given area sends a Check run down the design road; the
-    // flag, not the road, chooses the block, and the road fills it.
+    // option, not the road, chooses the block, and the road fills it.
     {"CheckRunWithoutAreaTakesDesignRoadAndPrintsCheckLabelsOnly",
      [] {
          CalcState s = stateWithGrades();

@@ -25,13 +25,11 @@ void chooseSteel(CalcState& state, const char* grade) {
 }
 
 void chooseDesign(CalcState& state) {
-    state.flagDesign = 1;
-    state.flagCheck = 0;
+    state.type = CalcType::Design;
 }
 
 void chooseCheck(CalcState& state) {
-    state.flagDesign = 0;
-    state.flagCheck = 1;
+    state.type = CalcType::Check;
 }
 
 CalcState stateWithGrades() {
@@ -43,7 +41,7 @@ CalcState stateWithGrades() {
 
 CalcStatus pressRun(CalcState& state, double Mj, double Nj, MaybeValue givenArea) {
     CalcInput input;
-    input.type = state.type();
+    input.type = state.type;
     input.Mj = Mj;
     input.Nj = Nj;
     input.D = 1.2;

@@ -1,7 +1,7 @@
 // Calculation states as the window leaves them, for the report tests.
 #pragma once
 
-#include "engine/calculation.h"
+#include "form/calc_state.h"
 
 namespace pilaro::test {
 
@@ -13,7 +13,7 @@ CalcState freshState();
 void chooseConcrete(CalcState& state, const char* grade);
 void chooseSteel(CalcState& state, const char* grade);
 
-// The option buttons: both flags are set together.
+// The option buttons: the calculation type chosen.
 void chooseDesign(CalcState& state);
 void chooseCheck(CalcState& state);
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "form/calc_state.h"
 #include "tests/robustness/awkward_inputs.h"
 #include "tests/robustness/result_fields.h"
 #include "tests/robustness/run_rules.h"

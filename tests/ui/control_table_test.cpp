@@ -15,10 +15,10 @@
 #include <set>
 #include <string_view>
 
+#include "form/control_table.h"
+#include "form/read_out_fields.h"
 #include "tests/ui/main_window_driver.h"
-#include "ui/control_table.h"
 #include "ui/main_window.h"
-#include "ui/read_out_fields.h"
 
 using pilaro::MainWindow;
 using pilaro::test::control;
@@ -245,9 +245,9 @@ class ControlTableTest : public QObject {
     void read_out_fields_are_the_read_outs() {
         std::set<std::string_view> readOutRows;
         for (const pilaro::ControlRow& row : pilaro::mainWindowControls())
-            if (row.readOut) readOutRows.insert(row.name);
+            if (row.readOut()) readOutRows.insert(row.name);
         std::set<std::string_view> fields;
-        for (const pilaro::ReadOutField& readOut : pilaro::kReadOutFields)
+        for (const pilaro::ReadOutField& readOut : pilaro::readOutFields())
             fields.insert(readOut.field);
         QCOMPARE(fields.size(), pilaro::kReadOutCount);
         QVERIFY(fields == readOutRows);

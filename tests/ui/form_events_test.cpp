@@ -74,8 +74,7 @@ class FormEventsTest : public QObject {
             QVERIFY(!list->completer());
         }
         const pilaro::CalcState& state = window->state();
-        QCOMPARE(state.flagDesign, 0);
-        QCOMPARE(state.flagCheck, 0);
+        QCOMPARE(state.type, pilaro::CalcType::None);
         QVERIFY(!state.Ra && !state.Eh && !state.Rg && !state.Eg);
         QVERIFY(!control<QRadioButton>(*window, "optpj")->isChecked());
         QVERIFY(!control<QRadioButton>(*window, "optqd")->isChecked());
@@ -181,25 +180,23 @@ class FormEventsTest : public QObject {
         QCOMPARE(list->currentText(), typed);
     }
 
-    void options_set_flags_and_txtag1() {
+    void options_set_type_and_txtag1() {
         auto window = shownWindow();
         auto* txtag1 = control<QLineEdit>(*window, "txtag1");
         auto* label8 = control<QWidget>(*window, "Label8");
         pilaro::test::typeInto(*window, "txtag1", QStringLiteral("45.239"));
 
         click(*window, "optpj");
-        QCOMPARE(window->state().flagDesign, 1);
-        QCOMPARE(window->state().flagCheck, 0);
+        QCOMPARE(window->state().type, pilaro::CalcType::Design);
         QVERIFY(txtag1->isHidden());
         QVERIFY(label8->isVisible());
 
         click(*window, "optpj");  // the chosen one again changes nothing
-        QCOMPARE(window->state().flagDesign, 1);
+        QCOMPARE(window->state().type, pilaro::CalcType::Design);
         QVERIFY(txtag1->isHidden());
 
         click(*window, "optqd");
-        QCOMPARE(window->state().flagDesign, 0);
-        QCOMPARE(window->state().flagCheck, 1);
+        QCOMPARE(window->state().type, pilaro::CalcType::Check);
         QVERIFY(txtag1->isVisible());
         QCOMPARE(txtag1->text(), QStringLiteral("45.239"));
 
@@ -211,11 +208,10 @@ class FormEventsTest : public QObject {
         auto* optqd = control<QRadioButton>(*window, "optqd");
         optqd->setFocus();
         QTest::keyClick(optqd, Qt::Key_Space);
-        QCOMPARE(window->state().flagCheck, 1);
+        QCOMPARE(window->state().type, pilaro::CalcType::Check);
         // An arrow key moves the choice within the group.
         QTest::keyClick(optqd, Qt::Key_Left);
-        QCOMPARE(window->state().flagDesign, 1);
-        QCOMPARE(window->state().flagCheck, 0);
+        QCOMPARE(window->state().type, pilaro::CalcType::Design);
         QVERIFY(control<QLineEdit>(*window, "txtag1")->isHidden());
     }
 
@@ -233,7 +229,7 @@ class FormEventsTest : public QObject {
         click(*window, "cmdprint");
         QCOMPARE(asked, 1);
         QCOMPARE(askedOver, window.get());
-        QCOMPARE(window->state().flagCheck, before.flagCheck);
+        QCOMPARE(window->state().type, before.type);
     }
 
     // Without an injected message function the user gets a modal box.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "web/page_form.h"
+#include "form/form_events.h"
 #include "web/page_report.h"
 
 namespace pilaro::web {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "form/form_diagram.h"
+#include "form/form_events.h"
 #include "table/csv_reader.h"
 #include "tests/web/pier_state.h"
-#include "web/page_diagram.h"
-#include "web/page_form.h"
 #include "web/page_table.h"
 
 namespace pilaro::web {
@@ -251,7 +251,10 @@ TEST(FormDiagram, DrawsTheRunsSectionAndLoads) {
         {"optqd", "5000", "3000", " 24D28 ", "24D28", "N-M-24D28", false},
     };
     for (const auto& c : cases) {
-        const FormDiagrams drawn = formDiagrams(pierState(c.option), pierForm(c.nj, c.mj, c.area));
+        CalcState state = pierState(c.option);
+        const ControlText form = pierForm(c.nj, c.mj, c.area);
+        ASSERT_EQ(pressRun(state, form).status, CalcStatus::Done) << c.nj;
+        const FormDiagrams drawn = formDiagrams(state, form);
         ASSERT_EQ(drawn.diagrams.size(), 1u) << c.nj;
         const diagram::Diagram& d = drawn.diagrams.front();
         EXPECT_EQ(d.steelText, c.steel);
@@ -262,12 +265,16 @@ TEST(FormDiagram, DrawsTheRunsSectionAndLoads) {
     }
 }
 
+// A refused press runs nothing, so there is no run to draw; the page
+// shows the refusal in its dialog instead.
 TEST(FormDiagram, ARefusedFormHasNone) {
-    const FormDiagrams drawn = formDiagrams(pierState("optpj"), pierForm("5,000", "3000", ""));
+    CalcState state = pierState("optpj");
+    const ControlText form = pierForm("5,000", "3000", "");
+    EXPECT_EQ(pressRun(state, form).message,
+              "轴向力输入有误：“5,000”不是一个数。请用小数点，不要加单位或千分位逗号。");
+    const FormDiagrams drawn = formDiagrams(state, form);
     EXPECT_TRUE(drawn.diagrams.empty());
-    EXPECT_EQ(drawn.problems,
-              std::vector<std::string>{
-                  "轴向力输入有误：“5,000”不是一个数。请用小数点，不要加单位或千分位逗号。"});
+    EXPECT_TRUE(drawn.problems.empty());
 }
 
 }  // namespace

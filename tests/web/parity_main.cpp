@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "form/form_events.h"
 #include "tests/web/parity_cases.h"
-#include "web/page_form.h"
 #include "web/page_report.h"
 
 namespace {
@@ -68,10 +68,10 @@ int answerCases() {
             concreteShown.clear();
             steelShown.clear();
         }
-        if (!cells[1].empty()) pilaro::web::chooseOption(state, cells[1]);
-        if (!cells[2].empty()) pilaro::web::pickEntry(state, "cbohnt", concreteShown = cells[2]);
-        if (!cells[3].empty()) pilaro::web::pickEntry(state, "cbogj", steelShown = cells[3]);
-        const auto outcome = pilaro::web::pressRun(state, [&](std::string_view name) {
+        if (!cells[1].empty()) pilaro::chooseOption(state, cells[1]);
+        if (!cells[2].empty()) pilaro::pickEntry(state, "cbohnt", concreteShown = cells[2]);
+        if (!cells[3].empty()) pilaro::pickEntry(state, "cbogj", steelShown = cells[3]);
+        const auto outcome = pilaro::pressRun(state, [&](std::string_view name) {
             if (name == "cbohnt") return concreteShown;
             if (name == "cbogj") return steelShown;
             for (std::size_t i = 0; i < kParityFields.size(); ++i)

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "web/page_form.h"
+#include "form/form_events.h"
 
 namespace pilaro::web {
 

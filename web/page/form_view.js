@@ -1,5 +1,5 @@
-// The window's controls as page elements: one element per row of the
-// control table, at its place, with the window's object name as its id.
+// The form's controls as page elements: one element per row of the
+// control table, at its place, with the control's name as its id.
 
 function frame(row) {
   const element = document.createElement('fieldset');
@@ -59,7 +59,7 @@ function button(row) {
 
 // The page has no exit button (a page is closed with its tab) and no
 // printer dialog of its own (the browser has one).
-const skipped = new Set(['cmdexit']);
+const skipped = (row) => row.action === 'exit';
 
 function make(row, pilaro) {
   switch (row.kind) {
@@ -103,9 +103,10 @@ export function buildForm(root, pilaro) {
   const lists = [];
   const options = [];
   const inputs = [];
+  const buttons = new Map();
 
   for (const row of pilaro.controls()) {
-    if (skipped.has(row.name)) continue;
+    if (skipped(row)) continue;
     const made = make(row, pilaro);
     if (!made) continue;
     const { element, focusable } = made;
@@ -119,6 +120,7 @@ export function buildForm(root, pilaro) {
     if (row.kind === 'list') lists.push(element);
     if (row.kind === 'option') options.push(focusable);
     if (row.kind === 'field' && !row.readOut) inputs.push(element);
+    if (row.action) buttons.set(row.action, element);
   }
 
   return {
@@ -127,6 +129,8 @@ export function buildForm(root, pilaro) {
     lists,
     options,
     inputs,
+    // The buttons by what they do: 'run', 'print'.
+    buttons,
     // The texts of the input fields, by name.
     fieldTexts: () => Object.fromEntries(inputs.map((input) => [input.id, input.value])),
     // What the fields and the lists show, by name, as a run reads them; a

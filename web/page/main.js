@@ -1,5 +1,6 @@
-// The page: the window's form built from the C++ control table, its events
-// handed to the C++ module, and what the module answers put on the page.
+// The page: the form built from the C++ control table, its events handed
+// to the form's rules in the C++ module, and what they answer put on the
+// page.
 import createPilaroModule from 'pilaro:module';
 import wasmBinary from 'pilaro:wasm';
 
@@ -13,24 +14,24 @@ import { textMeasure } from './text_measure.js';
 
 function start(pilaro) {
   const state = new pilaro.State();
-  const form = buildForm(document.getElementById('Form1'), pilaro);
+  const form = buildForm(document.getElementById('form'), pilaro);
 
-  const showAreaField = () => {
-    const area = pilaro.areaField(state);
-    form.controls.get(area.field).hidden = !area.shown;
+  const showControls = () => {
+    for (const control of pilaro.shownControls(state))
+      form.controls.get(control.control).hidden = !control.shown;
   };
   const pick = (list) => {
     if (list.selectedIndex >= 0) pilaro.pick(state, list.id, list.value);
   };
   const choose = (option) => {
     if (option.checked) pilaro.choose(state, option.id);
-    showAreaField();
+    showControls();
   };
 
   restoreInputs(form);
   form.lists.forEach(pick);
   form.options.forEach(choose);
-  showAreaField();
+  showControls();
 
   for (const list of form.lists) list.addEventListener('change', () => pick(list));
   for (const option of form.options) option.addEventListener('change', () => choose(option));
@@ -38,17 +39,22 @@ function start(pilaro) {
   form.element.addEventListener('input', () => saveInputs(form));
 
   let measure = null;
-  form.controls.get('cmdrun').addEventListener('click', () => {
-    const outcome = pilaro.run(state, form.controlTexts());
-    if (!outcome.done) {
-      showMessage(outcome.message);
-      return;
-    }
+  form.buttons.get('run').addEventListener('click', () => {
+    const texts = form.controlTexts();
+    const outcome = pilaro.run(state, texts);
     for (const readOut of outcome.readOuts) form.controls.get(readOut.field).value = readOut.text;
-    measure ??= textMeasure();
-    showDiagrams(pilaro.formDiagram(state, form.controlTexts(), measure));
+    // The diagram of the run just made, from the same texts.
+    if (outcome.done) {
+      measure ??= textMeasure();
+      showDiagrams(pilaro.formDiagram(state, texts, measure));
+    }
+    if (outcome.message) showMessage(outcome.message);
   });
-  form.controls.get('cmdprint').addEventListener('click', () => printReport(pilaro, state));
+  form.buttons.get('print').addEventListener('click', () => {
+    const outcome = pilaro.print(state);
+    if (outcome.message) showMessage(outcome.message);
+    if (outcome.prints) printReport(pilaro, state);
+  });
   // The browser's own print command prints the same report.
   window.addEventListener('beforeprint', () => prepareReport(pilaro, state));
 

@@ -1,0 +1,27 @@
+// The N-M diagram of the form's last run: the section of the form with the
+// steel of the run (the given area of a check, the area a design needs),
+// and the run's loads as its one load case, as pilaro-batch draws a member.
+// It takes the run the state holds: nothing is read or run again but the
+// diagram's own check of its load case with its steel.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "diagram/diagram_contents.h"
+#include "form/calc_state.h"
+#include "form/form_reading.h"
+
+namespace pilaro {
+
+struct FormDiagrams {
+    std::vector<diagram::Diagram> diagrams;
+    std::vector<std::string> problems;  // why there is none
+    std::string stem;                   // of the files' names
+};
+
+// None before a completed run. Bars in the given area's field, as
+// `controlText` shows it to the run, name a check's steel, as in a table.
+[[nodiscard]] FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText);
+
+}  // namespace pilaro

@@ -1,0 +1,16 @@
+#include "text/shown_text.h"
+
+#include "engine/number_text.h"
+
+namespace pilaro::text {
+
+std::string withoutLeadingBlank(std::string text) {
+    if (text.starts_with(' ')) text.erase(0, 1);
+    return text;
+}
+
+std::string plainNumber(double value) {
+    return withoutLeadingBlank(numberToText(value));
+}
+
+}  // namespace pilaro::text
