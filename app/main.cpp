@@ -6,31 +6,21 @@
 #include <cstring>
 
 #include "engine/vector_state.h"
+#include "messages/program_help.h"
 #include "ui/look_and_feel.h"
 #include "ui/main_window.h"
 #include "ui/qt_translations.h"
 
 namespace {
 
-constexpr const char* kHelp =
-    "用法: pilaro [选项]\n"
-    "\n"
-    "圆形截面钢筋混凝土构件（柱、墩、桩）偏心受压的配筋计算与强度校核：\n"
-    "打开计算窗口，在窗口中选择混凝土标号和钢筋等级，输入荷载和截面，运行并打印。\n"
-    "\n"
-    "选项:\n"
-    "  -h, --help     显示本帮助并退出\n"
-    "  --version      显示版本并退出\n"
-    "\n"
-    "Qt 的标准选项（如 -platform、-style）也可使用。荷载组合表的批量计算和\n"
-    "N–M 相互作用图见 pilaro-batch --help；不装程序也能用的浏览器版为\n"
-    "/usr/share/pilaro/pilaro.html。\n";
-
 // The answer to --help or --version, which needs no display: the window's
-// application is not made for them.
+// application is not made for them. The help speaks Chinese, as the window
+// does; its wording is a literal, so its text ends with a null.
 const char* answerWithoutWindow(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return kHelp;
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return pilaro::messages::helpWording(pilaro::messages::HelpText::WindowProgram)
+                .chinese.data();
         if (std::strcmp(argv[i], "--version") == 0) return "pilaro " PILARO_VERSION "\n";
     }
     return nullptr;

@@ -15,6 +15,9 @@
 #include "batch/messages.h"
 #include "batch/progress.h"
 #include "batch/rows_in_order.h"
+#include "messages/batch_messages.h"
+#include "messages/file_messages.h"
+#include "messages/table_messages.h"
 #include "table/cell_values.h"
 #include "table/csv_reader.h"
 #include "table/input_text.h"
@@ -26,6 +29,11 @@
 
 namespace pilaro::batch {
 
+using messages::FileProblem;
+using messages::Message;
+using messages::MessageError;
+using messages::tableError;
+using messages::TableProblem;
 using table::CellRow;
 using table::Column;
 using table::ColumnMap;
@@ -47,14 +55,14 @@ namespace {
 // The header, checked before anything is written.
 ColumnMap readColumns(CsvReader& reader, const BatchOptions& options) {
     CellRow header;
-    if (!reader.next(header)) throw std::runtime_error("the input has no header row");
-    std::string error;
+    if (!reader.next(header)) throw tableError(TableProblem::NoHeader, {});
+    Message error;
     const std::optional<ColumnMap> columns = readHeader(header.cells, error);
-    if (!columns) throw std::runtime_error(error);
+    if (!columns) throw MessageError(error);
     if (!options.provided.byMember.empty() && !columns->has(Column::Member))
-        throw std::runtime_error("--provide " + options.provided.byMember.begin()->first +
-                                 "=… gives steel to a member, but the table has no column " +
-                                 table::columnLabel(Column::Member));
+        throw tableError(TableProblem::ProvidedMemberWithoutColumn,
+                         {options.provided.byMember.begin()->first,
+                          table::columnAsWritten(*columns, Column::Member)});
     return *columns;
 }
 
@@ -69,8 +77,9 @@ bool everyProvidedMemberIsThere(const BatchOptions& options,
             return table::trimBlanks(s.member) == member;
         });
         if (!there)
-            say("--provide " + member + "=" + pair.second.text + ": the table has no member " +
-                member);
+            say(messages::provideMessage(messages::ProvideProblem::NoSuchMember,
+                                         {member, pair.second.text}),
+                options.language);
         all = all && there;
     }
     return all;
@@ -97,20 +106,22 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     const ColumnMap columns = readColumns(reader, options);
 
     std::unique_ptr<OutputFile> file;
-    if (!options.output.empty()) file = std::make_unique<OutputFile>(options.output);
+    if (!options.output.empty())
+        file = std::make_unique<OutputFile>(options.output, options.language);
     const std::unique_ptr<RowWriter> writer = makeWriter(options, columns, file.get());
 
     MemberSummaries summaries;
     const bool drawing = !options.diagramDirectory.empty();
     diagram::DiagramTable diagrams;
-    Progress progress(isatty(STDERR_FILENO) == 1, text.utf8Size());
+    Progress progress(isatty(STDERR_FILENO) == 1, text.utf8Size(), options.language);
     long rows = 0;
     bool allPass = true;
     runRowsInOrder(reader, columns, options.provided, options.jobs,
                    [&](const RowOutcome& outcome, std::uint64_t bytesRead) {
                        for (const table::RowError& error : outcome.row.errors) {
                            progress.finish();
-                           say("row " + std::to_string(outcome.row.line) + ", " + error.english);
+                           say(messages::rowMessage(outcome.row.line, error.told),
+                               options.language);
                        }
                        writer->write(outcome);
                        summaries.add(outcome);
@@ -129,9 +140,7 @@ int tableRun(const BatchOptions& options, std::istream& in) {
     std::fputs(summary.c_str(), summaryOut);
     const bool providedAsGiven = everyProvidedMemberIsThere(options, summaries.members());
     int status = allPass && providedAsGiven ? kExitAllPass : kExitSomeFailOrNoResult;
-    if (drawing)
-        status = std::max(
-            status, writeDiagrams(diagrams, options, columns.has(Column::Member), summaryOut));
+    if (drawing) status = std::max(status, writeDiagrams(diagrams, options, columns, summaryOut));
     std::fflush(summaryOut);
     return status;
 }
@@ -143,19 +152,25 @@ int runBatch(const BatchOptions& options) {
         // Renaming the output over the table being read would lose the table.
         if (options.input != "-" && !options.output.empty() &&
             sameFile(options.input, options.output))
-            throw std::runtime_error("the output " + options.output + " is the input table");
+            throw messages::fileError(FileProblem::OutputIsInput, {options.output});
         // A directory that cannot be made stops the run before anything is
         // written.
         if (!options.diagramDirectory.empty()) prepareDiagramDirectory(options.diagramDirectory);
         if (options.input == "-") return tableRun(options, std::cin);
         std::ifstream in(options.input, std::ios::binary);
         if (!in)
-            throw std::runtime_error("cannot read " + options.input + ": " + std::strerror(errno));
+            throw messages::fileError(FileProblem::CannotRead,
+                                      {options.input, messages::systemReason(errno)});
         return tableRun(options, in);
+    } catch (const MessageError& e) {
+        say(e.message(), options.language);
+    } catch (const std::bad_alloc&) {
+        say(messages::tableMessage(TableProblem::OutOfMemory, {}), options.language);
     } catch (const std::exception& e) {
-        say(e.what());
-        return kExitUsageOrFileError;
+        say(messages::usageMessage(messages::UsageProblem::UnexpectedError, {e.what()}),
+            options.language);
     }
+    return kExitUsageOrFileError;
 }
 
 }  // namespace pilaro::batch

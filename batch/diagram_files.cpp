@@ -1,5 +1,6 @@
 #include "batch/diagram_files.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <set>
 #include <stdexcept>
@@ -7,8 +8,10 @@
 #include "batch/messages.h"
 #include "diagram/diagram_csv.h"
 #include "diagram/diagram_picture.h"
+#include "messages/batch_messages.h"
+#include "messages/diagram_words.h"
+#include "messages/file_messages.h"
 #include "table/output_file.h"
-#include "table/summary_text.h"
 
 namespace pilaro::batch {
 
@@ -22,6 +25,9 @@ using diagram::extensionOf;
 using diagram::MemberRows;
 using diagram::memberSubject;
 using diagram::PaintingApplication;
+using messages::fileError;
+using messages::FileProblem;
+using messages::Message;
 using table::OutputFile;
 using table::sameFile;
 
@@ -38,28 +44,15 @@ std::string unique(const std::string& stem, std::set<std::string>& taken) {
 void refuseTables(const std::string& path, const BatchOptions& options) {
     if ((options.input != "-" && sameFile(path, options.input)) ||
         (!options.output.empty() && sameFile(path, options.output)))
-        throw std::runtime_error("the diagram file " + path + " would replace a table of this run");
+        throw fileError(FileProblem::DiagramWouldReplaceTable, {path});
 }
 
 // Written whole or not at all.
-void writeFile(const std::string& path, const std::string& bytes) {
-    OutputFile file(path);
+void writeFile(const std::string& path, const std::string& bytes, Language language) {
+    OutputFile file(path, language);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size())
-        throw std::runtime_error("cannot write " + path);
+        throw fileError(FileProblem::CannotWrite, {path, messages::systemReason(errno)});
     file.commit();
-}
-
-// The summary's line that names a diagram's file.
-std::string diagramLine(const MemberRows& m, bool hasMemberColumn, const Diagram& d,
-                        const std::string& picture, const BatchOptions& options) {
-    if (options.language == table::Language::English)
-        return "diagram of " + memberSubject(m, hasMemberColumn) + " with " + d.steelText + ": " +
-               picture + "\n";
-    const std::string title =
-        table::memberTitle(table::Language::Chinese, m.member, hasMemberColumn);
-    // "构件 P1 的", but "全表的".
-    const bool spaced = static_cast<unsigned char>(title.back()) < 0x80;
-    return title + (spaced ? " 的" : "的") + " N–M 图（" + d.steelText + "）：" + picture + "\n";
 }
 
 }  // namespace
@@ -68,22 +61,23 @@ void prepareDiagramDirectory(const std::string& directory) {
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     if (!std::filesystem::is_directory(directory))
-        throw std::runtime_error("cannot make the diagram directory " + directory +
-                                 (error ? ": " + error.message() : ""));
+        throw fileError(FileProblem::CannotMakeDiagramFolder,
+                        {directory, messages::systemReason(error ? error.value() : EEXIST)});
 }
 
-int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool hasMemberColumn,
-                  std::FILE* summary) {
+int writeDiagrams(const DiagramTable& table, const BatchOptions& options,
+                  const table::ColumnMap& columns, std::FILE* summary) {
+    const bool hasMemberColumn = columns.has(table::Column::Member);
     const PaintingApplication application;
     const std::filesystem::path directory(options.diagramDirectory);
     const std::string extension = extensionOf(options.diagramFormat);
     std::set<std::string> taken;
     int status = kExitAllPass;
     for (const MemberRows& member : table.members.entries()) {
-        const std::string name = memberSubject(member, hasMemberColumn);
-        std::vector<std::string> problems;
-        const std::vector<Diagram> diagrams = diagramsOf(member, name, problems);
-        for (const std::string& problem : problems) say(problem);
+        const Message name = memberSubject(member, hasMemberColumn);
+        std::vector<Message> problems;
+        const std::vector<Diagram> diagrams = diagramsOf(member, name, columns, problems);
+        for (const Message& problem : problems) say(problem, options.language);
         if (!problems.empty()) status = std::max(status, kExitSomeFailOrNoResult);
         for (const Diagram& d : diagrams) {
             const std::string stem =
@@ -95,13 +89,19 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options, bool h
                 refuseTables(picture, options);
                 refuseTables(figures, options);
                 const std::string bytes = diagramPicture(d, options.diagramFormat);
-                if (bytes.empty()) throw std::runtime_error("cannot draw " + picture);
-                writeFile(picture, bytes);
-                writeFile(figures, diagramCsv(d));
-                std::fputs(diagramLine(member, hasMemberColumn, d, picture, options).c_str(),
+                if (bytes.empty()) throw fileError(FileProblem::CannotDraw, {picture});
+                writeFile(picture, bytes, options.language);
+                writeFile(figures, diagramCsv(d), options.language);
+                std::fputs(messages::diagramFileLine(name, d.steelText, picture)
+                               .in(options.language)
+                               .c_str(),
                            summary);
+            } catch (const messages::MessageError& e) {
+                say(e.message(), options.language);
+                status = kExitUsageOrFileError;
             } catch (const std::exception& e) {
-                say(e.what());
+                say(messages::usageMessage(messages::UsageProblem::UnexpectedError, {e.what()}),
+                    options.language);
                 status = kExitUsageOrFileError;
             }
         }

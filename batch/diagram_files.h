@@ -7,6 +7,7 @@
 
 #include "batch/options.h"
 #include "diagram/diagram_contents.h"
+#include "table/columns.h"
 
 namespace pilaro::batch {
 
@@ -15,10 +16,11 @@ namespace pilaro::batch {
 void prepareDiagramDirectory(const std::string& directory);
 
 // Draws and writes every member's diagrams and names each file on
-// `summary`. Problems go to standard error. The exit status: kExitAllPass,
+// `summary`. Problems go to standard error, naming the table's columns as
+// `columns` found them. The exit status: kExitAllPass,
 // kExitSomeFailOrNoResult when a member gets no diagram, or
 // kExitUsageOrFileError when a file cannot be written.
 [[nodiscard]] int writeDiagrams(const diagram::DiagramTable& table, const BatchOptions& options,
-                                bool hasMemberColumn, std::FILE* summary);
+                                const table::ColumnMap& columns, std::FILE* summary);
 
 }  // namespace pilaro::batch

@@ -1,13 +1,16 @@
-// The one way pilaro-batch tells of a problem: a line on standard error.
+// The one way pilaro-batch tells of a problem: a line on standard error,
+// in the language of the run.
 #pragma once
 
 #include <cstdio>
-#include <string>
+
+#include "messages/language.h"
+#include "messages/wording.h"
 
 namespace pilaro::batch {
 
-inline void say(const std::string& message) {
-    std::fprintf(stderr, "pilaro-batch: %s\n", message.c_str());
+inline void say(const messages::Message& message, Language language) {
+    std::fprintf(stderr, "pilaro-batch: %s\n", message.in(language).c_str());
 }
 
 }  // namespace pilaro::batch

@@ -1,66 +1,79 @@
 #include "batch/options.h"
 
 #include <CLI/CLI.hpp>
-#include <array>
+#include <charconv>
+#include <cstring>
 #include <iostream>
 #include <string_view>
 
+#include "batch/messages.h"
 #include "batch/rows_in_order.h"
+#include "messages/batch_messages.h"
+#include "messages/program_help.h"
+#include "messages/table_messages.h"
 #include "table/header_names.h"
 #include "table/separator.h"
+#include "table/summary_text.h"
 
 namespace pilaro::batch {
 
+using messages::HelpText;
+using messages::Message;
+using messages::UsageProblem;
+
 namespace {
 
-// What each input column holds, as the help says it after the column's
-// unit.
-constexpr std::array<std::string_view, table::kColumnCount> kColumnHelp = {
-    "可选",
-    "可选；把同一截面的各行归为一个构件",
-    "配筋计算、强度校核、design 或 check",
-    "25号 或 25",
-    "Ⅱ级、II 或 2；5号 或 5",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "强度校核时与钢筋二选一",
-    "强度校核时与钢筋面积二选一：24D28、24Φ28 或 12D28+12D25",
-};
+// The most threads --jobs takes.
+constexpr int kMostJobs = 1024;
 
-constexpr std::string_view kFooterEnd = R"(
-汇总（每个构件的控制情况：最大配筋、不通过的校核与最小 Nq/Nj、无结果的
-行，最后一行为合计）写到标准输出；结果写到标准输出时，汇总写到标准错误。
-构件超过 50 个时只列出不通过、无结果和全表控制的行，--summary all 列出全部。
+// The language asked for with --lang, read before the command line is
+// parsed, so that the help and the command line's own mistakes speak it:
+// Chinese unless the last --lang says en, whatever the locale.
+Language languageAsked(int argc, char** argv) {
+    Language language = Language::Chinese;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view value;
+        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc)
+            value = argv[i + 1];
+        else if (std::string_view(argv[i]).starts_with("--lang="))
+            value = std::string_view(argv[i]).substr(7);
+        else
+            continue;
+        language = value == "en" ? Language::English : Language::Chinese;
+    }
+    return language;
+}
 
-有 --diagram DIR 时，每个构件的 N–M 相互作用图写到 DIR/<构件>.svg（或 .png、
-.pdf），图中数据写到 DIR/<构件>.csv。
+std::string helpText(HelpText text, Language language) {
+    return std::string(messages::helpWording(text).in(language));
+}
 
-退出状态：
-  0  每行都有结果，校核全部通过
-  1  有校核不通过、有行无结果、有构件未能画图，或 --provide 所给的构件不在表中
-  2  用法或文件错误)";
-
-// The input's columns, each with every name it goes by and its unit.
-std::string footer() {
-    std::string text =
-        "输入：CSV 文件，第一行为列名，其后每行一个荷载组合。文件为 UTF-8（带或不带\n"
-        "BOM）或 GB18030（Excel 的“CSV (逗号分隔)”）均可；分隔符为逗号、分号或制表符。\n"
-        "列名用下列任一名称（英文不分大小写），顺序不限，可在括号中注明单位，\n"
-        "如 轴向力(kN)、直径（m），单位须与该列相同，不作换算：\n";
+// The input's columns, each with every name it goes by and its unit, then
+// the summary, the diagrams and the exit statuses.
+std::string footer(Language language) {
+    std::string text = helpText(HelpText::InputColumns, language);
     for (std::size_t i = 0; i < table::kColumnCount; ++i) {
         const auto column = static_cast<table::Column>(i);
         std::string names;
         for (std::string_view name : table::namesOf(column))
             names += (names.empty() ? "" : " / ") + std::string(name);
         const std::string_view unit = table::unitText(table::columnNames()[i].unit);
-        std::string help = unit.empty() ? "" : "单位 " + std::string(unit);
-        if (!help.empty() && !kColumnHelp[i].empty()) help += "；";
-        text += "  " + names + "  " + help + std::string(kColumnHelp[i]) + "\n";
+        const std::string_view said = messages::columnHelp(table::fieldOf(column)).in(language);
+        std::string help =
+            unit.empty()
+                ? ""
+                : messages::fill(messages::helpWording(HelpText::Unit), {unit}).in(language);
+        if (!said.empty())
+            help =
+                help.empty() ? std::string(said) : messages::listOfLists({help, said}).in(language);
+        text += "  " + names + "  " + help + "\n";
     }
-    return text + std::string(kFooterEnd);
+    return text +
+           messages::fill(
+               messages::helpWording(HelpText::Footer),
+               {std::to_string(table::kMembersShownWhole), std::to_string(kExitAllPass),
+                std::to_string(kExitSomeFailOrNoResult), std::to_string(kExitUsageOrFileError)})
+               .in(language);
 }
 
 std::optional<OutputFormat> formatOfExtension(const std::string& path) {
@@ -79,118 +92,161 @@ std::optional<OutputFormat> formatNamed(const std::string& name) {
     return std::nullopt;
 }
 
-// Help in Chinese; the options keep their English names.
-void speakChinese(CLI::App& app) {
+// The help's headings in the language; the options keep their names.
+void speak(CLI::App& app, Language language) {
+    using messages::HelpLabel;
     const auto formatter = app.get_formatter();
-    formatter->label("Usage", "用法");
-    formatter->label("OPTIONS", "选项");
-    formatter->label("Positionals", "位置参数");
-    formatter->label("REQUIRED", "必填");
-    formatter->label("Needs", "需要");
-    formatter->label("Excludes", "不可同用");
+    const auto label = [&](HelpLabel l) {
+        const messages::Wording words = messages::helpLabel(l);
+        formatter->label(std::string(words.english), std::string(words.in(language)));
+    };
+    for (HelpLabel l : {HelpLabel::Usage, HelpLabel::Options, HelpLabel::Positionals,
+                        HelpLabel::Required, HelpLabel::Needs, HelpLabel::Excludes})
+        label(l);
     formatter->column_width(34);
-    app.option_defaults()->group("选项");
-    app.set_help_flag("-h,--help", "显示本帮助并退出");
+    app.option_defaults()->group(std::string(messages::helpLabel(HelpLabel::Options).in(language)));
+    app.set_help_flag("-h,--help", helpText(HelpText::Help, language));
 }
 
-int usageError(const std::string& message) {
-    std::cerr << "pilaro-batch: " << message << "\n";
+int usageError(UsageProblem problem, std::initializer_list<Message> arguments, Language language) {
+    say(messages::usageMessage(problem, arguments), language);
     return kExitUsageOrFileError;
+}
+
+// What the parser found wrong with the command line, and where to look.
+Message parseProblem(const CLI::ParseError& e, const CLI::App& app) {
+    const std::string what = e.what();
+    if (dynamic_cast<const CLI::RequiredError*>(&e))  // INPUT is the one required
+        return messages::usageMessage(UsageProblem::MissingInput, {});
+    if (dynamic_cast<const CLI::ExtrasError*>(&e)) {
+        std::string extras;
+        for (const std::string& extra : app.remaining())
+            extras += (extras.empty() ? "" : " ") + extra;
+        return messages::usageMessage(UsageProblem::UnexpectedArguments,
+                                      {extras.empty() ? what : extras});
+    }
+    // "--output: 1 required TEXT missing", "--jobs: At Most 1 required but
+    // received 2": the option comes first.
+    const std::string option = what.substr(0, what.find(':'));
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) && option.starts_with('-'))
+        return messages::usageMessage(
+            what.ends_with("missing") ? UsageProblem::MissingValue : UsageProblem::GivenTwice,
+            {option});
+    return messages::usageMessage(UsageProblem::CommandLine, {what});
+}
+
+int parseError(const CLI::ParseError& e, const CLI::App& app, Language language) {
+    say(messages::listOfLists(
+            {parseProblem(e, app), messages::usageMessage(UsageProblem::SeeHelp, {})}),
+        language);
+    return kExitUsageOrFileError;
+}
+
+// A value that must be one of `allowed` (where "" stands for an option
+// not given); false, told, when it is not.
+bool oneOf(std::string_view option, const std::string& value,
+           std::initializer_list<std::string_view> allowed, Language language) {
+    std::string list;
+    for (std::string_view a : allowed) {
+        if (value == a) return true;
+        if (!a.empty()) list += (list.empty() ? "" : "|") + std::string(a);
+    }
+    usageError(UsageProblem::NotAllowedValue, {option, value, list}, language);
+    return false;
 }
 
 }  // namespace
 
 std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
-    CLI::App app(
-        "对圆形截面钢筋混凝土构件的荷载组合表逐行作配筋计算或强度校核，"
-        "与窗口的计算相同。",
-        "pilaro-batch");
-    speakChinese(app);
-    app.footer(footer());
+    const Language language = languageAsked(argc, argv);
+    CLI::App app(helpText(HelpText::Program, language), "pilaro-batch");
+    speak(app, language);
+    app.footer(footer(language));
     app.set_version_flag("--version", std::string("pilaro-batch ") + PILARO_VERSION,
-                         "显示版本并退出");
+                         helpText(HelpText::Version, language));
     BatchOptions options;
-    std::string format, separator, language = "zh", summary = "auto";
+    options.language = language;
+    std::string format, separator, languageName = "zh", summary = "auto", diagramFormat, jobs;
     std::vector<std::string> provide;
-    app.add_option("INPUT", options.input, "荷载组合表（CSV 文件），- 为标准输入")
+    app.add_option("INPUT", options.input, helpText(HelpText::Input, language))
         ->required()
         ->option_text(" ");
-    app.add_option("-o,--output", options.output,
-                   "结果写到 FILE（.csv、.jsonl 或 .xlsx，格式由扩展名决定），"
-                   "要么完整写成，要么不写；默认写到标准输出（CSV）")
+    app.add_option("-o,--output", options.output, helpText(HelpText::Output, language))
         ->option_text("FILE");
-    app.add_option("-f,--format", format, "输出格式；有 --output 时须与其扩展名一致")
-        ->check(CLI::IsMember({"csv", "json", "xlsx"}))
+    app.add_option("-f,--format", format, helpText(HelpText::Format, language))
         ->option_text("csv|json|xlsx");
-    app.add_option("--separator", separator, "输入的分隔符：逗号、分号或制表符；默认由标题行判断")
-        ->check(CLI::IsMember({",", ";", "tab", "comma", "semicolon"}))
+    app.add_option("--separator", separator, helpText(HelpText::Separator, language))
         ->option_text(",|;|tab");
-    app.add_option("--provide", provide,
-                   "以此钢筋代替各行自己的钢筋作强度校核：钢筋如 24D28（12D28+12D25），"
-                   "或面积（cm²）；MEMBER=BARS 只给该构件，可多次给出，"
-                   "如 --provide P1=24D28 --provide P2=30D32")
+    app.add_option("--provide", provide, helpText(HelpText::Provide, language))
         ->expected(1)
         ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->option_text("BARS|MEMBER=BARS");
-    app.add_option("--lang", language, "汇总的语言：zh 中文（默认），en 英文")
-        ->check(CLI::IsMember({"zh", "en"}))
+    app.add_option("--lang", languageName, helpText(HelpText::Language, language))
         ->option_text("zh|en");
     app.add_option("--summary", summary,
-                   "auto：构件超过 50 个时只列出不通过、无结果和控制的行（默认）；"
-                   "all：列出每个构件")
-        ->check(CLI::IsMember({"auto", "all"}))
+                   messages::fill(messages::helpWording(HelpText::Summary),
+                                  {std::to_string(table::kMembersShownWhole)})
+                       .in(language))
         ->option_text("auto|all");
-    std::string diagramFormat;
     CLI::Option* diagram =
-        app.add_option("--diagram", options.diagramDirectory,
-                       "把每个构件的 N–M 相互作用图及其荷载组合画到 DIR（不存在时创建）")
+        app.add_option("--diagram", options.diagramDirectory, helpText(HelpText::Diagram, language))
             ->option_text("DIR");
-    app.add_option("--diagram-format", diagramFormat, "图的格式；默认 svg")
-        ->check(CLI::IsMember({"svg", "png", "pdf"}))
-        ->needs(diagram)
+    app.add_option("--diagram-format", diagramFormat, helpText(HelpText::DiagramFormat, language))
         ->option_text("svg|png|pdf");
-    options.jobs = defaultJobs();
-    app.add_option("-j,--jobs", options.jobs,
-                   "在 N 个线程上计算各行，默认用全部核心；输出、汇总与 N 无关"
-                   "（1：逐行计算）")
-        ->check(CLI::Range(1, 1024))
-        ->option_text("N");
+    app.add_option("-j,--jobs", jobs, helpText(HelpText::Jobs, language))->option_text("N");
     try {
         app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return app.exit(e) == 0 ? kExitAllPass : kExitUsageOrFileError;
     } catch (const CLI::ParseError& e) {
-        const int status = app.exit(e);
-        return status == 0 ? kExitAllPass : kExitUsageOrFileError;
+        return parseError(e, app, language);
     }
+
+    if (!oneOf("--format", format, {"", "csv", "json", "xlsx"}, language) ||
+        !oneOf("--separator", separator, {"", ",", ";", "tab", "comma", "semicolon"}, language) ||
+        !oneOf("--lang", languageName, {"zh", "en"}, language) ||
+        !oneOf("--summary", summary, {"auto", "all"}, language) ||
+        !oneOf("--diagram-format", diagramFormat, {"", "svg", "png", "pdf"}, language))
+        return kExitUsageOrFileError;
+    options.jobs = defaultJobs();
+    if (!jobs.empty()) {
+        const auto [end, error] =
+            std::from_chars(jobs.data(), jobs.data() + jobs.size(), options.jobs);
+        if (error != std::errc() || end != jobs.data() + jobs.size() || options.jobs < 1 ||
+            options.jobs > kMostJobs)
+            return usageError(UsageProblem::JobsOutOfRange, {jobs, std::to_string(kMostJobs)},
+                              language);
+    }
+    if (!diagramFormat.empty() && diagram->count() == 0)
+        return usageError(UsageProblem::DiagramFormatNeedsDiagram, {}, language);
 
     const std::optional<OutputFormat> named = formatNamed(format);
     if (!options.output.empty()) {
         const std::optional<OutputFormat> byExtension = formatOfExtension(options.output);
         if (named && byExtension && *named != *byExtension)
-            return usageError("--format " + format + " contradicts the extension of " +
-                              options.output);
+            return usageError(UsageProblem::FormatContradictsExtension, {format, options.output},
+                              language);
         if (!named && !byExtension)
-            return usageError("cannot tell the format of " + options.output +
-                              "; give --format csv|json|xlsx");
+            return usageError(UsageProblem::UnknownFormat, {options.output}, language);
         options.format = named ? *named : *byExtension;
     } else if (named) {
         options.format = *named;
     }
     if (options.format == OutputFormat::Xlsx && options.output.empty())
-        return usageError("an .xlsx workbook needs --output FILE");
+        return usageError(UsageProblem::XlsxNeedsOutput, {}, language);
     if (!separator.empty()) options.separator = table::separatorNamed(separator).value_or(',');
-    options.language = language == "en" ? table::Language::English : table::Language::Chinese;
     options.summaryOfEveryMember = summary == "all";
     if (diagramFormat == "png")
         options.diagramFormat = diagram::DiagramFormat::Png;
     else if (diagramFormat == "pdf")
         options.diagramFormat = diagram::DiagramFormat::Pdf;
     if (diagram->count() > 0 && options.diagramDirectory.empty())
-        return usageError("--diagram needs a directory");
+        return usageError(UsageProblem::DiagramNeedsFolder, {}, language);
     for (const std::string& value : provide) {
-        std::string problem;
+        Message problem;
         if (!table::addProvidedSteel(options.provided, value, problem))
-            return usageError("--provide: " + problem);
+            return usageError(UsageProblem::Provide, {problem}, language);
     }
     return options;
 }

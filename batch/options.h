@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "diagram/diagram_file_names.h"
-#include "table/language.h"
+#include "messages/language.h"
 #include "table/row_input.h"
 
 namespace pilaro::batch {
@@ -17,11 +17,11 @@ struct BatchOptions {
     std::string input;   // "-" for standard input
     std::string output;  // empty for standard output
     OutputFormat format = OutputFormat::Csv;
-    char separator = 0;                                   // --separator; 0: found from the header
-    table::ProvidedSteels provided;                       // --provide
-    table::Language language = table::Language::Chinese;  // --lang
-    bool summaryOfEveryMember = false;                    // --summary all
-    std::string diagramDirectory;                         // --diagram; empty for none
+    char separator = 0;                     // --separator; 0: found from the header
+    table::ProvidedSteels provided;         // --provide
+    Language language = Language::Chinese;  // --lang
+    bool summaryOfEveryMember = false;      // --summary all
+    std::string diagramDirectory;           // --diagram; empty for none
     diagram::DiagramFormat diagramFormat = diagram::DiagramFormat::Svg;
     int jobs = 1;  // threads the rows run on (--jobs; every core by default)
 };

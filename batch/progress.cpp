@@ -2,10 +2,12 @@
 
 #include <cstdio>
 
+#include "messages/batch_messages.h"
+
 namespace pilaro::batch {
 
-Progress::Progress(bool toTerminal, std::uint64_t totalBytes)
-    : enabled_(toTerminal), totalBytes_(totalBytes) {}
+Progress::Progress(bool toTerminal, std::uint64_t totalBytes, Language language)
+    : enabled_(toTerminal), totalBytes_(totalBytes), language_(language) {}
 
 void Progress::update(long rows, std::uint64_t bytesRead) {
     // The clock is read once per 256 rows: a row costs microseconds.
@@ -15,12 +17,11 @@ void Progress::update(long rows, std::uint64_t bytesRead) {
         return;
     lastShown_ = now;
     shown_ = true;
-    if (totalBytes_ > 0)
-        std::fprintf(stderr, "\rpilaro-batch: %ld rows, %3d%%", rows,
-                     static_cast<int>(100.0 * static_cast<double>(bytesRead) /
-                                      static_cast<double>(totalBytes_)));
-    else
-        std::fprintf(stderr, "\rpilaro-batch: %ld rows", rows);
+    const int percent = totalBytes_ > 0 ? static_cast<int>(100.0 * static_cast<double>(bytesRead) /
+                                                           static_cast<double>(totalBytes_))
+                                        : -1;
+    std::fprintf(stderr, "\rpilaro-batch: %s",
+                 messages::progressLine(rows, percent).in(language_).c_str());
     std::fflush(stderr);
 }
 

@@ -5,12 +5,14 @@
 #include <chrono>
 #include <cstdint>
 
+#include "messages/language.h"
+
 namespace pilaro::batch {
 
 class Progress {
   public:
     // `totalBytes` is the input's size, or 0 when it is not known (a pipe).
-    Progress(bool toTerminal, std::uint64_t totalBytes);
+    Progress(bool toTerminal, std::uint64_t totalBytes, Language language);
 
     void update(long rows, std::uint64_t bytesRead);
     // Clears the line, so that what follows starts at its beginning.
@@ -22,6 +24,7 @@ class Progress {
     bool enabled_;
     bool shown_ = false;
     std::uint64_t totalBytes_;
+    Language language_;
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastShown_ = start_;
 };

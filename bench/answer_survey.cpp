@@ -25,6 +25,7 @@
 #include "bench/section_generator.h"
 #include "engine/number_text.h"
 #include "engine/section.h"
+#include "messages/run_messages.h"
 
 namespace pilaro {
 namespace {

@@ -34,11 +34,11 @@ int main(int argc, char** argv) {
     std::ifstream in(argv[1], std::ios::binary);
     pilaro::table::CsvReader reader(in);
     pilaro::table::CellRow record;
-    std::string error;
+    pilaro::messages::Message error;
     if (!reader.next(record)) return 2;
     const auto columns = pilaro::table::readHeader(record.cells, error);
     if (!columns) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+        std::fprintf(stderr, "%s\n", error.english.c_str());
         return 2;
     }
     std::vector<pilaro::CalcInput> inputs;

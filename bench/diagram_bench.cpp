@@ -81,8 +81,8 @@ BENCHMARK(BM_CurveTop)->Unit(benchmark::kMicrosecond);
 void BM_Contents(benchmark::State& state) {
     const MemberRows member = examplePier();
     for (auto _ : state) {
-        std::vector<std::string> problems;
-        benchmark::DoNotOptimize(diagramsOf(member, "member P1", problems));
+        std::vector<pilaro::messages::Message> problems;
+        benchmark::DoNotOptimize(diagramsOf(member, "member P1", {}, problems));
     }
 }
 BENCHMARK(BM_Contents)->Unit(benchmark::kMicrosecond);
@@ -95,8 +95,8 @@ void BM_DiagramFile(benchmark::State& state) {
         (folder / (std::string("pilaro-diagram-bench.") + extensionOf(format))).string();
     std::size_t bytes = 0;
     for (auto _ : state) {
-        std::vector<std::string> problems;
-        const std::vector<Diagram> diagrams = diagramsOf(member, "member P1", problems);
+        std::vector<pilaro::messages::Message> problems;
+        const std::vector<Diagram> diagrams = diagramsOf(member, "member P1", {}, problems);
         const std::string picture = diagramPicture(diagrams.at(0), format);
         OutputFile file(path);
         std::fwrite(picture.data(), 1, picture.size(), file.stream());

@@ -6,20 +6,23 @@
 
 #include "engine/materials.h"
 #include "engine/resistance.h"
-#include "table/columns.h"
+#include "messages/diagram_words.h"
+#include "messages/run_messages.h"
+#include "messages/table_messages.h"
 #include "text/shown_text.h"
 
 namespace pilaro::diagram {
 
+using messages::diagramMessage;
+using messages::DiagramProblem;
+using messages::Message;
 using table::Column;
-using table::columnLabel;
 using table::indexOf;
 using table::RowOutcome;
 using text::plainNumber;
 
-std::string memberSubject(const MemberRows& m, bool hasMemberColumn) {
-    if (!hasMemberColumn) return "all rows";
-    return m.member.empty() ? "the rows without a member" : "member " + m.member;
+Message memberSubject(const MemberRows& m, bool hasMemberColumn) {
+    return messages::memberSubject(m.member, hasMemberColumn);
 }
 
 void DiagramTable::add(const RowOutcome& o) {
@@ -67,11 +70,13 @@ std::vector<Steel> steelsOf(const std::vector<const DiagramRow*>& rows) {
     return steels;
 }
 
-// The columns in which `row` has another section than `first`.
-std::string sectionDifference(const CalcInput& first, const CalcInput& row) {
-    std::string columns;
-    const auto differs = [&columns](bool differ, Column c) {
-        if (differ) columns += (columns.empty() ? "" : ", ") + columnLabel(c);
+// The columns in which `row` has another section than `first`, as the
+// header wrote them.
+std::vector<Message> sectionDifference(const CalcInput& first, const CalcInput& row,
+                                       const table::ColumnMap& named) {
+    std::vector<Message> columns;
+    const auto differs = [&](bool differ, Column c) {
+        if (differ) columns.push_back(table::columnAsWritten(named, c));
     };
     differs(valueOr0(first.D) != valueOr0(row.D), Column::D);
     differs(valueOr0(first.a) != valueOr0(row.a), Column::a);
@@ -127,29 +132,29 @@ std::string_view steelName(const CalcInput& in) {
 
 }  // namespace
 
-std::vector<Diagram> diagramsOf(const MemberRows& member, std::string_view who,
-                                std::vector<std::string>& problems) {
-    const std::string prefix = std::string(who) + ": ";
+std::vector<Diagram> diagramsOf(const MemberRows& member, const Message& who,
+                                const table::ColumnMap& named, std::vector<Message>& problems) {
     std::vector<const DiagramRow*> rows;
     for (const DiagramRow& row : member.rows)
         if (row.readWithoutErrors) rows.push_back(&row);
     if (rows.empty()) {
-        problems.push_back(prefix + "no row without input errors; no diagram");
+        problems.push_back(diagramMessage(DiagramProblem::NoRowWithoutErrors, {who}));
         return {};
     }
     for (const DiagramRow* row : rows) {
-        const std::string columns = sectionDifference(rows.front()->input, row->input);
+        const std::vector<Message> columns =
+            sectionDifference(rows.front()->input, row->input, named);
         if (!columns.empty()) {
-            problems.push_back(prefix + "rows " + std::to_string(rows.front()->line) + " and " +
-                               std::to_string(row->line) + " differ in " + columns +
-                               ", so they are not one section; no diagram");
+            problems.push_back(
+                diagramMessage(DiagramProblem::NotOneSection,
+                               {who, std::to_string(rows.front()->line), std::to_string(row->line),
+                                messages::listOf(columns)}));
             return {};
         }
     }
     const std::vector<Steel> steels = steelsOf(rows);
     if (steels.empty()) {
-        problems.push_back(prefix + "no check and no design with a result gives its steel; " +
-                           "no diagram");
+        problems.push_back(diagramMessage(DiagramProblem::NoSteel, {who}));
         return {};
     }
 
@@ -177,10 +182,11 @@ std::vector<Diagram> diagramsOf(const MemberRows& member, std::string_view who,
         d.steel = steelName(section);
         if (status == CalcStatus::Done) d.curve = interactionCurve(solver, d.rho);
         if (d.curve.empty()) {
-            problems.push_back(prefix + "the section with " + steel.text + " has no curve (" +
-                               std::string(status == CalcStatus::Done ? "no state in compression"
-                                                                      : statusName(status)) +
-                               "); no diagram");
+            const Message why =
+                status == CalcStatus::Done
+                    ? Message(messages::diagramProblemWording(DiagramProblem::NoStateInCompression))
+                    : Message(std::string(statusMessage(status)), std::string(statusName(status)));
+            problems.push_back(diagramMessage(DiagramProblem::NoCurve, {who, steel.text, why}));
             continue;
         }
         // A case given twice (as a design and as a check) is one point.

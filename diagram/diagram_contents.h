@@ -9,7 +9,9 @@
 
 #include "engine/calculation.h"
 #include "engine/interaction_curve.h"
+#include "messages/wording.h"
 #include "table/by_member.h"
+#include "table/columns.h"
 #include "table/row_outcome.h"
 
 namespace pilaro::diagram {
@@ -31,9 +33,10 @@ struct MemberRows {
     std::vector<DiagramRow> rows;
 };
 
-// How messages name a member: "member P1", "the rows without a member", or
-// "all rows" of a table without the member column.
-[[nodiscard]] std::string memberSubject(const MemberRows& member, bool hasMemberColumn);
+// How messages name a member: 构件 P1 (member P1), 未填构件的行 (the rows
+// without a member), or 全表 (all rows) of a table without the member
+// column.
+[[nodiscard]] messages::Message memberSubject(const MemberRows& member, bool hasMemberColumn);
 
 // The rows of each member, in the order the members first appear.
 struct DiagramTable {
@@ -74,8 +77,11 @@ struct Diagram {
 // (the provided steel with --provide), or, without checks, one for the
 // largest area its designs need. A member whose rows differ in section, or
 // that has no steel or no curve, gets none; `problems` says why, naming
-// the member as `who` ("member P1").
-[[nodiscard]] std::vector<Diagram> diagramsOf(const MemberRows& member, std::string_view who,
-                                              std::vector<std::string>& problems);
+// the member as `who` (构件 P1) and the table's columns as its header
+// wrote them.
+[[nodiscard]] std::vector<Diagram> diagramsOf(const MemberRows& member,
+                                              const messages::Message& who,
+                                              const table::ColumnMap& columns,
+                                              std::vector<messages::Message>& problems);
 
 }  // namespace pilaro::diagram

@@ -4,6 +4,7 @@
 
 #include "diagram/diagram_axes.h"
 #include "engine/number_text.h"
+#include "messages/diagram_words.h"
 #include "text/shown_text.h"
 #include "text/utf8.h"
 
@@ -11,7 +12,13 @@ namespace pilaro::diagram {
 
 namespace {
 
+using messages::DiagramWord;
 using text::plainNumber;
+
+// The diagram speaks Chinese, as the window does.
+std::string_view diagramWordText(DiagramWord word) {
+    return messages::diagramWord(word).chinese;
+}
 
 // The plot within the drawing, and the room around it for the title, the
 // ticks and the axis names.
@@ -54,14 +61,21 @@ Frame frameOf(const Diagram& d) {
 void layTitle(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
     // A long member name gives way to the legend; the file name has it whole.
     const std::string name = measure.elided(d.member, 20, true, kLongestMemberName);
-    l.title = {name + (name.empty() ? "" : "  ") + "N–M 相关曲线", kLeft, 32, 20, true, kBlack};
+    l.title = {name + (name.empty() ? "" : "  ") + std::string(diagramWordText(DiagramWord::Title)),
+               kLeft,
+               32,
+               20,
+               true,
+               kBlack};
 
-    std::string line = "直径 D＝" + plainNumber(d.D) + " m，保护层 a＝" + plainNumber(d.a) +
-                       " m，" + std::string(d.concrete) + "混凝土，" + std::string(d.steel) +
-                       "钢筋，钢筋 " + d.steelText;
-    if (d.steelText.find("cm²") == std::string::npos)
-        line += "（" + plainNumber(floorToDecimals(d.Ag, 3)) + " cm²）";
-    line += "，配筋率＝" + plainNumber(floorToDecimals(d.rho, 4));
+    // An area is told beside bars, not twice.
+    const std::string area = d.steelText.find("cm²") == std::string::npos
+                                 ? plainNumber(floorToDecimals(d.Ag, 3))
+                                 : std::string();
+    const std::string line =
+        messages::diagramSectionLine(plainNumber(d.D), plainNumber(d.a), d.concrete, d.steel,
+                                     d.steelText, area, plainNumber(floorToDecimals(d.rho, 4)))
+            .chinese;
     // A long line shrinks rather than losing its values past the edge.
     int pixels = 15;
     const double room = kRight - kLeft;
@@ -73,7 +87,8 @@ void layTitle(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
 // From the right: the curve, the passing and the failing marker.
 void layLegend(DiagramLayout& l, const TextMeasure& measure) {
     double x = kRight;
-    const auto entry = [&](const char* name, const Colour& colour, bool line) {
+    const auto entry = [&](DiagramWord word, const Colour& colour, bool line) {
+        const std::string name(diagramWordText(word));
         x -= measure.width(name, 13, false);
         LegendEntry e;
         e.name = {name, x, 30, 13, false, kBlack};
@@ -85,9 +100,9 @@ void layLegend(DiagramLayout& l, const TextMeasure& measure) {
         l.legend.push_back(std::move(e));
         x -= 18;
     };
-    entry("重新配筋", kFailColour, false);
-    entry("通过验算", kPassColour, false);
-    entry("截面承载力", kCurveColour, true);
+    entry(DiagramWord::Fails, kFailColour, false);
+    entry(DiagramWord::Passes, kPassColour, false);
+    entry(DiagramWord::Capacity, kCurveColour, true);
 }
 
 void layAxes(DiagramLayout& l, const Frame& f, const TextMeasure& measure) {
@@ -105,9 +120,9 @@ void layAxes(DiagramLayout& l, const Frame& f, const TextMeasure& measure) {
                             {label, kLeft - 8 - measure.width(label, 13, false),
                              y + measure.ascent(13) / 2 - 1, 13}});
     }
-    const std::string across = "弯矩 M（kN·m）";
+    const std::string across(diagramWordText(DiagramWord::MomentAxis));
     l.across = {across, (kLeft + kRight - measure.width(across, 15, false)) / 2, kBottom + 52, 15};
-    const std::string up = "轴向力 N（kN）";
+    const std::string up(diagramWordText(DiagramWord::AxialForceAxis));
     l.up = {up, 30, (kTop + kBottom + measure.width(up, 15, false)) / 2, 15};
 }
 

@@ -27,6 +27,13 @@ inline constexpr std::array<BarSize, kBarSizeCount> kBarSizes = {{
     {"D36", 10.179},
 }};
 
+// The bar table's diameters in mm, "12" … "36", as a message lists them.
+[[nodiscard]] constexpr std::array<std::string_view, kBarSizeCount> barDiameters() {
+    std::array<std::string_view, kBarSizeCount> diameters{};
+    for (std::size_t i = 0; i < kBarSizeCount; ++i) diameters[i] = kBarSizes[i].label.substr(1);
+    return diameters;
+}
+
 struct BarSelection {
     double Ag = 0.0;  // cm^2, three decimals
     std::array<double, kBarSizeCount> counts{};

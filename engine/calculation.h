@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/solver_input.h"
+#include "messages/run_outcomes.h"
 
 namespace pilaro {
 
@@ -37,10 +38,6 @@ struct CalcInput {
 
 inline constexpr int kBarSizeCount = 11;
 
-// The outcome of a check: whether the section carries Nj. None until a
-// check has run.
-enum class Verdict { None, Passes, Fails };
-
 // Everything a run produces, updated in place: a field that a run does not
 // set keeps its earlier value.
 struct CalcResult {
@@ -66,40 +63,6 @@ struct CalcResult {
     double Mq = 0.0;
     Verdict verdict = Verdict::None;
 };
-
-enum class CalcStatus {
-    Done,
-    NoType,
-    EnlargeSection,
-    InputOutOfRange,   // a material value is infinite
-    ZeroDiameter,      // D = 0
-    ZeroAxialForce,    // Nj = 0
-    MissingGrade,      // a material value the run needs is unset
-    DivisionByZero,    // any other zero divisor of the section formulas
-    ResultOutOfRange,  // a value the run would store is not finite
-    NotConverging,     // no state of the section matches the loads
-    // A field read as a number too large for the machine (1e400).
-    MomentTooLarge,
-    AxialForceTooLarge,
-    DiameterTooLarge,
-    CoverTooLarge,
-    LengthTooLarge,
-    AreaTooLarge,
-    // Values no section can have.
-    NegativeDiameter,     // D < 0
-    CoverOutsideSection,  // a < 0, or a >= D / 2: the steel must lie inside the section
-    TensionForce,         // Nj < 0: only eccentric compression is treated
-    NegativeLength,       // l0 < 0
-    NegativeArea,         // a given steel area < 0
-    // Even steel as large as the concrete section cannot carry Nj.
-    SectionTooSmall,
-    // A given steel area larger than the section (a ratio above 1).
-    AreaAboveSection,
-};
-
-// The message the window shows for a status; empty for Done. Defined with
-// every other message the user reads in engine/messages.cpp.
-[[nodiscard]] std::string_view statusMessage(CalcStatus status);
 
 // A short English name for a status ("done", "enlarge-section", ...), as a
 // load-case table's output shows it.

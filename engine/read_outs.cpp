@@ -5,18 +5,6 @@
 
 namespace pilaro {
 
-std::string_view verdictText(Verdict verdict) {
-    switch (verdict) {
-        case Verdict::None:
-            return {};
-        case Verdict::Passes:
-            return "通过验算！";
-        case Verdict::Fails:
-            return "重新配筋！";
-    }
-    return {};
-}
-
 namespace {
 
 std::string shown(const MaybeValue& value) {

@@ -10,6 +10,7 @@
 
 #include "engine/bar_counts.h"
 #include "engine/calculation.h"
+#include "messages/run_messages.h"
 
 namespace pilaro {
 
@@ -97,9 +98,8 @@ inline constexpr std::array<ReadOutEntry, kReadOutCount> kReadOuts = {{
 }
 static_assert(readOutTableIsConsistent());
 
-// The verdict as the window, the report and the tables write it (UTF-8);
-// empty before any check.
-[[nodiscard]] std::string_view verdictText(Verdict verdict);
+// The verdict's read-out, as the window, the report and the tables write
+// it, is verdictText (messages/run_messages.h).
 
 // The texts of the read-outs, indexed by ReadOutId (UTF-8; empty when the
 // field is emptied).

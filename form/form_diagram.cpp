@@ -2,6 +2,7 @@
 
 #include "diagram/diagram_file_names.h"
 #include "form/control_table.h"
+#include "messages/diagram_words.h"
 #include "table/bar_notation.h"
 #include "table/cell_values.h"
 #include "table/row_outcome.h"
@@ -22,7 +23,8 @@ FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText
     run.row.line = 1;
     run.row.input = input;
     run.row.cells[indexOf(Column::Name)] =
-        "Nj＝" + plainNumber(valueOr0(input.Nj)) + "，Mj＝" + plainNumber(valueOr0(input.Mj));
+        messages::loadCaseName(plainNumber(valueOr0(input.Nj)), plainNumber(valueOr0(input.Mj)))
+            .chinese;
     run.hasResult = true;
     run.checkRoad = takesCheckRoad(input);
     run.result = state.result;
@@ -33,7 +35,9 @@ FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText
     diagram::DiagramTable table;
     table.add(run);
     const diagram::MemberRows& member = table.members.entries().front();
-    out.diagrams = diagram::diagramsOf(member, "N–M", out.problems);
+    std::vector<messages::Message> problems;
+    out.diagrams = diagram::diagramsOf(member, std::string_view("N–M"), {}, problems);
+    for (const messages::Message& problem : problems) out.problems.push_back(problem.chinese);
     if (!out.diagrams.empty())
         out.stem = "N-M-" + diagram::fileStem(out.diagrams.front().steelKey, true);
     return out;

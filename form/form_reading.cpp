@@ -2,15 +2,43 @@
 
 #include <optional>
 
+#include "engine/bar_counts.h"
 #include "engine/materials.h"
-#include "engine/messages.h"
 #include "engine/number_parse.h"
 #include "form/control_table.h"
+#include "messages/field_messages.h"
+#include "messages/run_messages.h"
 #include "table/bar_notation.h"
 
 namespace pilaro {
 
+using messages::Field;
+using messages::FieldProblem;
+
 namespace {
+
+// What each input holds, which its messages name as its caption does.
+Field fieldOf(FormInput input) {
+    switch (input) {
+        case FormInput::ConcreteGrade:
+            return Field::Concrete;
+        case FormInput::SteelGrade:
+            return Field::Steel;
+        case FormInput::AxialForce:
+            return Field::AxialForce;
+        case FormInput::Moment:
+            return Field::Moment;
+        case FormInput::Diameter:
+            return Field::Diameter;
+        case FormInput::Cover:
+            return Field::Cover;
+        case FormInput::Length:
+            return Field::Length;
+        case FormInput::GivenArea:
+            return Field::SteelArea;
+    }
+    return Field::SteelArea;
+}
 
 // The blanks the reading rule drops.
 bool onlyBlanks(std::string_view text) {
@@ -41,7 +69,7 @@ class FormReader {
         const bool matches = held ? shown && strengthOf(*shown) == valueOr0(strength) &&
                                         modulusOf(*shown) == valueOr0(modulus)
                                   : onlyBlanks(text);
-        if (!matches) refuse(FieldProblem::NotFromList, list, text);
+        if (!matches) refuse(FieldProblem::NotFromList, input, text);
         return matches;
     }
 
@@ -51,7 +79,7 @@ class FormReader {
         const std::string text = controlText_(field);
         if (onlyBlanks(text)) return 0.0;
         if (const std::optional<NumberReading> number = wholeNumber(text)) return number->value;
-        refuse(FieldProblem::NotANumber, field, text);
+        refuse(FieldProblem::NotANumber, input, text);
         return std::nullopt;
     }
 
@@ -62,7 +90,7 @@ class FormReader {
         const table::BarReading bars = table::readBarNotation(text);
         if (bars.kind == table::BarTextKind::Bars) return bars.area();
         if (bars.kind == table::BarTextKind::UnknownDiameter) {
-            refuse(FieldProblem::UnknownBarDiameter, field, text);
+            refuse(FieldProblem::UnknownBarDiameter, input, text);
             return std::nullopt;
         }
         if (onlyBlanks(text)) return 0.0;
@@ -70,7 +98,7 @@ class FormReader {
         const std::optional<NumberReading> number = wholeNumber(text);
         if (number && number->exponentMarker != 'D' && number->exponentMarker != 'd')
             return number->value;
-        refuse(FieldProblem::NotANumberNorBars, field, text);
+        refuse(FieldProblem::NotANumberNorBars, input, text);
         return std::nullopt;
     }
 
@@ -80,8 +108,10 @@ class FormReader {
     static double strengthOf(const SteelGrade& g) { return g.Rg; }
     static double modulusOf(const SteelGrade& g) { return g.Eg; }
 
-    void refuse(FieldProblem problem, std::string_view control, std::string_view text) {
-        reading_.refusal = fieldMessage(problem, control, text);
+    void refuse(FieldProblem problem, FormInput input, std::string_view text) {
+        reading_.refusal = messages::fieldMessage(problem, messages::fieldName(fieldOf(input)),
+                                                  text, barDiameters())
+                               .chinese;
     }
 
     const ControlText& controlText_;

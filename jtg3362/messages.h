@@ -1,6 +1,5 @@
-// Every text of the current-code calculation that a person reads: the
-// message of each status, and the verdicts' English twins. Chinese names
-// each field as the form's caption does.
+// The current-code calculation's messages, from the message home: the
+// message of each status with the figures it names, and the verdicts.
 #pragma once
 
 #include <string>
@@ -8,11 +7,9 @@
 
 #include "engine/calculation.h"
 #include "jtg3362/records.h"
-#include "table/language.h"
+#include "messages/language.h"
 
 namespace pilaro::jtg3362 {
-
-using table::Language;
 
 // The message of the outcome's status; empty for Done. The slenderness
 // message names l0 / D as its read-out shows it.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/calculation.h"
+#include "messages/jtg3362_outcomes.h"
 
 namespace pilaro::jtg3362 {
 
@@ -66,30 +67,8 @@ struct Result {
     std::array<double, kBarSizeCount> barCounts{};
 };
 
-enum class Status {
-    Done,
-    EnlargeSection,              // a design needs more than 5 %; the capacity is at 5 %
-    SlendernessBeyondTable,      // l0 / D above the stability table's 43
-    ImportanceFactorNotAllowed,  // γ0 not 1.1, 1.0 or 0.9
-    UnknownConcrete,             // not C25 to C80
-    UnknownSteel,
-    // An input that is not a finite number.
-    AxialForceNotFinite,
-    MomentNotFinite,
-    DiameterNotFinite,
-    CoverNotFinite,
-    LengthNotFinite,
-    AreaNotFinite,
-    // Values no section or load of this method can have.
-    DiameterNotPositive,    // D <= 0
-    CoverOutsideSection,    // not 0 < a < D / 2
-    AxialForceNotPositive,  // Nd <= 0: compression only
-    NegativeLength,         // l0 < 0
-    NegativeArea,           // As < 0
-    AreaAboveSection,       // As > A
-    TooFewBars,             // a check's bars number fewer than 8
-    ResultOutOfRange,       // a figure of the result is not finite
-};
+// The statuses of a run (Status) are defined with their messages in
+// messages/jtg3362_outcomes.h.
 
 struct Outcome {
     Status status = Status::Done;

@@ -1,5 +1,7 @@
 #include "table/cell_row.h"
 
+#include "messages/table_messages.h"
+
 namespace pilaro::table {
 
 bool isBlankRecord(const std::vector<std::string>& cells) {
@@ -8,8 +10,8 @@ bool isBlankRecord(const std::vector<std::string>& cells) {
     return true;
 }
 
-std::string unclosedQuoteMessage(long line) {
-    return "line " + std::to_string(line) + ": a quoted cell is never closed";
+messages::Message unclosedQuoteMessage(long line) {
+    return messages::tableMessage(messages::TableProblem::UnclosedQuote, {std::to_string(line)});
 }
 
 }  // namespace pilaro::table

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/wording.h"
+
 namespace pilaro::table {
 
 struct CellRow {
@@ -18,6 +20,6 @@ struct CellRow {
 
 // What stops the reading of a table whose record at `line` opens a quoted
 // cell that is never closed.
-[[nodiscard]] std::string unclosedQuoteMessage(long line);
+[[nodiscard]] messages::Message unclosedQuoteMessage(long line);
 
 }  // namespace pilaro::table

@@ -51,8 +51,8 @@ NumberCell readNumber(std::string_view text) {
 
 std::optional<CalcType> readType(std::string_view text) {
     text = trimBlanks(text);
-    if (text == "配筋计算" || equalsIgnoringAsciiCase(text, "design")) return CalcType::Design;
-    if (text == "强度校核" || equalsIgnoringAsciiCase(text, "check")) return CalcType::Check;
+    if (text == kDesignTypeText || equalsIgnoringAsciiCase(text, "design")) return CalcType::Design;
+    if (text == kCheckTypeText || equalsIgnoringAsciiCase(text, "check")) return CalcType::Check;
     return std::nullopt;
 }
 

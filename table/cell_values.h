@@ -28,6 +28,10 @@ struct NumberCell {
 // blanks around it. No hexadecimal, no infinity, no comma.
 NumberCell readNumber(std::string_view text);
 
+// The type cells' Chinese words, as the window's options say them.
+inline constexpr std::string_view kDesignTypeText = "配筋计算";
+inline constexpr std::string_view kCheckTypeText = "强度校核";
+
 // 配筋计算, 强度校核, design or check (any case).
 std::optional<CalcType> readType(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "table/columns.h"
 
+#include "messages/table_messages.h"
 #include "table/cell_values.h"
 #include "table/header_names.h"
 
@@ -44,6 +45,45 @@ std::string columnLabel(Column c) {
     return std::string(n.chinese) + "/" + std::string(n.english);
 }
 
+messages::Field fieldOf(Column c) {
+    using messages::Field;
+    switch (c) {
+        case Column::Name:
+            return Field::Name;
+        case Column::Member:
+            return Field::Member;
+        case Column::Type:
+            return Field::Type;
+        case Column::Concrete:
+            return Field::Concrete;
+        case Column::Steel:
+            return Field::Steel;
+        case Column::Nj:
+            return Field::AxialForce;
+        case Column::Mj:
+            return Field::Moment;
+        case Column::D:
+            return Field::Diameter;
+        case Column::a:
+            return Field::Cover;
+        case Column::l0:
+            return Field::Length;
+        case Column::Ag:
+            return Field::SteelArea;
+        case Column::Bars:
+            return Field::Bars;
+    }
+    return Field::Name;
+}
+
+messages::Message columnName(Column c) {
+    return {std::string(columnNames()[indexOf(c)].chinese), columnLabel(c)};
+}
+
+messages::Message columnAsWritten(const ColumnMap& columns, Column c) {
+    return columns.has(c) ? messages::Message(columns.headings[indexOf(c)]) : columnName(c);
+}
+
 std::string chineseHeading(Column c) {
     const ColumnNames& n = columnNames()[indexOf(c)];
     std::string heading(n.chinese);
@@ -51,7 +91,10 @@ std::string chineseHeading(Column c) {
     return heading;
 }
 
-std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std::string& error) {
+std::optional<ColumnMap> readHeader(const std::vector<std::string>& header,
+                                    messages::Message& error) {
+    using messages::tableMessage;
+    using messages::TableProblem;
     ColumnMap map;
     map.headerCells = header.size();
     for (std::size_t i = 0; i < header.size(); ++i) {
@@ -59,25 +102,30 @@ std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std:
         if (text.empty()) continue;
         const HeaderCell cell = readHeaderCell(text);
         if (!cell.column) {
-            error = cell.problem + " (column " + std::to_string(i + 1) + ")";
-            if (cell.unknownName) error += "; " + acceptedHeaderNames();
+            error = cell.problem + tableMessage(TableProblem::AtColumn, {std::to_string(i + 1)});
+            if (cell.unknownName)
+                error = error + tableMessage(TableProblem::AcceptedNames, {acceptedHeaderNames()});
             return std::nullopt;
         }
-        auto& position = map.position[indexOf(*cell.column)];
+        const std::size_t column = indexOf(*cell.column);
+        auto& position = map.position[column];
         if (position) {
-            error = "column " + columnLabel(*cell.column) + " appears twice (columns " +
-                    std::to_string(*position + 1) + " and " + std::to_string(i + 1) + ")";
+            error = tableMessage(
+                TableProblem::ColumnTwice,
+                {columnLabel(*cell.column), std::to_string(*position + 1), std::to_string(i + 1),
+                 messages::quoted(map.headings[column]), messages::quoted(text)});
             return std::nullopt;
         }
         position = i;
+        map.headings[column] = text;
     }
-    std::string missing;
+    std::vector<messages::Message> missing;
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         if (columnNames()[i].required && !map.position[i])
-            missing += (missing.empty() ? "" : ", ") + columnLabel(static_cast<Column>(i));
+            missing.emplace_back(columnLabel(static_cast<Column>(i)));
     }
     if (!missing.empty()) {
-        error = "missing column " + missing;
+        error = tableMessage(TableProblem::MissingColumns, {messages::listOf(missing)});
         return std::nullopt;
     }
     return map;

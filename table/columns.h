@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/field_messages.h"
+#include "messages/wording.h"
+
 namespace pilaro::table {
 
 enum class Column { Name, Member, Type, Concrete, Steel, Nj, Mj, D, a, l0, Ag, Bars };
@@ -35,8 +38,15 @@ inline std::size_t indexOf(Column c) {
 // "kN", "kN·m", "m", "cm²"; empty for Unit::None.
 std::string_view unitText(Unit unit);
 
-// "直径/D", as messages name a column.
+// "直径/D", as the output's English messages name a column.
 std::string columnLabel(Column c);
+
+// The column by its own names, as messages name it: 直径 in Chinese,
+// 直径/D in English.
+messages::Message columnName(Column c);
+
+// What the column holds, as the help and the messages name it.
+messages::Field fieldOf(Column c);
 
 // "轴向力（kN）": the Chinese name with its unit, as a Chinese header row
 // shows it.
@@ -46,14 +56,22 @@ std::string chineseHeading(Column c);
 struct ColumnMap {
     std::array<std::optional<std::size_t>, kColumnCount> position;
     std::size_t headerCells = 0;
+    // Each column's header cell as the table wrote it, without the blanks
+    // around it: "轴力(kN)".
+    std::array<std::string, kColumnCount> headings;
 
     bool has(Column c) const { return position[indexOf(c)].has_value(); }
 };
+
+// The column as messages name it to the user: as the table's header wrote
+// it, or by its own name where the table lacks it (钢筋面积, 钢筋面积/Ag).
+messages::Message columnAsWritten(const ColumnMap& columns, Column c);
 
 // The header row as a column map (table/header_names.h says which names a
 // cell may give). An unknown name, a unit that is not the column's, a
 // column named twice or a required column missing is an error; its message
 // is in `error`. Blank header cells name no column.
-std::optional<ColumnMap> readHeader(const std::vector<std::string>& header, std::string& error);
+std::optional<ColumnMap> readHeader(const std::vector<std::string>& header,
+                                    messages::Message& error);
 
 }  // namespace pilaro::table

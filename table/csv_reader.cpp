@@ -7,9 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "messages/table_messages.h"
 #include "table/separator.h"
 
 namespace pilaro::table {
+
+using messages::MessageError;
+using messages::tableError;
+using messages::TableProblem;
 
 namespace {
 
@@ -20,7 +25,7 @@ constexpr std::size_t kLongestRecord = std::size_t{1} << 20;
 
 struct CsvReader::Parser {
     Parser(std::istream& in, char separator) : in_(in) {
-        if (csv_init(&parser_, 0) != 0) throw std::runtime_error("out of memory");
+        if (csv_init(&parser_, 0) != 0) throw tableError(TableProblem::OutOfMemory, {});
         if (separator != 0) useSeparator(separator);
     }
     ~Parser() { csv_free(&parser_); }
@@ -85,11 +90,11 @@ void CsvReader::Parser::endRecord(int, void* self) {
 // when a quoted cell holds line breaks.
 void CsvReader::Parser::feedLine() {
     if (!std::getline(in_, line_)) {
-        if (in_.bad()) throw std::runtime_error("the input cannot be read");
+        if (in_.bad()) throw tableError(TableProblem::InputUnreadable, {});
         finished_ = true;
         // Every line was fed with its line break, so only a quoted cell
         // can keep a record open here.
-        if (recordOpen_) throw std::runtime_error(unclosedQuoteMessage(recordStart_));
+        if (recordOpen_) throw MessageError(unclosedQuoteMessage(recordStart_));
         csv_fini(&parser_, endCell, endRecord, this);
         return;
     }
@@ -104,12 +109,11 @@ void CsvReader::Parser::feedLine() {
     }
     recordBytes_ += line_.size();
     if (recordBytes_ > kLongestRecord)
-        throw std::runtime_error("line " + std::to_string(recordStart_) +
-                                 ": a record longer than 1 MiB (a quoted cell never closed?)");
+        throw tableError(TableProblem::RecordTooLong, {std::to_string(recordStart_)});
     recordEnded_ = false;
     if (csv_parse(&parser_, line_.data(), line_.size(), endCell, endRecord, this) != line_.size())
-        throw std::runtime_error(std::string("line ") + std::to_string(lineNumber_) + ": " +
-                                 csv_strerror(csv_error(&parser_)));
+        throw tableError(TableProblem::UnreadableRecord,
+                         {std::to_string(lineNumber_), csv_strerror(csv_error(&parser_))});
     // A line that ends no record and holds more than its line break opens
     // one: a quoted cell goes on to the next line.
     const bool blankLine = line_.find_first_not_of(" \t\r\n") == std::string::npos;

@@ -22,7 +22,7 @@ class CsvReader {
     CsvReader& operator=(const CsvReader&) = delete;
 
     // The next record that is not wholly blank; false at the end of the
-    // text. Throws std::runtime_error when the text cannot be read or a
+    // text. Throws messages::MessageError when the text cannot be read or a
     // quoted cell is never closed.
     bool next(CellRow& record);
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "messages/table_messages.h"
 #include "table/cell_values.h"
 
 namespace pilaro::table {
@@ -133,27 +134,28 @@ std::optional<Column> columnNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::string quoted(std::string_view text) {
-    std::string out(1, '"');
-    out += text;
-    out += '"';
-    return out;
-}
-
 }  // namespace
 
 HeaderCell readHeaderCell(std::string_view text) {
+    using messages::TableProblem;
     const NameAndUnit parts = splitUnit(text);
     const std::optional<Column> column = columnNamed(parts.name);
-    if (!column) return {std::nullopt, "unknown column " + quoted(text), true};
+    if (!column)
+        return {std::nullopt,
+                messages::tableMessage(TableProblem::UnknownColumn, {messages::quoted(text)}),
+                true};
     const std::string unit = parts.unit ? unitKey(*parts.unit) : std::string();
     const Unit own = columnNames()[indexOf(*column)].unit;
     if (unit.empty() || unit == unitKey(unitText(own))) return {column, {}, false};
-    const std::string problem = own == Unit::None
-                                    ? "column " + columnLabel(*column) + " has no unit"
-                                    : "column " + columnLabel(*column) + " is in " +
-                                          std::string(unitText(own)) + "; no unit is converted";
-    return {std::nullopt, quoted(text) + ": " + problem, false};
+    const messages::Message named = columnName(*column);
+    if (own == Unit::None)
+        return {std::nullopt,
+                messages::tableMessage(TableProblem::NoUnit, {messages::quoted(text), named}),
+                false};
+    return {std::nullopt,
+            messages::tableMessage(TableProblem::UnitNotConverted,
+                                   {messages::quoted(text), named, unitText(own)}),
+            false};
 }
 
 std::vector<std::string_view> namesOf(Column c) {
@@ -164,19 +166,17 @@ std::vector<std::string_view> namesOf(Column c) {
     return names;
 }
 
-std::string acceptedHeaderNames() {
-    std::string text = "the accepted names are ";
+messages::Message acceptedHeaderNames() {
+    std::vector<messages::Message> columns;
     for (std::size_t i = 0; i < kColumnCount; ++i) {
-        const auto column = static_cast<Column>(i);
-        if (i > 0) text += "; ";
-        const std::vector<std::string_view> names = namesOf(column);
-        for (std::size_t k = 0; k < names.size(); ++k)
-            text += (k ? ", " : "") + std::string(names[k]);
+        std::vector<messages::Message> names;
+        for (std::string_view name : namesOf(static_cast<Column>(i))) names.emplace_back(name);
+        messages::Message list = messages::listOf(names);
         const Unit unit = columnNames()[i].unit;
-        if (unit != Unit::None) text += " (" + std::string(unitText(unit)) + ")";
+        if (unit != Unit::None) list = messages::withUnit(list, unitText(unit));
+        columns.push_back(std::move(list));
     }
-    return text + "; English names in any case, each with or without its unit in brackets: " +
-           "轴向力(kN), 直径（m）";
+    return messages::listOfLists(columns);
 }
 
 }  // namespace pilaro::table

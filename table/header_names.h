@@ -10,14 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include "messages/wording.h"
 #include "table/columns.h"
 
 namespace pilaro::table {
 
 struct HeaderCell {
     std::optional<Column> column;
-    std::string problem;       // without a column: why
-    bool unknownName = false;  // the problem is a name no column has
+    messages::Message problem;  // without a column: why
+    bool unknownName = false;   // the problem is a name no column has
 };
 
 HeaderCell readHeaderCell(std::string_view text);
@@ -25,8 +26,8 @@ HeaderCell readHeaderCell(std::string_view text);
 // Every name of a column: its Chinese and English names, then the others.
 std::vector<std::string_view> namesOf(Column c);
 
-// "the accepted names are 名称, name; …": every name of every column, for
-// the message about a name that no column has.
-std::string acceptedHeaderNames();
+// "名称、name；构件、member；…": every name of every column with its unit,
+// for the message about a name that no column has.
+messages::Message acceptedHeaderNames();
 
 }  // namespace pilaro::table

@@ -9,9 +9,14 @@
 #include <string>
 #include <string_view>
 
+#include "messages/table_messages.h"
 #include "text/utf8.h"
 
 namespace pilaro::table {
+
+using messages::MessageError;
+using messages::tableError;
+using messages::TableProblem;
 
 namespace {
 
@@ -26,17 +31,17 @@ void eachPiece(std::istream& in, Take&& take) {
         const auto got = static_cast<std::size_t>(in.gcount());
         if (got > 0) take(std::string_view(buffer.data(), got));
     }
-    if (in.bad()) throw std::runtime_error("the input cannot be read");
+    if (in.bad()) throw tableError(TableProblem::InputUnreadable, {});
 }
 
 void rewind(std::istream& in, std::istream::pos_type start) {
     in.clear();
     in.seekg(start);
-    if (!in) throw std::runtime_error("the input cannot be read again from its start");
+    if (!in) throw tableError(TableProblem::InputNotRereadable, {});
 }
 
-std::runtime_error neitherError(long firstBadUtf8Line, long firstBadGb18030Line) {
-    return std::runtime_error(neitherEncodingMessage(firstBadUtf8Line, firstBadGb18030Line));
+MessageError neitherError(long firstBadUtf8Line, long firstBadGb18030Line) {
+    return MessageError(neitherEncodingMessage(firstBadUtf8Line, firstBadGb18030Line));
 }
 
 // GB18030 text converted to UTF-8 in pieces; a character cut between two
@@ -45,8 +50,7 @@ std::runtime_error neitherError(long firstBadUtf8Line, long firstBadGb18030Line)
 class Gb18030Decoder {
   public:
     Gb18030Decoder() : iconv_(iconv_open("UTF-8", "GB18030")) {
-        if (iconv_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("this system's C library cannot convert GB18030 text");
+        if (iconv_ == reinterpret_cast<iconv_t>(-1)) throw tableError(TableProblem::NoGb18030, {});
     }
     ~Gb18030Decoder() { iconv_close(iconv_); }
     Gb18030Decoder(const Gb18030Decoder&) = delete;
@@ -100,7 +104,7 @@ struct InputText::Converter : std::streambuf {
             if (ended_) return traits_type::eof();
             in_.read(piece_.data(), static_cast<std::streamsize>(piece_.size()));
             const auto got = static_cast<std::size_t>(in_.gcount());
-            if (in_.bad()) throw std::runtime_error("the input cannot be read");
+            if (in_.bad()) throw tableError(TableProblem::InputUnreadable, {});
             out_.clear();
             if (got == 0) {
                 ended_ = true;

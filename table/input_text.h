@@ -19,7 +19,7 @@ class InputText {
   public:
     // Reads `in` to its end once to decide, then reads it again from the
     // start as it is taken; a stream that cannot go back (a pipe) is kept
-    // in memory. Throws std::runtime_error, naming the first line that is
+    // in memory. Throws messages::MessageError, naming the first line that is
     // neither, when the text is neither UTF-8 nor GB18030, or when it
     // cannot be read.
     explicit InputText(std::istream& in);

@@ -1,6 +1,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "messages/file_messages.h"
 #include "table/io_writers.h"
 
 namespace pilaro::table {
@@ -30,12 +31,12 @@ class JsonLinesWriter : public RowWriter {
         std::string text = line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
         text += '\n';
         if (std::fwrite(text.data(), 1, text.size(), out_) != text.size())
-            throw std::runtime_error("the output cannot be written");
+            throw messages::fileError(messages::FileProblem::OutputNotWritten, {});
     }
 
     void finish() override {
         if (std::fflush(out_) != 0 || std::ferror(out_))
-            throw std::runtime_error("the output cannot be written");
+            throw messages::fileError(messages::FileProblem::OutputNotWritten, {});
     }
 
   private:

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "messages/file_messages.h"
+
 namespace pilaro::table {
 
 namespace {
@@ -17,12 +19,15 @@ namespace {
 // As many links as the system itself follows in one path.
 constexpr int kMostLinks = 40;
 
-std::runtime_error fileError(const std::string& what, const std::string& path, int error) {
-    return std::runtime_error(what + " " + path + ": " + std::strerror(error));
+using messages::FileProblem;
+using messages::MessageError;
+
+MessageError fileError(FileProblem problem, const std::string& path, int error) {
+    return messages::fileError(problem, {path, messages::systemReason(error)});
 }
 
-std::runtime_error fileError(const std::string& what, const std::string& path) {
-    return fileError(what, path, errno);
+MessageError fileError(FileProblem problem, const std::string& path) {
+    return fileError(problem, path, errno);
 }
 
 // The path of the file that `path` leads to through its links, which may
@@ -33,15 +38,15 @@ std::string followLinks(const std::string& path) {
         struct stat info {};
         if (lstat(at.c_str(), &info) != 0) {
             if (errno == ENOENT) return at.string();
-            throw fileError("cannot write", path);
+            throw fileError(FileProblem::CannotWrite, path);
         }
         if (!S_ISLNK(info.st_mode)) return at.string();
         std::error_code error;
         const std::filesystem::path target = std::filesystem::read_symlink(at, error);
-        if (error) throw fileError("cannot write", path, error.value());
+        if (error) throw fileError(FileProblem::CannotWrite, path, error.value());
         at = target.is_absolute() ? target : at.parent_path() / target;
     }
-    throw fileError("cannot write", path, ELOOP);
+    throw fileError(FileProblem::CannotWrite, path, ELOOP);
 }
 
 // The permissions the file is to have: those of the file it replaces, or
@@ -49,12 +54,11 @@ std::string followLinks(const std::string& path) {
 mode_t permissionsFor(const std::string& path) {
     struct stat info {};
     if (stat(path.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) throw fileError("cannot write", path, EISDIR);
-        if (!S_ISREG(info.st_mode))
-            throw std::runtime_error("cannot write " + path + ": not a regular file");
+        if (S_ISDIR(info.st_mode)) throw fileError(FileProblem::CannotWrite, path, EISDIR);
+        if (!S_ISREG(info.st_mode)) throw messages::fileError(FileProblem::NotARegularFile, {path});
         return info.st_mode & 07777;
     }
-    if (errno != ENOENT) throw fileError("cannot write", path);
+    if (errno != ENOENT) throw fileError(FileProblem::CannotWrite, path);
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
@@ -63,11 +67,11 @@ mode_t permissionsFor(const std::string& path) {
 // Brings what was written to a file by its path onto the disk.
 void syncPath(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw fileError("cannot write", path);
+    if (fd < 0) throw fileError(FileProblem::CannotWrite, path);
     const bool synced = fsync(fd) == 0;
     const int syncError = errno;
     if (close(fd) != 0 || !synced)
-        throw fileError("cannot write", path, synced ? errno : syncError);
+        throw fileError(FileProblem::CannotWrite, path, synced ? errno : syncError);
 }
 
 // Brings a rename in `path`'s folder onto the disk, so that a crash soon
@@ -77,11 +81,11 @@ void syncFolderOf(const std::string& path) {
     std::string folder = std::filesystem::path(path).parent_path().string();
     if (folder.empty()) folder = ".";
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) throw fileError("cannot write", path);
+    if (fd < 0) throw fileError(FileProblem::CannotWrite, path);
     const bool synced = fsync(fd) == 0 || errno == EINVAL;
     const int syncError = errno;
     if (close(fd) != 0 || !synced)
-        throw fileError("cannot write", path, synced ? errno : syncError);
+        throw fileError(FileProblem::CannotWrite, path, synced ? errno : syncError);
 }
 
 }  // namespace
@@ -93,36 +97,40 @@ bool sameFile(const std::string& a, const std::string& b) {
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-OutputFile::OutputFile(std::string path) : path_(followLinks(path)) {
+OutputFile::OutputFile(std::string path, Language language)
+    : path_(followLinks(path)), language_(language) {
     const mode_t permissions = permissionsFor(path_);
     std::vector<char> name(path_.begin(), path_.end());
     for (char c : std::string_view(".pilaro-XXXXXX")) name.push_back(c);
     name.push_back('\0');
     const int fd = mkstemp(name.data());
-    if (fd < 0) throw fileError("cannot create a file beside", path_);
+    if (fd < 0) throw fileError(FileProblem::CannotCreateBeside, path_);
     temporaryPath_ = name.data();
     // mkstemp makes the file private.
     if (fchmod(fd, permissions) != 0 || !(stream_ = fdopen(fd, "wb"))) {
         const int error = errno;
         close(fd);
         unlink(temporaryPath_.c_str());
-        throw fileError("cannot write", temporaryPath_, error);
+        throw fileError(FileProblem::CannotWrite, temporaryPath_, error);
     }
 }
 
 OutputFile::~OutputFile() {
     // The file is given up: what its stream still holds does not matter.
     if (stream_) std::fclose(stream_);
-    if (!committed_ && unlink(temporaryPath_.c_str()) != 0 && errno != ENOENT)
-        std::fprintf(stderr, "%s: cannot remove %s: %s\n", program_invocation_short_name,
-                     temporaryPath_.c_str(), std::strerror(errno));
+    if (!committed_ && unlink(temporaryPath_.c_str()) != 0 && errno != ENOENT) {
+        const messages::Message problem = messages::fileMessage(
+            FileProblem::CannotRemove, {temporaryPath_, messages::systemReason(errno)});
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name,
+                     problem.in(language_).c_str());
+    }
 }
 
 void OutputFile::closeStream() {
     if (!stream_) return;
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
-    if (!closed) throw fileError("cannot write", temporaryPath_);
+    if (!closed) throw fileError(FileProblem::CannotWrite, temporaryPath_);
 }
 
 void OutputFile::commit() {
@@ -133,12 +141,12 @@ void OutputFile::commit() {
         const bool closed = std::fclose(stream_) == 0;
         stream_ = nullptr;
         if (!written || !closed)
-            throw fileError("cannot write", path_, written ? errno : writeError);
+            throw fileError(FileProblem::CannotWrite, path_, written ? errno : writeError);
     } else {
         syncPath(temporaryPath_);
     }
     if (std::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
-        throw fileError("cannot write", path_);
+        throw fileError(FileProblem::CannotWrite, path_);
     committed_ = true;
     syncFolderOf(path_);
 }

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "messages/language.h"
+
 namespace pilaro::table {
 
 // Both paths name one existing file (through links or other spellings).
@@ -15,10 +17,11 @@ bool sameFile(const std::string& a, const std::string& b);
 
 class OutputFile {
   public:
-    // Creates the temporary file; throws std::runtime_error when it cannot,
-    // or when the path names something other than a file (a directory, a
-    // device).
-    explicit OutputFile(std::string path);
+    // Creates the temporary file; throws messages::MessageError when it
+    // cannot, or when the path names something other than a file (a
+    // directory, a device). A temporary file that cannot be removed is told
+    // on standard error in `language`.
+    explicit OutputFile(std::string path, Language language = Language::Chinese);
     // Without commit(), the temporary file is removed.
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
@@ -28,10 +31,10 @@ class OutputFile {
     // The temporary file, open for writing.
     std::FILE* stream() const { return stream_; }
     // Closes the stream (for a writer that writes the path itself); throws
-    // std::runtime_error on failure.
+    // messages::MessageError on failure.
     void closeStream();
 
-    // Flushes to disk and renames; throws std::runtime_error on failure.
+    // Flushes to disk and renames; throws messages::MessageError on failure.
     void commit();
 
   private:
@@ -39,6 +42,7 @@ class OutputFile {
     std::string temporaryPath_;
     std::FILE* stream_ = nullptr;
     bool committed_ = false;
+    Language language_;
 };
 
 }  // namespace pilaro::table

@@ -2,11 +2,19 @@
 
 #include <algorithm>
 
-#include "engine/messages.h"
+#include "engine/bar_counts.h"
+#include "messages/batch_messages.h"
+#include "messages/field_messages.h"
+#include "messages/table_messages.h"
 #include "table/bar_notation.h"
 #include "table/cell_values.h"
 
 namespace pilaro::table {
+
+using messages::Field;
+using messages::FieldProblem;
+using messages::Message;
+using messages::ProvideProblem;
 
 std::optional<ProvidedSteel> readProvidedSteel(const std::string& text) {
     if (const std::optional<double> area = readBars(text))
@@ -23,34 +31,29 @@ const ProvidedSteel* ProvidedSteels::forMember(std::string_view member) const {
     return every ? &*every : nullptr;
 }
 
-bool addProvidedSteel(ProvidedSteels& steels, std::string_view text, std::string& problem) {
+bool addProvidedSteel(ProvidedSteels& steels, std::string_view text, Message& problem) {
     // Bars and areas hold no '=', a member's name may.
     const auto equals = text.rfind('=');
     const bool forOne = equals != std::string_view::npos;
     const std::string member(forOne ? trimBlanks(text.substr(0, equals)) : std::string_view());
     const std::string steelText(forOne ? text.substr(equals + 1) : text);
     const std::optional<ProvidedSteel> steel = readProvidedSteel(steelText);
-    // Appended, not a literal prepended: gcc 12 at -O3 warns falsely
-    // (-Wrestrict) about the latter.
     if (!steel || steel->Ag <= 0) {
-        problem = '"';
-        problem += steelText;
-        problem += "\" is neither bars of the bar table such as 24D28 nor a positive area in cm²";
+        problem = messages::provideMessage(ProvideProblem::NotSteel, {messages::quoted(steelText)});
         return false;
     }
     if (forOne && member.empty()) {
-        problem = '"';
-        problem += text;
-        problem += "\" names no member before its '='";
+        problem =
+            messages::provideMessage(ProvideProblem::NoMemberBefore, {messages::quoted(text)});
         return false;
     }
     if (!forOne && steels.every) {
-        problem = "steel for every member is given twice, " + steels.every->text + " and " +
-                  steel->text + "; give a member's own as MEMBER=" + steel->text;
+        problem =
+            messages::provideMessage(ProvideProblem::EveryTwice, {steels.every->text, steel->text});
         return false;
     }
     if (forOne && !steels.byMember.emplace(member, *steel).second) {
-        problem = "member " + member + " is given steel twice";
+        problem = messages::provideMessage(ProvideProblem::MemberTwice, {member});
         return false;
     }
     if (!forOne) steels.every = steel;
@@ -59,75 +62,47 @@ bool addProvidedSteel(ProvidedSteels& steels, std::string_view text, std::string
 
 namespace {
 
-// The window's control that takes what a column holds, so that a cell's
-// problem reads as the window's message for the same text.
-std::string_view controlOf(Column c) {
-    switch (c) {
-        case Column::Concrete:
-            return "cbohnt";
-        case Column::Steel:
-            return "cbogj";
-        case Column::Nj:
-            return "txtnj";
-        case Column::Mj:
-            return "txtmj";
-        case Column::D:
-            return "txtzd";
-        case Column::a:
-            return "txtbc";
-        case Column::l0:
-            return "txtlj";
-        case Column::Ag:
-        case Column::Bars:
-            return "txtag1";
-        case Column::Name:
-        case Column::Member:
-        case Column::Type:
-            break;
-    }
-    return {};
+// The window's field that takes what a column holds, whose caption names
+// the column in the output's Chinese message, as the window's message for
+// the same text does.
+Field windowFieldOf(Column c) {
+    return c == Column::Bars ? Field::SteelArea : fieldOf(c);
 }
 
-// The window's stop for a number too large for the machine in the field
-// that takes the column.
-CalcStatus tooLargeStatusOf(Column c) {
-    switch (c) {
-        case Column::Nj:
-            return CalcStatus::AxialForceTooLarge;
-        case Column::Mj:
-            return CalcStatus::MomentTooLarge;
-        case Column::D:
-            return CalcStatus::DiameterTooLarge;
-        case Column::a:
-            return CalcStatus::CoverTooLarge;
-        case Column::l0:
-            return CalcStatus::LengthTooLarge;
-        default:
-            return CalcStatus::AreaTooLarge;
-    }
+// The message for a cell's text, which names the bar table's diameters
+// where it needs them.
+Message cellMessage(FieldProblem problem, const Message& name, std::string_view text) {
+    constexpr auto kDiameters = barDiameters();
+    return messages::fieldMessage(problem, name, text, kDiameters);
 }
 
 class RowReader {
   public:
-    explicit RowReader(RowCase& row) : row_(row) {}
+    RowReader(RowCase& row, const ColumnMap& columns) : row_(row), columns_(columns) {}
 
     std::string_view cell(Column c) const { return row_.cells[indexOf(c)]; }
 
-    void fail(Column c, const std::string& problem, std::string chinese) {
-        row_.errors.push_back({"column " + columnLabel(c) + ": " + problem, std::move(chinese)});
+    // The column named as the output names it: the window's caption in
+    // Chinese, 直径/D in English.
+    static Message outputName(Column c) {
+        return {std::string(messages::fieldName(windowFieldOf(c)).chinese), columnLabel(c)};
     }
 
-    // Appended, not a literal prepended: gcc 12 at -O3 warns falsely
-    // (-Wrestrict) about the latter.
-    std::string quoted(Column c) const {
-        std::string text(1, '"');
-        text += cell(c);
-        text += '"';
-        return text;
+    void fail(Column c, FieldProblem problem) {
+        add(cellMessage(problem, outputName(c), cell(c)),
+            cellMessage(problem, columnAsWritten(columns_, c), cell(c)));
     }
 
-    std::string windowMessage(FieldProblem problem, Column c) const {
-        return fieldMessage(problem, controlOf(c), cell(c));
+    // The check's steel: the area's column and the bars' named together.
+    void failSteel(FieldProblem problem) {
+        const messages::Wording wording = messages::fieldProblemWording(problem);
+        add(messages::fill(wording, {columnName(Column::Ag), columnName(Column::Bars)}),
+            messages::fill(wording, {columnAsWritten(columns_, Column::Ag),
+                                     columnAsWritten(columns_, Column::Bars)}));
+    }
+
+    void add(const Message& output, const Message& told) {
+        row_.errors.push_back({messages::inColumn(output), messages::inColumn(told)});
     }
 
     double number(Column c) {
@@ -136,14 +111,13 @@ class RowReader {
             case NumberProblem::None:
                 break;
             case NumberProblem::Empty:
-                fail(c, "is empty", windowMessage(FieldProblem::Empty, c));
+                fail(c, FieldProblem::Empty);
                 break;
             case NumberProblem::NotANumber:
-                fail(c, quoted(c) + " is not a number", windowMessage(FieldProblem::NotANumber, c));
+                fail(c, FieldProblem::NotANumber);
                 break;
             case NumberProblem::OutOfRange:
-                fail(c, quoted(c) + " is out of range",
-                     std::string(statusMessage(tooLargeStatusOf(c))));
+                fail(c, FieldProblem::TooLarge);
                 break;
         }
         return n.value;
@@ -151,6 +125,7 @@ class RowReader {
 
   private:
     RowCase& row_;
+    const ColumnMap& columns_;
 };
 
 // The given steel of a check: an area or bars, one of the two.
@@ -158,24 +133,19 @@ double givenSteel(RowReader& reader) {
     const bool hasArea = !trimBlanks(reader.cell(Column::Ag)).empty();
     const bool hasBars = !trimBlanks(reader.cell(Column::Bars)).empty();
     if (hasArea && hasBars) {
-        reader.fail(Column::Ag, "a check takes 钢筋面积/Ag or 钢筋/bars, not both",
-                    "强度校核只取钢筋面积或钢筋之一，请删去其中一个！");
+        reader.failSteel(FieldProblem::AreaAndBars);
         return 0;
     }
     if (hasBars) {
         const BarReading bars = readBarNotation(reader.cell(Column::Bars));
         if (bars.kind == BarTextKind::Bars) return bars.area();
-        reader.fail(Column::Bars,
-                    reader.quoted(Column::Bars) + " is not bars of the bar table such as 24D28",
-                    reader.windowMessage(bars.kind == BarTextKind::UnknownDiameter
-                                             ? FieldProblem::UnknownBarDiameter
-                                             : FieldProblem::NotANumberNorBars,
-                                         Column::Bars));
+        reader.fail(Column::Bars, bars.kind == BarTextKind::UnknownDiameter
+                                      ? FieldProblem::UnknownBarDiameter
+                                      : FieldProblem::NotBars);
         return 0;
     }
     if (!hasArea) {
-        reader.fail(Column::Ag, "a check needs 钢筋面积/Ag or 钢筋/bars",
-                    "强度校核需要钢筋面积或钢筋（如24D28），请输入纵向钢筋面积！");
+        reader.failSteel(FieldProblem::NoSteel);
         return 0;
     }
     return reader.number(Column::Ag);
@@ -190,39 +160,26 @@ RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedS
         const auto& position = columns.position[i];
         if (position && *position < record.cells.size()) row.cells[i] = record.cells[*position];
     }
-    RowReader reader(row);
+    RowReader reader(row, columns);
     for (std::size_t i = 0; i < record.cells.size(); ++i) {
         const bool named = i < columns.headerCells &&
                            std::find(columns.position.begin(), columns.position.end(), i) !=
                                columns.position.end();
-        if (!named && !trimBlanks(record.cells[i]).empty())
-            row.errors.push_back({"column " + std::to_string(i + 1) + ": \"" + record.cells[i] +
-                                      "\" stands under no column name",
-                                  "第" + std::to_string(i + 1) + "列的" +
-                                      quotedInMessage(record.cells[i]) +
-                                      "不在任何列名之下，请补上列名或删去它！"});
+        if (!named && !trimBlanks(record.cells[i]).empty()) {
+            const Message message =
+                messages::fill(messages::fieldProblemWording(FieldProblem::UnderNoColumn),
+                               {std::to_string(i + 1), messages::quoted(record.cells[i])});
+            reader.add(message, message);
+        }
     }
 
     CalcInput& in = row.input;
     const std::optional<CalcType> type = readType(reader.cell(Column::Type));
-    if (!type)
-        reader.fail(Column::Type,
-                    reader.quoted(Column::Type) + " is not 配筋计算, 强度校核, design or check",
-                    "计算类型输入有误：" + quotedInMessage(reader.cell(Column::Type)) +
-                        "不是配筋计算或强度校核。");
+    if (!type) reader.fail(Column::Type, FieldProblem::NotAType);
     const ConcreteGrade* concrete = readConcrete(reader.cell(Column::Concrete));
-    if (!concrete)
-        reader.fail(
-            Column::Concrete,
-            reader.quoted(Column::Concrete) + " is not a concrete grade (15号, 20号 … 60号)",
-            "混凝土标号输入有误：" + quotedInMessage(reader.cell(Column::Concrete)) +
-                "不是混凝土标号（15号、20号……60号）。");
+    if (!concrete) reader.fail(Column::Concrete, FieldProblem::NotAConcreteGrade);
     const SteelGrade* steel = readSteel(reader.cell(Column::Steel));
-    if (!steel)
-        reader.fail(Column::Steel,
-                    reader.quoted(Column::Steel) + " is not a steel grade (Ⅰ级 … Ⅳ级, 5号)",
-                    "钢筋等级输入有误：" + quotedInMessage(reader.cell(Column::Steel)) +
-                        "不是钢筋等级（Ⅰ级……Ⅳ级、5号）。");
+    if (!steel) reader.fail(Column::Steel, FieldProblem::NotASteelGrade);
     in.Nj = reader.number(Column::Nj);
     in.Mj = reader.number(Column::Mj);
     in.D = reader.number(Column::D);
@@ -233,7 +190,7 @@ RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedS
     in.type = provided ? CalcType::Check : type.value_or(CalcType::None);
     in.Ag = 0.0;
     if (provided) {
-        if (type) row.cells[indexOf(Column::Type)] = "强度校核";
+        if (type) row.cells[indexOf(Column::Type)] = kCheckTypeText;
         row.cells[indexOf(Column::Ag)] = provided->asBars ? "" : provided->text;
         row.cells[indexOf(Column::Bars)] = provided->asBars ? provided->text : "";
         in.Ag = provided->Ag;

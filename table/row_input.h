@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "messages/wording.h"
 #include "table/cell_row.h"
 #include "table/columns.h"
 
@@ -40,12 +41,17 @@ struct ProvidedSteels {
 // member P1. False, with the reason in `problem`, when the steel is
 // neither bars of the bar table nor a positive area, or when the value
 // gives steel to every member or to one member a second time.
-bool addProvidedSteel(ProvidedSteels& steels, std::string_view text, std::string& problem);
+bool addProvidedSteel(ProvidedSteels& steels, std::string_view text, messages::Message& problem);
 
-// A problem of a row's cells, in the two languages of the output.
+// A problem of a row's cells.
 struct RowError {
-    std::string english;  // "column 直径/D: "1,2" is not a number"
-    std::string chinese;  // the window's message for the same text where it has one
+    // As the output writes it: in English its message column's (column
+    // 直径/D: "1,2" is not a number), in Chinese its status's, the window's
+    // message for the same text where it has one.
+    messages::Message output;
+    // As the user is told, naming the column as the header wrote it:
+    // 轴力(kN)输入有误：…, column 轴力(kN): ….
+    messages::Message told;
 };
 
 struct RowCase {

@@ -31,7 +31,12 @@ std::vector<std::string_view> outputColumnNames();
 // second header row.
 std::vector<std::string> outputColumnNamesChinese();
 
+// What the message column holds: the output's (RowOutcome::message), or
+// what the user is told in Chinese (toldMessage), as a screen shows it.
+enum class MessageColumn { Output, ToldInChinese };
+
 // UTF-8 with a byte-order mark, CRLF line ends.
-std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out);
+std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out,
+                                         MessageColumn messages = MessageColumn::Output);
 
 }  // namespace pilaro::table

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "table/language.h"
+#include "messages/language.h"
 #include "table/member_summary.h"
 #include "table/row_input.h"
 
@@ -31,9 +31,6 @@ struct SummaryOptions {
 [[nodiscard]] std::string summaryText(const std::vector<MemberSummary>& members,
                                       const SummaryOptions& options);
 
-// How the summary names a member's rows: "member P1" (构件 P1), "all rows"
-// of a table without members (全表), "rows without a member" (未填构件的行).
-[[nodiscard]] std::string memberTitle(Language language, std::string_view member,
-                                      bool hasMemberColumn);
+// How the summary names a member's rows: messages::memberTitle.
 
 }  // namespace pilaro::table

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "messages/table_messages.h"
+
 namespace pilaro::table {
 
 TextEncoding encodingOf(const text::Utf8Scan& wholeText) {
@@ -14,9 +16,10 @@ TextEncoding encodingOf(std::string_view wholeText) {
     return encodingOf(scan);
 }
 
-std::string neitherEncodingMessage(long firstBadUtf8Line, long firstBadGb18030Line) {
-    return "line " + std::to_string(std::max(firstBadUtf8Line, firstBadGb18030Line)) +
-           " of the input is neither UTF-8 nor GB18030 text";
+messages::Message neitherEncodingMessage(long firstBadUtf8Line, long firstBadGb18030Line) {
+    return messages::tableMessage(
+        messages::TableProblem::NeitherEncoding,
+        {std::to_string(std::max(firstBadUtf8Line, firstBadGb18030Line))});
 }
 
 }  // namespace pilaro::table

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "messages/wording.h"
 #include "text/utf8.h"
 
 namespace pilaro::table {
@@ -22,6 +23,7 @@ enum class TextEncoding { Utf8, Gb18030 };
 // The message for a text that is neither: it names the later of the two
 // lines where the text stops being UTF-8 and stops being GB18030, where it
 // stops being the encoding it was most likely meant to be.
-[[nodiscard]] std::string neitherEncodingMessage(long firstBadUtf8Line, long firstBadGb18030Line);
+[[nodiscard]] messages::Message neitherEncodingMessage(long firstBadUtf8Line,
+                                                       long firstBadGb18030Line);
 
 }  // namespace pilaro::table

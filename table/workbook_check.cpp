@@ -6,7 +6,12 @@
 #include <memory>
 #include <string_view>
 
+#include "messages/file_messages.h"
+
 namespace pilaro::table {
+
+using messages::Message;
+using messages::WorkbookFault;
 
 namespace {
 
@@ -72,8 +77,9 @@ bool isXml(std::string_view name) {
 }
 
 // What is wrong with the archive's current part, or nothing.
-std::optional<std::string> partFault(unzFile zip, const std::string& name, long rows) {
-    if (unzOpenCurrentFile(zip) != UNZ_OK) return "its part " + name + " cannot be read";
+std::optional<Message> partFault(unzFile zip, const std::string& name, long rows) {
+    if (unzOpenCurrentFile(zip) != UNZ_OK)
+        return messages::workbookFault(WorkbookFault::PartUnreadable, {name});
     XmlEnds ends;
     Occurrences rowStarts("<row "), rowEnds("</row>");
     std::array<char, 1 << 16> buffer;
@@ -88,19 +94,21 @@ std::optional<std::string> partFault(unzFile zip, const std::string& name, long 
     }
     // Closing checks the part against its checksum, once it is read whole.
     const int closed = unzCloseCurrentFile(zip);
-    if (read < 0 || closed != UNZ_OK) return "its part " + name + " is damaged";
-    if (isXml(name) && !ends.whole()) return "its part " + name + " is cut short";
+    if (read < 0 || closed != UNZ_OK)
+        return messages::workbookFault(WorkbookFault::PartDamaged, {name});
+    if (isXml(name) && !ends.whole())
+        return messages::workbookFault(WorkbookFault::PartCutShort, {name});
     if (name == kSheet && (rowStarts.count() != rows || rowEnds.count() != rows))
-        return "its sheet holds " + std::to_string(rowEnds.count()) + " whole rows of " +
-               std::to_string(rows);
+        return messages::workbookFault(WorkbookFault::RowsMissing,
+                                       {std::to_string(rowEnds.count()), std::to_string(rows)});
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> workbookFault(const std::string& path, long rows) {
+std::optional<Message> workbookFault(const std::string& path, long rows) {
     const std::unique_ptr<void, ZipCloser> zip(unzOpen64(path.c_str()));
-    if (!zip) return "it is no zip archive";
+    if (!zip) return messages::workbookFault(WorkbookFault::NoZipArchive, {});
     bool sheet = false;
     int step = unzGoToFirstFile(zip.get());
     for (; step == UNZ_OK; step = unzGoToNextFile(zip.get())) {
@@ -108,13 +116,14 @@ std::optional<std::string> workbookFault(const std::string& path, long rows) {
         unz_file_info64 info{};
         if (unzGetCurrentFileInfo64(zip.get(), &info, name.data(), name.size() - 1, nullptr, 0,
                                     nullptr, 0) != UNZ_OK)
-            return "its list of parts cannot be read";
+            return messages::workbookFault(WorkbookFault::PartsUnlisted, {});
         const std::string part(name.data());
         sheet = sheet || part == kSheet;
         if (auto fault = partFault(zip.get(), part, rows)) return fault;
     }
-    if (step != UNZ_END_OF_LIST_OF_FILE) return "its list of parts cannot be read";
-    if (!sheet) return "it has no sheet";
+    if (step != UNZ_END_OF_LIST_OF_FILE)
+        return messages::workbookFault(WorkbookFault::PartsUnlisted, {});
+    if (!sheet) return messages::workbookFault(WorkbookFault::NoSheet, {});
     return std::nullopt;
 }
 

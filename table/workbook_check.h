@@ -6,12 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "messages/wording.h"
+
 namespace pilaro::table {
 
 // What is wrong with the workbook at `path`, or nothing: it must read back
 // as a zip archive whose every part matches its checksum and whose every
 // XML part ends with the end of its root element, and its first sheet must
 // hold `rows` whole rows.
-[[nodiscard]] std::optional<std::string> workbookFault(const std::string& path, long rows);
+[[nodiscard]] std::optional<messages::Message> workbookFault(const std::string& path, long rows);
 
 }  // namespace pilaro::table

@@ -6,11 +6,15 @@
 #include <optional>
 #include <stdexcept>
 
+#include "messages/file_messages.h"
 #include "table/io_writers.h"
 #include "table/sheet_cells.h"
 #include "table/workbook_check.h"
 
 namespace pilaro::table {
+
+using messages::fileError;
+using messages::FileProblem;
 
 namespace {
 
@@ -41,7 +45,7 @@ class XlsxWriter : public RowWriter {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;  // rows go to disk as they come
         workbook_ = workbook_new_opt(path.c_str(), &options);
-        if (!workbook_) throw std::runtime_error("cannot create the workbook");
+        if (!workbook_) throw fileError(FileProblem::WorkbookNotCreated, {});
         sheet_ = workbook_add_worksheet(workbook_, std::string(kSheetName).c_str());
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
@@ -60,7 +64,7 @@ class XlsxWriter : public RowWriter {
 
     void write(const RowOutcome& o) override {
         const CLocaleCalls inC;
-        if (row_ >= LXW_ROW_MAX) throw std::runtime_error("more rows than a sheet holds");
+        if (row_ >= LXW_ROW_MAX) throw fileError(FileProblem::SheetFull, {});
         lxw_col_t col = 0;
         for (const SheetCell& cell : sheetRow(o)) {
             widths_.fit(col, cell);
@@ -89,8 +93,8 @@ class XlsxWriter : public RowWriter {
         // The library writes the rows and parts to temporary files without
         // looking at the result; a full disk there would leave a sheet cut
         // short that its close does not report.
-        if (const std::optional<std::string> fault = workbookFault(path_, row_))
-            throw std::runtime_error("the workbook cannot be written: " + *fault);
+        if (const std::optional<messages::Message> fault = workbookFault(path_, row_))
+            throw fileError(FileProblem::WorkbookNotWritten, {*fault});
     }
 
   private:
@@ -115,8 +119,7 @@ class XlsxWriter : public RowWriter {
 
     static void check(lxw_error error) {
         if (error != LXW_NO_ERROR)
-            throw std::runtime_error(std::string("the workbook cannot be written: ") +
-                                     lxw_strerror(error));
+            throw fileError(FileProblem::WorkbookNotWritten, {lxw_strerror(error)});
     }
 
     std::string path_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "diagram/diagram_file_names.h"
+#include "messages/summary_words.h"
+#include "messages/table_messages.h"
 #include "table/csv_cell.h"
 #include "table/row_input.h"
 #include "table/row_outcome.h"
@@ -21,7 +23,15 @@ std::string_view tableEncoding(std::string_view bytes) {
 std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
     text::Utf8Scan scan;
     scan.feed(bytes);
-    return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line);
+    return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line).chinese;
+}
+
+std::string unclosedQuote(long line) {
+    return table::unclosedQuoteMessage(line).chinese;
+}
+
+std::string tablesNotStarted(std::string_view reason) {
+    return messages::tableMessage(messages::TableProblem::TablesNotStarted, {reason}).chinese;
 }
 
 std::string_view rowMarkName(RowMark mark) {
@@ -55,20 +65,27 @@ std::vector<CellRow> withoutBlankRecords(std::vector<CellRow> records) {
 
 PageTable::PageTable(std::vector<CellRow> records)
     : records_(withoutBlankRecords(std::move(records))) {
+    using messages::TableProblem;
     if (records_.empty()) {
-        refusal_ = "the table has no header row";
+        refusal_ = messages::tableMessage(TableProblem::NoHeader, {}).chinese;
         return;
     }
     if (records_.size() - 1 > kMostPageRows) {
-        refusal_ = "the table has " + std::to_string(records_.size() - 1) +
-                   " rows; the page runs at most " + std::to_string(kMostPageRows) +
-                   ", pilaro-batch any number";
+        refusal_ = messages::tableMessage(
+                       TableProblem::TooManyRowsForPage,
+                       {std::to_string(records_.size() - 1), std::to_string(kMostPageRows)})
+                       .chinese;
         return;
     }
-    const std::optional<table::ColumnMap> columns = table::readHeader(records_[0].cells, refusal_);
-    if (!columns) return;
+    messages::Message refusal;
+    const std::optional<table::ColumnMap> columns = table::readHeader(records_[0].cells, refusal);
+    if (!columns) {
+        refusal_ = refusal.chinese;
+        return;
+    }
     columns_ = *columns;
     writer_ = table::makeCsvWriter(csv_.stream());
+    shownWriter_ = table::makeCsvWriter(shownCsv_.stream(), table::MessageColumn::ToldInChinese);
     marks_.reserve(rowCount());
     sheetRows_.reserve(rowCount());
     for (const std::vector<std::string>& names : table::sheetHeaderRows())
@@ -83,6 +100,7 @@ std::size_t PageTable::run(std::size_t count) {
         const CellRow& record = records_[firstRow() + rowsRun()];
         const RowOutcome outcome = table::runRow(table::readRow(record, columns_, {}));
         writer_->write(outcome);
+        shownWriter_->write(outcome);
         summaries_.add(outcome);
         const diagram::MemberRows& member = diagrams_.members.of(outcome);
         diagrams_.add(outcome);
@@ -114,27 +132,36 @@ std::string PageTable::csv() {
     return csv_.bytes();
 }
 
+std::string PageTable::shownCsv() {
+    if (!shownWriter_) return {};
+    shownWriter_->finish();
+    return shownCsv_.bytes();
+}
+
 std::string PageTable::summary() const {
     // As pilaro-batch writes it by default: in Chinese.
     return table::summaryText(summaries_.members(),
-                              {table::Language::Chinese, columns_.has(table::Column::Member)});
+                              {Language::Chinese, columns_.has(table::Column::Member)});
 }
 
-std::string PageTable::memberSubject(std::size_t member) const {
+messages::Message PageTable::memberSubject(std::size_t member) const {
     return diagram::memberSubject(diagrams_.members.entries().at(member),
                                   columns_.has(table::Column::Member));
 }
 
 std::string PageTable::memberTitle(std::size_t member) const {
-    return table::memberTitle(table::Language::Chinese,
-                              diagrams_.members.entries().at(member).member,
-                              columns_.has(table::Column::Member));
+    return messages::memberTitle(diagrams_.members.entries().at(member).member,
+                                 columns_.has(table::Column::Member))
+        .chinese;
 }
 
 std::vector<diagram::Diagram> PageTable::diagrams(std::size_t member,
                                                   std::vector<std::string>& problems) const {
-    return diagram::diagramsOf(diagrams_.members.entries().at(member), memberSubject(member),
-                               problems);
+    std::vector<messages::Message> told;
+    std::vector<diagram::Diagram> drawn = diagram::diagramsOf(
+        diagrams_.members.entries().at(member), memberSubject(member), columns_, told);
+    for (const messages::Message& problem : told) problems.push_back(problem.chinese);
+    return drawn;
 }
 
 std::string PageTable::diagramStem(std::size_t member, const diagram::Diagram& d,

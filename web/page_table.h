@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "diagram/diagram_contents.h"
+#include "messages/wording.h"
 #include "table/cell_row.h"
 #include "table/columns.h"
 #include "table/member_summary.h"
@@ -21,15 +22,24 @@
 
 namespace pilaro::web {
 
+// The page speaks Chinese, as the window does and pilaro-batch by default;
+// every text below that tells the user something is in it.
+
 // How the bytes of a table file are read, as pilaro-batch reads them: the
 // name of their encoding for the page's TextDecoder, "utf-8" or "gb18030".
 [[nodiscard]] std::string_view tableEncoding(std::string_view bytes);
 // The refusal of a file whose bytes are neither, from the line of the first
 // bytes that are no GB18030.
 [[nodiscard]] std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line);
+// The refusal of a table whose record at `line` opens a quoted cell that is
+// never closed.
+[[nodiscard]] std::string unclosedQuote(long line);
 
-// The most rows the page runs and shows; a longer table is for
-// pilaro-batch.
+// Why the page's tables cannot run: the worker that runs them did not
+// start, for `reason`.
+[[nodiscard]] std::string tablesNotStarted(std::string_view reason);
+
+// The most rows the page runs and shows.
 inline constexpr std::size_t kMostPageRows = 10000;
 
 // How a row of results is marked: a design with a result, a check that
@@ -62,8 +72,11 @@ class PageTable {
     // Runs up to `count` more rows; the number run so far.
     std::size_t run(std::size_t count);
 
-    // What the run gives; complete once finished.
+    // What the run gives; complete once finished. The CSV is
+    // pilaro-batch's, byte for byte; the shown CSV is the same but for its
+    // message column, which holds what the user is told in Chinese.
     [[nodiscard]] std::string csv();
+    [[nodiscard]] std::string shownCsv();
     [[nodiscard]] std::string summary() const;
     [[nodiscard]] const std::vector<MarkedRow>& marks() const { return marks_; }
     [[nodiscard]] const std::vector<std::vector<table::SheetCell>>& sheetRows() const {
@@ -73,11 +86,11 @@ class PageTable {
     [[nodiscard]] const std::vector<double>& sheetWidths() const { return sheetWidths_.widths(); }
 
     [[nodiscard]] std::size_t memberCount() const { return diagrams_.members.entries().size(); }
-    // "member P1", as pilaro-batch's messages name it.
-    [[nodiscard]] std::string memberSubject(std::size_t member) const;
+    // 构件 P1 (member P1), as pilaro-batch's messages name it.
+    [[nodiscard]] messages::Message memberSubject(std::size_t member) const;
     // "构件 P1", as pilaro-batch's summary names it by default.
     [[nodiscard]] std::string memberTitle(std::size_t member) const;
-    // The member's diagrams, or why it has none.
+    // The member's diagrams, or why it has none (in Chinese).
     [[nodiscard]] std::vector<diagram::Diagram> diagrams(std::size_t member,
                                                          std::vector<std::string>& problems) const;
     // The stem of a diagram's file names, as pilaro-batch names them.
@@ -94,8 +107,8 @@ class PageTable {
     std::vector<table::CellRow> records_;
     std::string refusal_;
     table::ColumnMap columns_;
-    MemoryFile csv_;
-    std::unique_ptr<table::RowWriter> writer_;
+    MemoryFile csv_, shownCsv_;
+    std::unique_ptr<table::RowWriter> writer_, shownWriter_;
     table::MemberSummaries summaries_;
     diagram::DiagramTable diagrams_;
     std::vector<MarkedRow> marks_;

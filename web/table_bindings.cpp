@@ -24,6 +24,10 @@ std::string neitherEncodingOf(const std::string& bytes, long firstBadGb18030Line
     return neitherEncoding(bytes, firstBadGb18030Line);
 }
 
+std::string tablesNotStartedFor(const std::string& reason) {
+    return tablesNotStarted(reason);
+}
+
 // The separator of a file's cells, from its first line.
 std::string separatorOf(const std::string& firstLine) {
     return std::string(1, table::separatorOf(firstLine));
@@ -54,6 +58,10 @@ std::string refusal(const PageTable& table) {
 
 val csv(PageTable& table) {
     return bytes(table.csv());
+}
+
+val shownCsv(PageTable& table) {
+    return bytes(table.shownCsv());
 }
 
 val savedTable(const PageTable& table) {
@@ -129,7 +137,8 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
     emscripten::function("neitherEncoding", &neitherEncodingOf);
     emscripten::function("separatorOf", &separatorOf);
     emscripten::function("warmUpEngine", &warmUpEngine);
-    emscripten::function("unclosedQuote", &pilaro::table::unclosedQuoteMessage);
+    emscripten::function("unclosedQuote", &unclosedQuote);
+    emscripten::function("tablesNotStarted", &tablesNotStartedFor);
     emscripten::class_<PageTable>("TableRun")
         .constructor(&makeTable, emscripten::allow_raw_pointers())
         .function("refusal", &refusal)
@@ -137,6 +146,7 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
         .function("run", &PageTable::run)
         .function("finished", &PageTable::finished)
         .function("csv", &csv)
+        .function("shownCsv", &shownCsv)
         .function("summary", &PageTable::summary)
         .function("marks", &marks)
         .function("members", &members)

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "form/calc_state.h"
+#include "messages/run_messages.h"
 #include "tests/support/grades.h"
 #include "tests/support/same_bits.h"
 

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/bar_counts.h"
 #include "engine/calculation.h"
-#include "engine/messages.h"
 #include "engine/read_outs.h"
+#include "messages/field_messages.h"
 #include "tests/robustness/awkward_inputs.h"
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
@@ -25,6 +26,10 @@ using namespace pilaro;
 using test::control;
 
 const char* const kInputs[] = {"txtnj", "txtmj", "txtzd", "txtbc", "txtlj", "txtag1"};
+// What each of them holds, in the same order.
+const messages::Field kInputFields[] = {messages::Field::AxialForce, messages::Field::Moment,
+                                        messages::Field::Diameter,   messages::Field::Cover,
+                                        messages::Field::Length,     messages::Field::SteelArea};
 
 // A sound section to start from: D = 1.2, a = 0.05, l0 = 10, 25号, Ⅱ级.
 const std::map<std::string, QString> kSoundSection = {{"txtnj", "5000"}, {"txtmj", "1500"},
@@ -62,11 +67,14 @@ std::vector<QString> allMessages(const QString& typed) {
         const std::string_view m = statusMessage(static_cast<CalcStatus>(s));
         messages.push_back(QString::fromUtf8(m.data(), static_cast<qsizetype>(m.size())));
     }
-    for (const char* field : kInputs)
+    using messages::FieldProblem;
+    for (messages::Field field : kInputFields)
         for (FieldProblem problem : {FieldProblem::NotANumber, FieldProblem::NotANumberNorBars,
                                      FieldProblem::UnknownBarDiameter})
             messages.push_back(
-                QString::fromStdString(fieldMessage(problem, field, typed.toStdString())));
+                QString::fromStdString(messages::fieldMessage(problem, messages::fieldName(field),
+                                                              typed.toStdString(), barDiameters())
+                                           .chinese));
     return messages;
 }
 

@@ -60,19 +60,19 @@ TEST(HeaderCell, AcceptsEachNameWithItsUnitAndRefusesTheRest) {
     for (const auto& c : cases) {
         const table::HeaderCell cell = table::readHeaderCell(c.text);
         EXPECT_EQ(cell.column, c.column) << c.text;
-        EXPECT_NE(cell.problem.find(c.problem), std::string::npos)
-            << c.text << ": " << cell.problem;
+        EXPECT_NE(cell.problem.english.find(c.problem), std::string::npos)
+            << c.text << ": " << cell.problem.english;
     }
 }
 
 // An unknown name's message names every column by its names.
 TEST(HeaderRow, AnUnknownNameListsTheAcceptedNames) {
-    std::string error;
+    messages::Message error;
     EXPECT_FALSE(table::readHeader({"名称", "备注"}, error));
     for (const char* name :
          {"unknown column \"备注\" (column 2)", "名称, name", "轴力", "axial force", "计算弯矩",
           "保护层厚度", "截面直径", "计算长度 l0", "钢筋面积 As"})
-        EXPECT_NE(error.find(name), std::string::npos) << name << " in " << error;
+        EXPECT_NE(error.english.find(name), std::string::npos) << name << " in " << error.english;
 }
 
 TEST(Separator, IsFoundFromTheHeaderLine) {

@@ -10,7 +10,7 @@
 namespace pilaro::test {
 namespace {
 
-using table::Language;
+using pilaro::Language;
 using table::MemberSummary;
 
 MemberSummary designs(const std::string& member, long rows, double most, long row) {
@@ -86,7 +86,7 @@ TEST(SummaryText, SaysEachMembersGoverningCasesAndTheTotal) {
 // said once.
 TEST(SummaryText, SaysTheSteelEachMemberWasGiven) {
     table::ProvidedSteels provided;
-    std::string problem;
+    messages::Message problem;
     ASSERT_TRUE(table::addProvidedSteel(provided, "P1=24D28", problem));
     const std::vector<MemberSummary> members = {checks("P1", 2, {}, 1.5, 2),
                                                 checks("P2", 1, {3}, 0.9, 3)};

@@ -11,6 +11,7 @@
 
 #include "engine/calculation.h"
 #include "engine/materials.h"
+#include "messages/run_messages.h"
 #include "tests/support/bar_texts.h"
 #include "tests/support/same_bits.h"
 #include "tests/ui/main_window_driver.h"

@@ -5,6 +5,7 @@
 // the diagram of the form's run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -45,13 +46,12 @@ TEST(PageTable, RefusesWhatPilaroBatchRefuses) {
         std::string csv;
         std::string refusal;
     } cases[] = {
-        {"", "the table has no header row"},
-        {" , \n\t\n", "the table has no header row"},
-        {"名称,foo\n", "unknown column \"foo\" (column 2)"},
-        {"type,concrete,steel,Nj,Mj,D,a\n", "missing column 计算长度/l0"},
-        {"D,d\n", "column 直径/D appears twice (columns 1 and 2)"},
-        {long_table,
-         "the table has 10001 rows; the page runs at most 10000, pilaro-batch any number"},
+        {"", "表格没有表头行"},
+        {" , \n\t\n", "表格没有表头行"},
+        {"名称,foo\n", "列名“foo”不是任何一列的名称（第 2 列）"},
+        {"type,concrete,steel,Nj,Mj,D,a\n", "表格缺少必需的列：计算长度/l0"},
+        {"D,d\n", "第 1 列“D”与第 2 列“d”是同一列（直径/D），请删去其中一列"},
+        {long_table, "表格有 10001 行，本页最多计算 10000 行，请把表格分成几个再计算"},
     };
     for (const auto& c : cases) {
         PageTable table(recordsOf(c.csv));
@@ -99,7 +99,7 @@ TEST(PageTable, RunsTheExampleAsPilaroBatch) {
     EXPECT_EQ(table.sheetRows().size(), 11u);
 
     ASSERT_EQ(table.memberCount(), 1u);
-    EXPECT_EQ(table.memberSubject(0), "member P1");
+    EXPECT_EQ(table.memberSubject(0).english, "member P1");
     EXPECT_EQ(table.memberTitle(0), "构件 P1");
     std::vector<std::string> problems;
     const auto diagrams = table.diagrams(0, problems);
@@ -107,6 +107,65 @@ TEST(PageTable, RunsTheExampleAsPilaroBatch) {
     ASSERT_EQ(diagrams.size(), 2u);
     EXPECT_EQ(table.diagramStem(0, diagrams[0], 2), "P1-24D28");
     EXPECT_EQ(table.diagramStem(0, diagrams[1], 2), "P1-207.021cm2");
+}
+
+// The screen tells a row's message in Chinese, naming the column as the
+// header wrote it, as pilaro-batch tells it; the download keeps
+// pilaro-batch's CSV.
+TEST(PageTable, ShowsEachRowsMessageInChinese) {
+    PageTable table(recordsOf(
+        "名称,构件,类型,混凝土标号,钢筋等级,轴力(kN),弯矩,直径,保护层,计算长度,钢筋面积,钢筋\n"
+        "a,P1,配筋计算,25号,Ⅱ级,5000kN,3000,1.2,0.05,10,,\n"
+        "b,P1,配筋计算,25号,Ⅱ级,5000,3000,0,0.05,10,,\n"
+        "c,P1,配筋计算,25号,Ⅱ级,5000,3000,1.2,0.05,10,,\n"));
+    while (!table.finished()) table.run(10);
+    const std::vector<CellRow> saved = recordsOf(table.csv());
+    const std::vector<CellRow> shown = recordsOf(table.shownCsv());
+    ASSERT_EQ(shown.size(), 4u);
+    ASSERT_EQ(saved.size(), 4u);
+    const auto message = static_cast<std::size_t>(
+        std::find(saved[0].cells.begin(), saved[0].cells.end(), "message") -
+        saved[0].cells.begin());
+    ASSERT_LT(message, saved[0].cells.size());
+    const struct {
+        const char* saved;
+        const char* shown;
+    } rows[] = {
+        {"column 轴向力/Nj: \"5000kN\" is not a number",
+         "轴力(kN)输入有误：“5000kN”不是一个数。请用小数点，不要加单位或千分位逗号。"},
+        {"圆形直径不能为零，请输入圆形直径！", "圆形直径不能为零，请输入圆形直径！"},
+        {"", ""},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(saved[i + 1].cells[message], rows[i].saved) << i;
+        EXPECT_EQ(shown[i + 1].cells[message], rows[i].shown) << i;
+        // Every other cell is pilaro-batch's.
+        std::vector<std::string> others = shown[i + 1].cells;
+        others[message] = saved[i + 1].cells[message];
+        EXPECT_EQ(others, saved[i + 1].cells) << i;
+    }
+    EXPECT_EQ(shown[0].cells, saved[0].cells);
+}
+
+// Why a member has no diagram, in Chinese, naming the member and the
+// columns as the table does.
+TEST(PageTable, TellsWhyAMemberHasNoDiagramInChinese) {
+    PageTable table(
+        recordsOf("构件,类型,混凝土标号,钢筋等级,轴向力,弯矩,截面直径,保护层,计算长度,钢筋\n"
+                  "M,强度校核,25号,Ⅱ级,5000,3000,1.2,0.05,10,24D28\n"
+                  "M,强度校核,25号,Ⅱ级,5000,3000,1.4,0.06,10,24D28\n"
+                  "N,强度校核,25号,Ⅱ级,5000kN,3000,1.2,0.05,10,24D28\n"));
+    while (!table.finished()) table.run(10);
+    const std::vector<std::string> why[] = {
+        {"构件 M：第 2 行与第 3 行的截面直径、保护层不同，不是同一截面，不画图"},
+        {"构件 N：每一行都有输入错误，不画图"},
+    };
+    ASSERT_EQ(table.memberCount(), std::size(why));
+    for (std::size_t member = 0; member < std::size(why); ++member) {
+        std::vector<std::string> problems;
+        EXPECT_TRUE(table.diagrams(member, problems).empty());
+        EXPECT_EQ(problems, why[member]);
+    }
 }
 
 TEST(PageTable, ASavedTableReadsBackAsItWas) {
@@ -154,8 +213,8 @@ TEST(PageTable, RefusesTextThatIsNeitherAtTheLaterOfItsBadLines) {
         std::string_view message;
     } cases[] = {
         // No UTF-8 from line 3, no GB18030 from line 1 or line 4.
-        {"a\nb\n\xFF\nc\n", 1, "line 3 of the input is neither UTF-8 nor GB18030 text"},
-        {"a\nb\n\xC3\xFB\n\xFF\n", 4, "line 4 of the input is neither UTF-8 nor GB18030 text"},
+        {"a\nb\n\xFF\nc\n", 1, "输入的第 3 行既不是 UTF-8 也不是 GB18030 文本"},
+        {"a\nb\n\xC3\xFB\n\xFF\n", 4, "输入的第 4 行既不是 UTF-8 也不是 GB18030 文本"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(neitherEncoding(c.bytes, c.firstBadGb18030Line), c.message) << c.bytes;

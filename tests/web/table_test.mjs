@@ -28,17 +28,32 @@ const work = mkdtempSync(join(tmpdir(), 'pilaro-tables-'));
 const cellsOf = (csv) => Papa.parse(csv.toString('utf8').replace(/^\uFEFF/, ''), { delimiter: ',', skipEmptyLines: true }).data;
 
 // pilaro-batch's answers: the CSV output and the summary (standard output
-// when the results go to a file), the workbook, and the diagrams' figures.
+// when the results go to a file), its messages (standard error), the
+// workbook, and the diagrams' figures.
 let runs = 0;
 function pilaroBatch(input, options = [], extension = 'csv') {
   const out = join(work, `out-${(runs += 1)}.${extension}`);
   let summary;
+  let said = '';
   try {
-    summary = execFileSync(batch, [input, '-o', out, ...options], { stdio: ['ignore', 'pipe', 'ignore'] });
+    summary = execFileSync(batch, [input, '-o', out, ...options], { stdio: ['ignore', 'pipe', 'pipe'] });
   } catch (failed) {
     summary = failed.stdout; // status 1: some check fails, some row has no result
+    said = failed.stderr.toString();
   }
-  return { csv: readFileSync(out), summary: summary.toString(), out };
+  return { csv: readFileSync(out), summary: summary.toString(), said, out };
+}
+
+// What the page shows of a pilaro-batch run: the cells of its CSV, but for
+// each row with input errors the message pilaro-batch tells on standard
+// error (in Chinese, naming the columns as the header wrote them).
+function shownOf(run) {
+  const told = new Map();
+  for (const [, row, message] of run.said.matchAll(/^pilaro-batch: 第 (\d+) 行：(.*)$/gm))
+    told.set(row, (told.get(row) ?? '') + message);
+  const rows = cellsOf(run.csv);
+  const [row, message] = ['row', 'message'].map((name) => rows[0].indexOf(name));
+  return rows.map((cells, i) => (i > 0 && told.has(cells[row]) ? cells.with(message, told.get(cells[row])) : cells));
 }
 
 const browser = await openBrowser(chromiumPath, nodeModules, {
@@ -100,7 +115,9 @@ test('the load-case tables and diagrams', async (t) => {
 
   await t.test('the example opened as a file gives pilaro-batch\'s CSV cell for cell', async () => {
     assert.equal(await openFile(example), 'done');
-    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    assert.deepEqual(await shownCells(), shownOf(expected));
+    // The example's one row with an error is told in Chinese.
+    assert.ok(shownOf(expected).some((cells) => cells.includes('弯矩输入有误：“2,450”不是一个数。请用小数点，不要加单位或千分位逗号。')));
     assert.equal(await tab.textContent('#summary'), expected.summary);
     // Failing checks and rows without a result are marked as the CSV says.
     const marks = await tab.evaluate(() => [...document.querySelectorAll('#results tbody tr')].map((r) => r.dataset.mark));
@@ -126,7 +143,7 @@ test('the load-case tables and diagrams', async (t) => {
   await t.test('a saved table opens again alike', async () => {
     const saved = await downloaded('#tablesave');
     assert.equal(await openFile(saved.path), 'done');
-    const again = cellsOf(expected.csv);
+    const again = shownOf(expected);
     assert.deepEqual(await shownCells(), again);
     // pilaro-batch reads the saved table as it reads the example.
     assert.ok(pilaroBatch(saved.path).csv.equals(expected.csv));
@@ -138,7 +155,7 @@ test('the load-case tables and diagrams', async (t) => {
       newline: '\r\n',
     });
     assert.equal(await paste(tsv), 'done');
-    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    assert.deepEqual(await shownCells(), shownOf(expected));
   });
 
   await t.test('a GB18030 file reads as its UTF-8 twin', async () => {
@@ -146,19 +163,19 @@ test('the load-case tables and diagrams', async (t) => {
     writeFileSync(gb, execFileSync('iconv', ['-f', 'UTF-8', '-t', 'GB18030', example]));
     assert.notDeepEqual(readFileSync(gb), readFileSync(example));
     assert.equal(await openFile(gb), 'done');
-    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    assert.deepEqual(await shownCells(), shownOf(expected));
     // The example's own GB18030 twin, as Excel on Chinese Windows saves it.
     const twin = join(dirname(example), 'pier_load_cases_gb18030.csv');
     assert.equal(await openFile(twin), 'done');
-    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    assert.deepEqual(await shownCells(), shownOf(expected));
   });
 
   await t.test('a file separated by semicolons reads as pilaro-batch reads it', async () => {
     const semicolons = join(work, 'semicolons.csv');
     writeFileSync(semicolons, Papa.unparse(Papa.parse(readFileSync(example, 'utf8')).data.filter((r) => r.length > 1), { delimiter: ';' }));
     assert.equal(await openFile(semicolons), 'done');
-    assert.deepEqual(await shownCells(), cellsOf(pilaroBatch(semicolons).csv));
-    assert.deepEqual(await shownCells(), cellsOf(expected.csv));
+    assert.deepEqual(await shownCells(), shownOf(pilaroBatch(semicolons)));
+    assert.deepEqual(await shownCells(), shownOf(expected));
   });
 
   await t.test('a file that is neither UTF-8 nor GB18030 is refused at its line, as pilaro-batch refuses it', async () => {
@@ -173,8 +190,8 @@ test('the load-case tables and diagrams', async (t) => {
     } catch (failed) {
       said = failed.stderr.toString();
     }
-    assert.equal(said, 'pilaro-batch: line 5 of the input is neither UTF-8 nor GB18030 text\n');
-    assert.equal(await tab.textContent('#message-text'), 'line 5 of the input is neither UTF-8 nor GB18030 text');
+    assert.equal(said, 'pilaro-batch: 输入的第 5 行既不是 UTF-8 也不是 GB18030 文本\n');
+    assert.equal(await tab.textContent('#message-text'), '输入的第 5 行既不是 UTF-8 也不是 GB18030 文本');
     await tab.click('#message-ok');
   });
 
@@ -183,7 +200,7 @@ test('the load-case tables and diagrams', async (t) => {
     writeFileSync(refused, readFileSync(example, 'utf8').replace('弯矩', 'torque'));
     assert.equal(await openFile(refused), 'refused');
     // The message goes on to list the names accepted.
-    assert.ok((await tab.textContent('#message-text')).startsWith('unknown column "torque" (column 7); '));
+    assert.ok((await tab.textContent('#message-text')).startsWith('列名“torque”不是任何一列的名称（第 7 列）；可用的列名为 名称、name；'));
     await tab.click('#message-ok');
     assert.equal(await tab.evaluate(() => document.querySelectorAll('#results tr, #diagram svg').length), 0);
     assert.equal(await tab.isDisabled('#exportcsv'), true);
@@ -202,7 +219,7 @@ test('the load-case tables and diagrams', async (t) => {
       line.replace(/^[^,]*,P1/, `"${nameOf(i).replaceAll('"', '""')}","${member.replaceAll('"', '""')}"`))].join('\n'));
     assert.equal(await openFile(table), 'done');
     const batchRun = pilaroBatch(table);
-    const expectedCells = cellsOf(batchRun.csv);
+    const expectedCells = shownOf(batchRun);
     assert.deepEqual(await shownCells(), expectedCells);
     assert.ok(expectedCells.some((row) => row[0] === markup));
     // The downloads guard the formula-like names as pilaro-batch's files do.

@@ -4,27 +4,18 @@
 import { diagramSvg, savePng, saveSvg } from './diagram_view.js';
 
 const panel = document.getElementById('diagram');
-
-function button(caption, action) {
-  const b = document.createElement('button');
-  b.type = 'button';
-  b.textContent = caption;
-  b.addEventListener('click', action);
-  return b;
-}
+const tools = document.getElementById('diagram-tools');
 
 // `value` is the module's answer: { diagrams, problems, style }.
 export function showDiagrams(value) {
   const figures = value.diagrams.map((layout) => {
     const svg = diagramSvg(layout, value.style);
     const figure = document.createElement('figure');
-    const tools = document.createElement('div');
-    tools.className = 'tools';
-    tools.append(
-      button('下载 SVG', () => saveSvg(svg)),
-      button('下载 PNG', () => savePng(svg, value.style)),
-    );
-    figure.append(svg, tools);
+    // The downloads' buttons, as the page's markup captions them.
+    const buttons = tools.content.cloneNode(true);
+    const saves = { svg: () => saveSvg(svg), png: () => savePng(svg, value.style) };
+    for (const b of buttons.querySelectorAll('[data-save]')) b.addEventListener('click', saves[b.dataset.save]);
+    figure.append(svg, buttons);
     return figure;
   });
   panel.replaceChildren(...value.problems.map(problemLine), ...figures);

@@ -67,10 +67,11 @@ function start(pilaro) {
     () => {
       document.body.dataset.tables = 'ready';
     },
-    (error) => showMessage(`表格计算无法启动：${error.message}`),
+    (error) => showMessage(pilaro.tablesNotStarted(String(error.message))),
   );
 }
 
+// The one message the module cannot give: that it did not start.
 createPilaroModule({ wasmBinary }).then(start, (error) => {
   showMessage(`程序无法启动：${error}`);
 });

@@ -153,7 +153,7 @@ export function startTableView(wasm) {
 
   // Pasted cells are tab-separated; a file's separator is found from its
   // first line.
-  const runPasted = () => run('粘贴的表格', { text: paste.value }, '\t');
+  const runPasted = () => run(paste.dataset.name, { text: paste.value }, '\t');
   paste.addEventListener('paste', (event) => {
     const text = event.clipboardData?.getData('text/plain');
     if (!text) return;

@@ -112,7 +112,9 @@ async function results(question) {
     if (table?.number !== question.table) return answer(question, {});
   }
   const csv = run.csv();
-  const results = Papa.parse(new TextDecoder().decode(csv), { delimiter: ',' }).data;
+  // Shown as exported, but for the messages, which the screen tells in
+  // Chinese.
+  const results = Papa.parse(new TextDecoder().decode(run.shownCsv()), { delimiter: ',' }).data;
   // The CSV ends with a line break, which papaparse reads as one more row.
   if (results.length && results.at(-1).length === 1 && results.at(-1)[0] === '') results.pop();
   answer(
