@@ -3,6 +3,8 @@
 // window and the page each own one; the printed report reads it.
 #pragma once
 
+#include <string>
+
 #include "engine/calculation.h"
 
 namespace pilaro {
@@ -15,6 +17,9 @@ struct CalcState {
     // The option chosen: 配筋计算 (Design), 强度校核 (Check), or none yet.
     CalcType type = CalcType::None;
     CalcInput lastInput;
+    // The given steel of the last stored run as it was typed ("24D28"),
+    // without the blanks around it; empty on the design road.
+    std::string lastSteelText;
     CalcResult result;
     // The block of results the last stored run computed, by its road:
     // None before any run and after a run that stopped at EnlargeSection.
@@ -22,7 +27,8 @@ struct CalcState {
 };
 
 // One run against the state: runs `input` and, where the status says so,
-// keeps it as the last input.
-[[nodiscard]] CalcStatus runCalculation(CalcState& state, const CalcInput& input);
+// keeps it, and the steel as typed, as the last input.
+[[nodiscard]] CalcStatus runCalculation(CalcState& state, const CalcInput& input,
+                                        std::string steelText = {});
 
 }  // namespace pilaro

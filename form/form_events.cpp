@@ -51,7 +51,7 @@ std::vector<ControlShown> shownControls(const CalcState& state) {
 RunOutcome pressRun(CalcState& state, const ControlText& controlText) {
     FormReading reading = readForm(state, controlText);
     if (reading.refused()) return {std::nullopt, std::move(reading.refusal), {}};
-    const CalcStatus status = runCalculation(state, reading.input);
+    const CalcStatus status = runCalculation(state, reading.input, std::move(reading.steelText));
     if (status != CalcStatus::Done) return {status, std::string(statusMessage(status)), {}};
     return {status, {}, shownReadOuts(readOuts(state.result, takesCheckRoad(reading.input)))};
 }

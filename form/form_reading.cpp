@@ -9,6 +9,7 @@
 #include "messages/field_messages.h"
 #include "messages/run_messages.h"
 #include "table/bar_notation.h"
+#include "table/cell_values.h"
 
 namespace pilaro {
 
@@ -87,6 +88,7 @@ class FormReader {
     std::optional<double> steelArea(FormInput input) {
         const std::string_view field = controlName(input);
         const std::string text = controlText_(field);
+        reading_.steelText = std::string(table::trimBlanks(text));
         const table::BarReading bars = table::readBarNotation(text);
         if (bars.kind == table::BarTextKind::Bars) return bars.area();
         if (bars.kind == table::BarTextKind::UnknownDiameter) {

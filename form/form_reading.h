@@ -18,6 +18,9 @@ using ControlText = std::function<std::string(std::string_view control)>;
 struct FormReading {
     CalcInput input;      // what the run reads, when nothing is refused
     std::string refusal;  // the message of a refused run; empty when it may go ahead
+    // The given area's field as typed, without the blanks around it; read
+    // in Check only.
+    std::string steelText;
 
     [[nodiscard]] bool refused() const { return !refusal.empty(); }
 };
