@@ -1,13 +1,24 @@
 // What the form holds for its whole life: the grades picked, the
-// calculation type chosen, and the last run that got past its checks. The
+// calculation type chosen, the last run that got past its checks, and
+// what the controls showed to the run whose results are on show. The
 // window and the page each own one; the printed report reads it.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/calculation.h"
 
 namespace pilaro {
+
+// The inputs a completed run read, as the controls showed them: each
+// control's name and text, and the calculation type chosen then.
+struct ReadInputs {
+    CalcType type = CalcType::None;
+    std::vector<std::pair<std::string, std::string>> texts;
+};
 
 struct CalcState {
     MaybeValue Ra;
@@ -24,6 +35,10 @@ struct CalcState {
     // The block of results the last stored run computed, by its road:
     // None before any run and after a run that stopped at EnlargeSection.
     CalcType lastRunBlock = CalcType::None;
+    // What the run whose results are on show read; none before the first
+    // completed run. A stopped or refused run leaves it: the read-outs
+    // still show that run.
+    std::optional<ReadInputs> shownRun;
 };
 
 // One run against the state: runs `input` and, where the status says so,

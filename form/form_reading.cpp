@@ -111,6 +111,7 @@ class FormReader {
     static double modulusOf(const SteelGrade& g) { return g.Eg; }
 
     void refuse(FieldProblem problem, FormInput input, std::string_view text) {
+        reading_.fault = input;
         reading_.refusal = messages::fieldMessage(problem, messages::fieldName(fieldOf(input)),
                                                   text, barDiameters())
                                .chinese;
@@ -128,6 +129,7 @@ FormReading readForm(const CalcState& state, const ControlText& controlText) {
     input.type = state.type;
     if (input.type == CalcType::None) {
         reading.refusal = statusMessage(CalcStatus::NoType);
+        reading.fault = CalcType::Design;
         return reading;
     }
     FormReader reader(controlText, reading);

@@ -1,5 +1,6 @@
 // The main window: the form's controls as Qt widgets, each event handed to
-// the form's rules (form/form_events.h) and their answer shown.
+// the form's rules (form/form_events.h) and their answer shown: the
+// read-outs greyed while stale, and the focus on the control at fault.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 
 #include "form/calc_state.h"
 #include "form/control_role.h"
+#include "form/form_reading.h"
 #include "report/report_printer.h"
 
 class QComboBox;
@@ -49,11 +51,17 @@ class MainWindow : public QWidget {
     void run();
     void print();
     void exitProgram();
+    void showHelp();
+    // Greys the read-outs while the form shows other inputs than their
+    // run read.
+    void markStale();
+    void focusOn(std::string_view control);
 
     [[nodiscard]] QWidget* control(std::string_view name) const;
     [[nodiscard]] QWidget* control(const ControlRole& role) const;
     // The UTF-8 text of a field or of a list's text part.
     [[nodiscard]] std::string controlText(std::string_view name) const;
+    [[nodiscard]] ControlText controlTexts() const;
     void showMessage(const std::string& text);
 
     CalcState state_;

@@ -1,8 +1,7 @@
 // The form's rules as both front ends meet them: every role belongs to the
 // control the archived form gave it, the options choose the one
-// calculation type, 打  印 is never refused, and the diagram after a run is
-// that run's, read and run once, its point named by what it stands at and
-// drawn by its road.
+// calculation type, and the diagram after a run is that run's, read and
+// run once, its point named by what it stands at and drawn by its road.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -95,17 +94,6 @@ TEST(FormEvents, AnOptionChoosesItsTypeAndNothingElseDoes) {
 }
 
 using test::Pier;
-
-TEST(FormEvents, PrintingIsNeverRefused) {
-    Pier pier("optpj");
-    EXPECT_TRUE(pressPrint(pier.state).prints);
-    ASSERT_EQ(pier.run("5000", "3000"), CalcStatus::Done);
-    EXPECT_TRUE(pressPrint(pier.state).prints);
-    ASSERT_EQ(pier.run("60000", "36000"), CalcStatus::EnlargeSection);
-    const PrintOutcome outcome = pressPrint(pier.state);
-    EXPECT_TRUE(outcome.prints);
-    EXPECT_EQ(outcome.message, "");
-}
 
 // Once the run is made, the form's loads may say anything: the diagram
 // shows the run's, and reads nothing but the steel's text.

@@ -51,12 +51,14 @@ function start(pilaro) {
     if (outcome.message) showMessage(outcome.message);
   });
   form.buttons.get('print').addEventListener('click', () => {
-    const outcome = pilaro.print(state);
+    const outcome = pilaro.print(state, form.controlTexts());
     if (outcome.message) showMessage(outcome.message);
-    if (outcome.prints) printReport(pilaro, state);
+    if (outcome.prints) printReport(pilaro, state, outcome);
   });
-  // The browser's own print command prints the same report.
-  window.addEventListener('beforeprint', () => prepareReport(pilaro, state));
+  // The browser's own print command prints the same report, or the reason
+  // there is none.
+  window.addEventListener('beforeprint', () =>
+    prepareReport(pilaro, state, pilaro.print(state, form.controlTexts())));
 
   form.element.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
