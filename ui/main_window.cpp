@@ -9,11 +9,13 @@
 #include <QStringList>
 
 #include "form/control_table.h"
+#include "form/form_diagram.h"
 #include "form/form_events.h"
 #include "form/keyboard.h"
 #include "form/shown_results.h"
 #include "messages/form_messages.h"
 #include "ui/control_widgets.h"
+#include "ui/diagram_window.h"
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
@@ -141,6 +143,7 @@ void MainWindow::run() {
         // Long numbers show their leading digits, not their tail.
         field->setCursorPosition(0);
     }
+    if (outcome.status == CalcStatus::Done) showDiagram();
     markStale();
     showMessage(outcome.message);
     focusOn(outcome.focus);
@@ -178,6 +181,12 @@ void MainWindow::markStale() {
         grey.setColor(QPalette::Text, grey.color(QPalette::Disabled, QPalette::Text));
         field->setPalette(stale ? grey : QPalette());
     }
+    if (diagramWindow_) diagramWindow_->setStale(stale);
+}
+
+void MainWindow::showDiagram() {
+    if (!diagramWindow_) diagramWindow_ = new DiagramWindow(this);
+    diagramWindow_->showDiagrams(formDiagrams(state_, controlTexts()));
 }
 
 void MainWindow::focusOn(std::string_view name) {

@@ -1,6 +1,7 @@
 // The main window: the form's controls as Qt widgets, each event handed to
 // the form's rules (form/form_events.h) and their answer shown: the
-// read-outs greyed while stale, and the focus on the control at fault.
+// read-outs greyed while stale, the focus on the control at fault, and
+// the run's N–M diagram in a window of its own beside it.
 #pragma once
 
 #include <QWidget>
@@ -19,6 +20,8 @@ class QRadioButton;
 
 namespace pilaro {
 
+class DiagramWindow;
+
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -32,6 +35,8 @@ class MainWindow : public QWidget {
     explicit MainWindow(QWidget* parent = nullptr);
 
     [[nodiscard]] const CalcState& state() const { return state_; }
+    // The run's diagram; null before the first completed run.
+    [[nodiscard]] DiagramWindow* diagramWindow() const { return diagramWindow_; }
 
     // Defaults: a modal information box; leaving the event loop; the
     // standard printer dialog.
@@ -52,9 +57,10 @@ class MainWindow : public QWidget {
     void print();
     void exitProgram();
     void showHelp();
-    // Greys the read-outs while the form shows other inputs than their
-    // run read.
+    // Greys the read-outs and the diagram while the form shows other
+    // inputs than their run read.
     void markStale();
+    void showDiagram();
     void focusOn(std::string_view control);
 
     [[nodiscard]] QWidget* control(std::string_view name) const;
@@ -65,6 +71,7 @@ class MainWindow : public QWidget {
     void showMessage(const std::string& text);
 
     CalcState state_;
+    DiagramWindow* diagramWindow_ = nullptr;
     MessageFunction showMessage_;
     ExitFunction exitProgram_;
     PrinterDialogStep printerDialog_;

@@ -1,18 +1,24 @@
 // The window as issue-free use needs it: nothing prints before a run or
-// while the results are stale, an edit greys the read-outs until the next
-// run, the check's sheet shows its steel as typed, Enter in a field runs,
-// and the focus goes to the field at fault.
+// while the results are stale, an edit greys the read-outs and the
+// diagram until the next run, the check's sheet shows its steel as typed,
+// Enter in a field runs, the focus goes to the field at fault, and the
+// run's N–M diagram stands in a window of its own while every control of
+// the form keeps its place.
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 #include <memory>
 
+#include "diagram/diagram_layout.h"
 #include "tests/report/pdf_text.h"
 #include "tests/ui/main_window_driver.h"
+#include "ui/diagram_window.h"
 #include "ui/main_window.h"
 
 using pilaro::MainWindow;
@@ -76,6 +82,29 @@ struct Session {
     QWidget* focus() const { return QApplication::focusWidget(); }
 };
 
+// The place of every control of the form, in the window's client area.
+std::map<QString, QRect> places(const QWidget& window) {
+    std::map<QString, QRect> out;
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !w->isWindow())
+            out[w->objectName()] = QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+    return out;
+}
+
+// Pixels of a colour in the plot of a diagram's picture (below the legend,
+// whose samples show every colour), within a few levels of each channel.
+int pixelsOf(const QImage& image, const pilaro::diagram::Colour& c) {
+    const QColor colour = QColor::fromRgba64(quint16(c.red), quint16(c.green), quint16(c.blue));
+    int n = 0;
+    for (int y = image.height() / 10; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            n += std::abs(p.red() - colour.red()) < 6 && std::abs(p.green() - colour.green()) < 6 &&
+                 std::abs(p.blue() - colour.blue()) < 6;
+        }
+    return n;
+}
+
 }  // namespace
 
 class FormMarksTest : public QObject {
@@ -113,6 +142,7 @@ class FormMarksTest : public QObject {
         QCOMPARE(s.stale(), 1);
         QVERIFY(area->palette().color(QPalette::Text) != fresh);
         QVERIFY(!area->toolTip().isEmpty());
+        QVERIFY(s.window->diagramWindow()->stale());
         QCOMPARE(textOf(*s.window, "txtag2"), QStringLiteral(" 207.021"));  // kept, greyed
         click(*s.window, "cmdprint");
         QCOMPARE(s.messages, QStringList{kStale});
@@ -122,6 +152,7 @@ class FormMarksTest : public QObject {
         typeInto(*s.window, "txtnj", QStringLiteral("5000"));
         QCOMPARE(s.stale(), 0);
         QCOMPARE(area->palette().color(QPalette::Text), fresh);
+        QVERIFY(!s.window->diagramWindow()->stale());
 
         // A grade picked, an option chosen: stale too; a run clears it.
         pilaro::test::pickWithArrowKeys(*s.window, "cbohnt", QStringLiteral("30号"));
@@ -133,6 +164,7 @@ class FormMarksTest : public QObject {
         typeInto(*s.window, "txtag1", QStringLiteral("24D28"));
         click(*s.window, "cmdrun");
         QCOMPARE(s.stale(), 0);
+        QVERIFY(!s.window->diagramWindow()->stale());
         click(*s.window, "cmdprint");
         QCOMPARE(s.printDialogs, 1);
         QCOMPARE(s.messages, QStringList{kStale});
@@ -209,6 +241,43 @@ class FormMarksTest : public QObject {
         Session s;
         click(*s.window, "cmdrun");
         QCOMPARE(s.focus(), control<QWidget>(*s.window, "optpj"));
+    }
+
+    void the_diagram_has_a_window_of_its_own() {
+        Session s;
+        const std::map<QString, QRect> before = places(*s.window);
+        const QSize size = s.window->size();
+        QVERIFY(!s.window->diagramWindow());
+
+        s.run("optpj", "5000", "3000");
+        pilaro::DiagramWindow* diagram = s.window->diagramWindow();
+        QVERIFY(diagram);
+        QVERIFY(QTest::qWaitForWindowExposed(diagram));
+        QVERIFY(diagram->isWindow());
+        // The form is as it was, to the pixel, and keeps the focus.
+        QCOMPARE(places(*s.window), before);
+        QCOMPARE(s.window->size(), size);
+        QVERIFY(s.window->isActiveWindow());
+        QVERIFY(diagram->windowTitle().contains(QStringLiteral("207.021 cm²")));
+
+        // The design's point is a design's, drawn in its own blue.
+        QCOMPARE(diagram->drawn().diagrams.size(), std::size_t(1));
+        QVERIFY(diagram->drawn().diagrams[0].loads.at(0).design);
+        const QImage designed = diagram->grab().toImage();
+        QVERIFY(pixelsOf(designed, pilaro::diagram::kDesignColour) > 10);
+        QCOMPARE(pixelsOf(designed, pilaro::diagram::kFailColour), 0);
+
+        s.run("optqd", "5000", "1500", "45.239");
+        QCOMPARE(s.window->diagramWindow(), diagram);
+        QVERIFY(!diagram->drawn().diagrams[0].loads.at(0).design);
+        const QImage checked = diagram->grab().toImage();
+        QVERIFY(pixelsOf(checked, pilaro::diagram::kPassColour) > 10);
+        QCOMPARE(pixelsOf(checked, pilaro::diagram::kDesignColour), 0);
+
+        // Greyed while stale: its colours fade.
+        typeInto(*s.window, "txtmj", QStringLiteral("1600"));
+        const QImage stale = diagram->grab().toImage();
+        QCOMPARE(pixelsOf(stale, pilaro::diagram::kPassColour), 0);
     }
 
     void help_on_the_help_key() {
