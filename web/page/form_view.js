@@ -1,5 +1,7 @@
 // The form's controls as page elements: one element per row of the
-// control table, at its place, with the control's name as its id.
+// control table, at its place, with the control's name as its id. The
+// keyboard visits them in the order the module gives (the inputs, then
+// 运  行, then 打  印); the read-outs are out of it.
 
 function frame(row) {
   const element = document.createElement('fieldset');
@@ -100,9 +102,11 @@ export function buildForm(root, pilaro) {
   root.style.setProperty('--height', box.height);
   const containers = new Map([[box.name, root]]);
   const controls = new Map();
+  const focusables = new Map();
   const lists = [];
   const options = [];
   const inputs = [];
+  const readOuts = [];
   const buttons = new Map();
 
   for (const row of pilaro.controls()) {
@@ -112,23 +116,29 @@ export function buildForm(root, pilaro) {
     const { element, focusable } = made;
     if (!focusable || focusable === element) element.id = row.name;
     place(element, row);
-    // The window's tab order, as the control table numbers it.
+    // Tab's order is the module's; the read-outs are selected by mouse.
     if (focusable) focusable.tabIndex = row.tabIndex;
     containers.get(row.container).append(element);
     if (row.kind === 'frame') containers.set(row.name, element);
     controls.set(row.name, row.kind === 'option' ? element : focusable ?? element);
+    if (focusable) focusables.set(row.name, focusable);
     if (row.kind === 'list') lists.push(element);
     if (row.kind === 'option') options.push(focusable);
     if (row.kind === 'field' && !row.readOut) inputs.push(element);
+    if (row.readOut) readOuts.push(element);
+    if (row.enterRuns) element.dataset.enterRuns = 'true';
     if (row.action) buttons.set(row.action, element);
   }
 
   return {
     element: root,
     controls,
+    // The elements that take the focus, by control name.
+    focusables,
     lists,
     options,
     inputs,
+    readOuts,
     // The buttons by what they do: 'run', 'print'.
     buttons,
     // The texts of the input fields, by name.
