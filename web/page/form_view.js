@@ -96,6 +96,25 @@ function place(element, row) {
   element.style.setProperty('--h', row.height);
 }
 
+// On a narrow screen the window's parts flow one below the other: the left
+// column (inputs, type, buttons), then the right one (the results). The
+// buttons stay side by side in a row of their own.
+function flowOrder(root, rows) {
+  const buttons = document.createElement('div');
+  buttons.className = 'button-row';
+  const parts = [];
+  for (const [element, row] of rows) {
+    if (row.kind === 'button') {
+      if (!buttons.childElementCount) parts.push([buttons, row]);
+      buttons.append(element);
+    } else {
+      parts.push([element, row]);
+    }
+  }
+  parts.sort(([, a], [, b]) => a.left - b.left || a.top - b.top);
+  root.append(...parts.map(([element]) => element));
+}
+
 export function buildForm(root, pilaro) {
   const box = pilaro.windowBox();
   root.style.setProperty('--width', box.width);
@@ -108,6 +127,7 @@ export function buildForm(root, pilaro) {
   const inputs = [];
   const readOuts = [];
   const buttons = new Map();
+  const windowParts = [];
 
   for (const row of pilaro.controls()) {
     if (skipped(row)) continue;
@@ -118,7 +138,8 @@ export function buildForm(root, pilaro) {
     place(element, row);
     // Tab's order is the module's; the read-outs are selected by mouse.
     if (focusable) focusable.tabIndex = row.tabIndex;
-    containers.get(row.container).append(element);
+    if (row.container === box.name) windowParts.push([element, row]);
+    else containers.get(row.container).append(element);
     if (row.kind === 'frame') containers.set(row.name, element);
     controls.set(row.name, row.kind === 'option' ? element : focusable ?? element);
     if (focusable) focusables.set(row.name, focusable);
@@ -129,6 +150,7 @@ export function buildForm(root, pilaro) {
     if (row.enterRuns) element.dataset.enterRuns = 'true';
     if (row.action) buttons.set(row.action, element);
   }
+  flowOrder(root, windowParts);
 
   return {
     element: root,
