@@ -1,9 +1,9 @@
-// The window as issue-free use needs it: nothing prints before a run or
-// while the results are stale, an edit greys the read-outs and the
-// diagram until the next run, the check's sheet shows its steel as typed,
-// Enter in a field runs, the focus goes to the field at fault, and the
-// run's N–M diagram stands in a window of its own while every control of
-// the form keeps its place.
+// The window in everyday use: nothing prints before a run or while the
+// results are stale, an edit greys the read-outs and the diagram until the
+// next run, the check's sheet shows its steel as typed, Enter in a field
+// runs, the focus goes to the field at fault, and the run's N–M diagram
+// stands in a window of its own while every control of the form keeps its
+// place.
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
