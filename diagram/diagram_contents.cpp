@@ -1,7 +1,7 @@
 #include "diagram/diagram_contents.h"
 
 #include <algorithm>
-#include <set>
+#include <map>
 #include <tuple>
 
 #include "engine/materials.h"
@@ -97,6 +97,7 @@ LoadMark markOf(const DiagramRow& row, double Ag) {
     LoadMark mark;
     mark.name = row.name.empty() ? "row " + std::to_string(row.line) : row.name;
     mark.line = row.line;
+    mark.design = row.designed;
     const CalcInput input = checkWith(row.input, Ag);
     CalcResult derived;
     SolverInput solver{};
@@ -189,13 +190,19 @@ std::vector<Diagram> diagramsOf(const MemberRows& member, const Message& who,
             problems.push_back(diagramMessage(DiagramProblem::NoCurve, {who, steel.text, why}));
             continue;
         }
-        // A case given twice (as a design and as a check) is one point.
-        std::set<std::tuple<std::string, bool, double, double, Verdict, CalcStatus>> shown;
+        // A case given twice (as a design and as a check) is one point,
+        // the check's: its verdict is the one a point can show.
+        std::map<std::tuple<std::string, bool, double, double, Verdict, CalcStatus>, std::size_t>
+            shown;
         for (const DiagramRow* row : rows) {
             LoadMark mark = markOf(*row, steel.Ag);
-            if (shown.emplace(mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict, mark.stopped)
-                    .second)
+            const auto [at, first] = shown.try_emplace(
+                {mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict, mark.stopped},
+                d.loads.size());
+            if (first)
                 d.loads.push_back(std::move(mark));
+            else if (!mark.design)
+                d.loads[at->second].design = false;
         }
         diagrams.push_back(std::move(d));
     }

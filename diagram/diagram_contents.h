@@ -46,10 +46,13 @@ struct DiagramTable {
 };
 
 // One load case on a diagram: (eta * |Mj|, Nj), and its check with the
-// diagram's steel.
+// diagram's steel. A design with a result is drawn as a design: its point
+// is where its section was made to carry it, so it has no verdict of its
+// own to show.
 struct LoadMark {
     std::string name;
     long line = 0;
+    bool design = false;                    // a design row with a result
     bool hasPoint = false;                  // eta could be found; N and M hold the point
     double N = 0;                           // kN
     double M = 0;                           // kN m

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "engine/read_outs.h"
+#include "messages/diagram_words.h"
 #include "table/csv_cell.h"
 
 namespace pilaro::diagram {
@@ -31,8 +32,11 @@ std::string diagramCsv(const Diagram& d) {
             csv += exact(m.N) + ',' + exact(m.M);
         else
             csv += ',';
+        // A design has no verdict: its point is drawn as a design.
         const std::string_view verdict =
-            m.hasVerdict() ? verdictText(m.verdict) : statusName(m.stopped);
+            !m.hasVerdict() ? statusName(m.stopped)
+            : m.design      ? messages::diagramWord(messages::DiagramWord::Design).chinese
+                            : verdictText(m.verdict);
         csv += ',' + csvField(verdict) + "\r\n";
     }
     return csv;

@@ -84,8 +84,13 @@ void layTitle(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
     l.section = {line, kLeft, 58, pixels, false, kBlack};
 }
 
-// From the right: the curve, the passing and the failing marker.
-void layLegend(DiagramLayout& l, const TextMeasure& measure) {
+MarkerKind kindOf(const LoadMark& m) {
+    return m.design ? MarkerKind::Design : m.passes() ? MarkerKind::Passes : MarkerKind::Fails;
+}
+
+// From the right: the failing and the passing marker, the design marker
+// where a design is drawn, and the curve.
+void layLegend(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
     double x = kRight;
     const auto entry = [&](DiagramWord word, const Colour& colour, bool line) {
         const std::string name(diagramWordText(word));
@@ -102,6 +107,9 @@ void layLegend(DiagramLayout& l, const TextMeasure& measure) {
     };
     entry(DiagramWord::Fails, kFailColour, false);
     entry(DiagramWord::Passes, kPassColour, false);
+    if (std::any_of(d.loads.begin(), d.loads.end(),
+                    [](const LoadMark& m) { return drawn(m) && m.design; }))
+        entry(DiagramWord::Design, kDesignColour, false);
     entry(DiagramWord::Capacity, kCurveColour, true);
 }
 
@@ -154,12 +162,13 @@ void layLoads(DiagramLayout& l, const Diagram& d, const Frame& f, const TextMeas
     const std::vector<std::optional<Box>> labels =
         placeLabels(wishes, l.plot, kMarkerRadius, kMostLabels);
 
-    // Failing markers last, so that none hides under a passing one.
-    for (bool failing : {false, true})
+    // Failing markers last, so that none hides under a passing one or a
+    // design.
+    for (MarkerKind kind : {MarkerKind::Design, MarkerKind::Passes, MarkerKind::Fails})
         for (std::size_t k = order.size(); k-- > 0;) {
             const LoadMark& m = d.loads[order[k]];
-            if (m.passes() == failing) continue;
-            l.markers.push_back({{wishes[k].x, wishes[k].y}, m.passes(), m.name, m.line});
+            if (kindOf(m) != kind) continue;
+            l.markers.push_back({{wishes[k].x, wishes[k].y}, kind, m.name, m.line});
         }
     for (std::size_t k = 0; k < order.size(); ++k) {
         if (!labels[k]) continue;
@@ -167,7 +176,7 @@ void layLoads(DiagramLayout& l, const Diagram& d, const Frame& f, const TextMeas
         const Box& b = *labels[k];
         l.labels.push_back({{b.x - 1, b.y, b.width + 2, b.height},
                             {m.name, b.x, b.y + measure.ascent(12), 12, false,
-                             m.passes() ? kBlack : kFailTextColour}});
+                             kindOf(m) == MarkerKind::Fails ? kFailTextColour : kBlack}});
     }
 }
 
@@ -193,7 +202,7 @@ DiagramLayout layoutDiagram(const Diagram& d, const TextMeasure& measure) {
     l.plot = {kLeft, kTop, kRight - kLeft, kBottom - kTop};
     const Frame frame = frameOf(d);
     layTitle(l, d, measure);
-    layLegend(l, measure);
+    layLegend(l, d, measure);
     layAxes(l, frame, measure);
     layCurve(l, d, frame);
     layLoads(l, d, frame, measure);

@@ -18,6 +18,8 @@ Wording diagramWord(DiagramWord word) {
             return {"弯矩 M（kN·m）", "moment M (kN·m)"};
         case DiagramWord::AxialForceAxis:
             return {"轴向力 N（kN）", "axial force N (kN)"};
+        case DiagramWord::Design:
+            return {"配筋计算", "design"};
     }
     return {};
 }
@@ -34,6 +36,10 @@ Message diagramSectionLine(std::string_view D, std::string_view a, std::string_v
 
 Message loadCaseName(std::string_view Nj, std::string_view Mj) {
     return fill({"Nj＝{1}，Mj＝{2}", "Nj = {1}, Mj = {2}"}, {Nj, Mj});
+}
+
+Message amplifiedLoadCaseName(std::string_view Nj, std::string_view etaMj) {
+    return fill({"Nj＝{1}，η·Mj＝{2}", "Nj = {1}, η·Mj = {2}"}, {Nj, etaMj});
 }
 
 Message memberSubject(std::string_view member, bool hasMemberColumn) {

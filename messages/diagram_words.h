@@ -16,6 +16,7 @@ enum class DiagramWord {
     Capacity,        // the legend's curve
     MomentAxis,      // across
     AxialForceAxis,  // up
+    Design,          // the legend's design: a load case the section was made to carry
 };
 
 [[nodiscard]] Wording diagramWord(DiagramWord word);
@@ -29,6 +30,10 @@ enum class DiagramWord {
 
 // The form's one load case, named by its loads: "Nj＝5000，Mj＝3000".
 [[nodiscard]] Message loadCaseName(std::string_view Nj, std::string_view Mj);
+
+// The same case of a slender member, named by what its point stands at:
+// the moment amplified by eta, "Nj＝5000，η·Mj＝3277.3".
+[[nodiscard]] Message amplifiedLoadCaseName(std::string_view Nj, std::string_view etaMj);
 
 // How messages name a member: 构件 P1 (member P1), 全表 (all rows) of a
 // table without members, 未填构件的行 (the rows without a member).

@@ -1,7 +1,7 @@
 // A diagram as SVG, drawn from the module's layout of it (where every text,
 // line and marker goes, in which colour): the page adds nothing of its own
-// but the elements. Each load case's marker carries its verdict and its
-// name. Saved as SVG, or as PNG through a canvas.
+// but the elements. Each load case's marker carries its verdict (pass,
+// fail, or design for a design, which has none) and its name. Saved as SVG, or as PNG through a canvas.
 import { download } from './downloads.js';
 import { diagramFont } from './text_measure.js';
 
@@ -88,9 +88,9 @@ function loads(layout, style) {
       cx: m.x,
       cy: m.y,
       r: style.markerRadius,
-      ...fill(m.passes ? style.pass : style.fail),
+      ...fill(style[m.kind]),
       ...stroke(style.outline, style.markerOutline),
-      'data-verdict': m.passes ? 'pass' : 'fail',
+      'data-verdict': m.kind,
       'data-row': m.line,
     }, title);
   });
