@@ -69,7 +69,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("verdict", verdictWording, Verdict::Passes, Verdict::Fails);
     expectEveryWording("field", fieldName, Field::Name, Field::ImportanceFactor);
     expectEveryWording("field problem", fieldProblemWording, FieldProblem::NotANumber,
-                       FieldProblem::UnderNoColumn);
+                       FieldProblem::ImportanceFactorOnArchivedRow);
     expectEveryWording("table problem", tableProblemWording, TableProblem::NoHeader,
                        TableProblem::TablesNotStarted);
     expectEveryWording("file problem", fileProblemWording, FileProblem::CannotRead,
