@@ -79,7 +79,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("diagram word", diagramWord, DiagramWord::Title,
                        DiagramWord::AxialForceAxis);
     expectEveryWording("diagram problem", diagramProblemWording, DiagramProblem::NoRowWithoutErrors,
-                       DiagramProblem::NoStateInCompression);
+                       DiagramProblem::TwoMethods);
     expectEveryWording("usage problem", usageProblemWording,
                        UsageProblem::FormatContradictsExtension, UsageProblem::UnexpectedError);
     expectEveryWording("provide problem", provideProblemWording, ProvideProblem::NotSteel,
