@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "batch/diagram_files.h"
+#include "batch/layout_ahead.h"
 #include "batch/messages.h"
 #include "batch/progress.h"
 #include "batch/rows_in_order.h"
@@ -86,29 +87,34 @@ bool everyProvidedMemberIsThere(const BatchOptions& options,
 }
 
 std::unique_ptr<RowWriter> makeWriter(const BatchOptions& options, const ColumnMap& columns,
-                                      OutputFile* file) {
+                                      const table::OutputLayout& layout, OutputFile* file) {
     std::FILE* stream = file ? file->stream() : stdout;
     switch (options.format) {
         case OutputFormat::Csv:
-            return makeCsvWriter(stream);
+            return makeCsvWriter(stream, table::MessageColumn::Output, layout);
         case OutputFormat::JsonLines:
             return makeJsonLinesWriter(stream, columns);
         case OutputFormat::Xlsx:
             file->closeStream();
-            return makeXlsxWriter(file->temporaryPath());
+            return makeXlsxWriter(file->temporaryPath(), layout);
     }
     return nullptr;
 }
 
 int tableRun(const BatchOptions& options, std::istream& in) {
     InputText text(in);
+    const ColumnMap columns = [&] {
+        CsvReader header(text.utf8(), options.separator);
+        return readColumns(header, options);
+    }();
+    const table::OutputLayout layout = layoutAhead(text, options.separator, columns);
     CsvReader reader(text.utf8(), options.separator);
-    const ColumnMap columns = readColumns(reader, options);
+    readColumns(reader, options);
 
     std::unique_ptr<OutputFile> file;
     if (!options.output.empty())
         file = std::make_unique<OutputFile>(options.output, options.language);
-    const std::unique_ptr<RowWriter> writer = makeWriter(options, columns, file.get());
+    const std::unique_ptr<RowWriter> writer = makeWriter(options, columns, layout, file.get());
 
     MemberSummaries summaries;
     const bool drawing = !options.diagramDirectory.empty();

@@ -24,6 +24,14 @@ Wording diagramWord(DiagramWord word) {
     return {};
 }
 
+Message diagramMethodNote(std::string_view gamma0) {
+    return fill({"（JTG 3362-2018，γ0＝{1}）", " (JTG 3362-2018, γ0 = {1})"}, {gamma0});
+}
+
+Message diagramAxialLimit(std::string_view Nmax) {
+    return fill({"Nmax＝{1} kN", "Nmax = {1} kN"}, {Nmax});
+}
+
 Message diagramSectionLine(std::string_view D, std::string_view a, std::string_view concrete,
                            std::string_view steel, std::string_view steelText,
                            std::string_view area, std::string_view rho) {
@@ -53,6 +61,12 @@ Wording diagramProblemWording(DiagramProblem problem) {
         case DiagramProblem::NoRowWithoutErrors:
             return {"{1}：每一行都有输入错误，不画图",
                     "{1}: no row without input errors; no diagram"};
+        case DiagramProblem::TwoMethods:
+            return {
+                "{1}：第 {2} 行按原方法（号、级）、第 {3} 行按 JTG 3362-2018 计算，"
+                "两种方法不画在同一张图上，不画图",
+                "{1}: row {2} is of the archived method and row {3} of JTG 3362-2018, which "
+                "one diagram does not show together; no diagram"};
         case DiagramProblem::NotOneSection:
             return {"{1}：第 {2} 行与第 {3} 行的{4}不同，不是同一截面，不画图",
                     "{1}: rows {2} and {3} differ in {4}, so they are not one section; no diagram"};

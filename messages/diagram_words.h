@@ -28,6 +28,14 @@ enum class DiagramWord {
                                          std::string_view steelText, std::string_view area,
                                          std::string_view rho);
 
+// The title's words for a diagram of the current code with its
+// importance factor: "（JTG 3362-2018，γ0＝1.1）".
+[[nodiscard]] Message diagramMethodNote(std::string_view gamma0);
+
+// The name of the current code's axial limit, beside its line:
+// "Nmax＝15446.64 kN".
+[[nodiscard]] Message diagramAxialLimit(std::string_view Nmax);
+
 // The form's one load case, named by its loads: "Nj＝5000，Mj＝3000".
 [[nodiscard]] Message loadCaseName(std::string_view Nj, std::string_view Mj);
 
@@ -45,6 +53,7 @@ enum class DiagramProblem {
     NoSteel,             // {1} the member
     NoCurve,             // {1} the member, {2} the steel, {3} why
     NoStateInCompression,
+    TwoMethods,  // {1} the member, {2} a row of the archived method, {3} one of the current code
 };
 
 [[nodiscard]] Wording diagramProblemWording(DiagramProblem problem);

@@ -145,6 +145,7 @@ InputText::InputText(std::istream& in) : source_(&in) {
         size += piece.size();
     });
     rewind(*source_, start);
+    start_ = start;
     if (encodingOf(scan) == TextEncoding::Utf8) {
         utf8Size_ = size;
         return;
@@ -164,6 +165,11 @@ InputText::InputText(std::istream& in) : source_(&in) {
     if (!decoder.finished()) throw neither();
     rewind(*source_, start);
     converter_ = std::make_unique<Converter>(*source_);
+}
+
+void InputText::restart() {
+    rewind(*source_, start_);
+    if (converter_) converter_ = std::make_unique<Converter>(*source_);
 }
 
 InputText::~InputText() = default;

@@ -20,6 +20,13 @@ class JsonLinesWriter : public RowWriter {
                 input[std::string(columnNames()[i].english)] = o.row.cells[i];
         }
         nlohmann::ordered_json result = nlohmann::ordered_json::object();
+        if (o.ranCurrentCode()) {
+            result["method"] = kJtg3362MethodName;
+            for (jtg3362::ReadOut id : currentTableReadOuts()) {
+                const std::string& text = o.currentReadOut(id);
+                if (!text.empty()) result[std::string(jtg3362::readOutEntry(id).name)] = text;
+            }
+        }
         for (const ReadOutEntry& readOut : kReadOuts) {
             const std::string& text = o.readOut(readOut.id);
             if (!text.empty()) result[std::string(readOut.name)] = text;

@@ -40,7 +40,7 @@ class CLocaleCalls {
 
 class XlsxWriter : public RowWriter {
   public:
-    explicit XlsxWriter(const std::string& path) : path_(path) {
+    XlsxWriter(const std::string& path, const OutputLayout& layout) : path_(path), layout_(layout) {
         const CLocaleCalls inC;
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;  // rows go to disk as they come
@@ -49,7 +49,7 @@ class XlsxWriter : public RowWriter {
         sheet_ = workbook_add_worksheet(workbook_, std::string(kSheetName).c_str());
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
-        const auto header = sheetHeaderRows();
+        const auto header = sheetHeaderRows(layout_);
         for (const std::vector<std::string>& names : header) writeHeader(names);
         // The header rows stay in view.
         worksheet_freeze_panes(sheet_, static_cast<lxw_row_t>(header.size()), 0);
@@ -66,7 +66,7 @@ class XlsxWriter : public RowWriter {
         const CLocaleCalls inC;
         if (row_ >= LXW_ROW_MAX) throw fileError(FileProblem::SheetFull, {});
         lxw_col_t col = 0;
-        for (const SheetCell& cell : sheetRow(o)) {
+        for (const SheetCell& cell : sheetRow(o, layout_)) {
             widths_.fit(col, cell);
             if (cell.kind == SheetCell::Kind::Text)
                 check(worksheet_write_string(sheet_, row_, col, cell.text.c_str(), nullptr));
@@ -123,6 +123,7 @@ class XlsxWriter : public RowWriter {
     }
 
     std::string path_;
+    OutputLayout layout_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;
@@ -133,8 +134,8 @@ class XlsxWriter : public RowWriter {
 
 }  // namespace
 
-std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path) {
-    return std::make_unique<XlsxWriter>(path);
+std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path, const OutputLayout& layout) {
+    return std::make_unique<XlsxWriter>(path, layout);
 }
 
 }  // namespace pilaro::table

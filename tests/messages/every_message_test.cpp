@@ -70,7 +70,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("verdict", verdictWording, Verdict::Passes, Verdict::Fails);
     expectEveryWording("field", fieldName, Field::Name, Field::ImportanceFactor);
     expectEveryWording("field problem", fieldProblemWording, FieldProblem::NotANumber,
-                       FieldProblem::UnderNoColumn);
+                       FieldProblem::ImportanceFactorOnArchivedRow);
     expectEveryWording("table problem", tableProblemWording, TableProblem::NoHeader,
                        TableProblem::TablesNotStarted);
     expectEveryWording("file problem", fileProblemWording, FileProblem::CannotRead,
@@ -79,7 +79,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
                        WorkbookFault::NoSheet);
     expectEveryWording("diagram word", diagramWord, DiagramWord::Title, DiagramWord::Design);
     expectEveryWording("diagram problem", diagramProblemWording, DiagramProblem::NoRowWithoutErrors,
-                       DiagramProblem::NoStateInCompression);
+                       DiagramProblem::TwoMethods);
     expectEveryWording("usage problem", usageProblemWording,
                        UsageProblem::FormatContradictsExtension, UsageProblem::UnexpectedError);
     expectEveryWording("provide problem", provideProblemWording, ProvideProblem::NotSteel,

@@ -5,7 +5,9 @@
 // saved table opens again alike; a GB18030 file reads as its UTF-8 twin;
 // markup in a name stays text; the diagrams' markers agree with
 // pilaro-batch's verdicts and their texts with its drawings; the form's run
-// has its diagram; a 2,000-row table completes.
+// has its diagram; a table of the current code beside the archived method
+// runs, downloads and draws as in pilaro-batch; a 2,000-row table
+// completes.
 //   node table_test.mjs PAGE CHROMIUM NODE_MODULES PILARO_BATCH EXAMPLE LOAD_CASE_TABLE
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -315,6 +317,41 @@ test('the load-case tables and diagrams', async (t) => {
       assert.deepEqual(markers, [[`Nj＝${nj}，η·Mj＝${amplifiedMoment(Number(nj), Number(mj))}`, verdict]]);
       assert.equal(await tab.getAttribute('#diagram svg', 'data-stem'), 'N-M-45.239cm2');
     }
+  });
+
+  await t.test('a table of the current code beside the archived method runs as in pilaro-batch', async () => {
+    const both = join(dirname(example), 'pier_jtg3362_load_cases.csv');
+    assert.equal(await openFile(both), 'done');
+    const run = pilaroBatch(both, ['--diagram', join(work, 'jtg3362')]);
+    assert.deepEqual(await shownCells(), shownOf(run));
+    assert.equal(await tab.textContent('#summary'), run.summary.slice(0, run.summary.indexOf('构件 P1 的 N–M 图')));
+    assert.ok(cellsOf(run.csv)[0].includes('gamma0'));
+    const csv = await downloaded('#exportcsv');
+    assert.ok(csv.bytes.equals(run.csv), 'the CSV is pilaro-batch\'s byte for byte');
+    const xlsx = await downloaded('#exportxlsx');
+    assert.deepEqual(await sheetOf(xlsx.path), await sheetOf(pilaroBatch(both, [], 'xlsx').out));
+    // The current code's member: its markers and texts are pilaro-batch's,
+    // its title names the code and γ0.
+    const drawn = await tab.evaluate(() => {
+      const svg = document.querySelector('#diagram svg');
+      return {
+        stem: svg.dataset.stem,
+        markers: [...svg.querySelectorAll('circle[data-verdict]')].map((c) => c.dataset.verdict).sort(),
+        frame: [...svg.querySelectorAll(':scope > text')].map((t) => t.textContent).join(''),
+        labels: [...svg.querySelectorAll('g text')].map((t) => t.textContent),
+      };
+    });
+    assert.equal(drawn.stem, 'P1');
+    assert.ok(drawn.frame.startsWith('P1  N–M 相关曲线（JTG 3362-2018，γ0＝1.1）'), drawn.frame);
+    const figures = readFileSync(join(work, 'jtg3362', 'P1.csv'), 'utf8');
+    const nmax = Number(figures.split('\r\n')[figures.split('\r\n').indexOf('Nmax') + 1]);
+    assert.ok(drawn.labels.includes(`Nmax＝${(Math.floor(nmax * 100) / 100).toFixed(2)} kN`), drawn.labels.join('|'));
+    const loads = cellsOf(figures.slice(figures.indexOf('name,N,M,verdict'))).slice(1);
+    assert.deepEqual(drawn.markers, loads.map((l) => (l[3] === '通过验算！' ? 'pass' : 'fail')).sort());
+    const batchText = await tab.evaluate((text) =>
+      [...new DOMParser().parseFromString(text, 'image/svg+xml').querySelectorAll('text')].map((t) => t.textContent).join(''),
+    readFileSync(join(work, 'jtg3362', 'P1.svg'), 'utf8'));
+    assert.ok(batchText.startsWith(drawn.frame), `${drawn.frame}\n${batchText}`);
   });
 
   await t.test('a 2,000-row table completes', async () => {
