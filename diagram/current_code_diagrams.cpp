@@ -1,7 +1,7 @@
 #include "diagram/current_code_diagrams.h"
 
 #include <algorithm>
-#include <set>
+#include <map>
 #include <tuple>
 
 #include "jtg3362/decimal_text.h"
@@ -86,6 +86,7 @@ LoadMark markOf(const DiagramRow& row, const Steel& steel) {
     LoadMark mark;
     mark.name = row.name.empty() ? "row " + std::to_string(row.line) : row.name;
     mark.line = row.line;
+    mark.design = row.designed;
     const jtg3362::Outcome outcome = jtg3362::run(checkWith(row.current, steel));
     if (outcome.status != jtg3362::Status::Done) {
         mark.currentStopped = outcome.status;
@@ -155,15 +156,20 @@ std::vector<Diagram> currentCodeDiagrams(const MemberRows& member,
         for (std::size_t i = 0; i < curve->points.size(); ++i)
             d.curve.push_back({static_cast<double>(i + 1) / jtg3362::kCurveSteps,
                                curve->points[i].N, curve->points[i].M});
-        // A case given twice (as a design and as a check) is one point.
-        std::set<std::tuple<std::string, bool, double, double, Verdict, jtg3362::Status>> shown;
+        // A case given twice (as a design and as a check) is one point,
+        // the check's: its verdict is the one a point can show.
+        std::map<std::tuple<std::string, bool, double, double, Verdict, jtg3362::Status>,
+                 std::size_t>
+            shown;
         for (const DiagramRow* row : rows) {
             LoadMark mark = markOf(*row, steel);
-            if (shown
-                    .emplace(mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict,
-                             mark.currentStopped)
-                    .second)
+            const auto [at, first] = shown.try_emplace(
+                {mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict, mark.currentStopped},
+                d.loads.size());
+            if (first)
                 d.loads.push_back(std::move(mark));
+            else if (!mark.design)
+                d.loads[at->second].design = false;
         }
         diagrams.push_back(std::move(d));
     }
