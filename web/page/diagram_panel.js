@@ -19,7 +19,8 @@ export function showDiagrams(value) {
     // The downloads' buttons, as the page's markup captions them.
     const buttons = tools.content.cloneNode(true);
     const saves = { svg: () => saveSvg(svg), png: () => savePng(svg, value.style) };
-    for (const b of buttons.querySelectorAll('[data-save]')) b.addEventListener('click', saves[b.dataset.save]);
+    for (const b of buttons.querySelectorAll('[data-save]'))
+      b.addEventListener('click', saves[b.dataset.save]);
     figure.append(svg, buttons);
     return figure;
   });

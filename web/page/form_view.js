@@ -141,7 +141,7 @@ export function buildForm(root, pilaro) {
     if (row.container === box.name) windowParts.push([element, row]);
     else containers.get(row.container).append(element);
     if (row.kind === 'frame') containers.set(row.name, element);
-    controls.set(row.name, row.kind === 'option' ? element : focusable ?? element);
+    controls.set(row.name, row.kind === 'option' ? element : (focusable ?? element));
     if (focusable) focusables.set(row.name, focusable);
     if (row.kind === 'list') lists.push(element);
     if (row.kind === 'option') options.push(focusable);

@@ -86,7 +86,8 @@ function start(pilaro) {
   // The browser's own print command prints the same report, or the reason
   // there is none.
   window.addEventListener('beforeprint', () =>
-    prepareReport(pilaro, state, pilaro.print(state, form.controlTexts())));
+    prepareReport(pilaro, state, pilaro.print(state, form.controlTexts())),
+  );
 
   // 示例 fills in the worked design example, asking first where it would
   // replace what was typed.

@@ -22,7 +22,9 @@ export function showMessage(text, focus = null) {
 
 const question = document.getElementById('question');
 document.getElementById('question-ok').addEventListener('click', () => question.close('ok'));
-document.getElementById('question-cancel').addEventListener('click', () => question.close('cancel'));
+document
+  .getElementById('question-cancel')
+  .addEventListener('click', () => question.close('cancel'));
 
 // Resolves true when 确定 answers it, false for 取消 or Esc.
 export function ask(text) {
@@ -31,6 +33,8 @@ export function ask(text) {
   question.showModal();
   document.getElementById('question-ok').focus();
   return new Promise((resolve) => {
-    question.addEventListener('close', () => resolve(question.returnValue === 'ok'), { once: true });
+    question.addEventListener('close', () => resolve(question.returnValue === 'ok'), {
+      once: true,
+    });
   });
 }

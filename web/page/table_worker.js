@@ -147,11 +147,20 @@ async function workbook(question) {
   const cell = (c) => {
     if (c === null) return null;
     if (typeof c === 'string') return { value: c, type: String };
-    return c.format ? { value: c.number, type: Number, format: c.format } : { value: c.number, type: Number };
+    return c.format
+      ? { value: c.number, type: Number, format: c.format }
+      : { value: c.number, type: Number };
   };
-  const data = [...sheet.header.map((names) => names.map(bold)), ...sheet.rows.map((row) => row.map(cell))];
+  const data = [
+    ...sheet.header.map((names) => names.map(bold)),
+    ...sheet.rows.map((row) => row.map(cell)),
+  ];
   const columns = sheet.widths.map((width) => ({ width }));
-  const blob = await writeExcelFile(data, { sheet: sheet.name, columns, stickyRowsCount: sheet.header.length }).toBlob();
+  const blob = await writeExcelFile(data, {
+    sheet: sheet.name,
+    columns,
+    stickyRowsCount: sheet.header.length,
+  }).toBlob();
   answer(question, { blob });
 }
 
