@@ -56,7 +56,7 @@ declare module 'pilaro:module' {
     status: string;
     message: string;
     focus: string;
-    readOuts: { field: string; text: string }[];
+    readOuts: Vector<{ field: string; text: string }>;
   }
 
   export interface PrintOutcome {
@@ -226,12 +226,12 @@ declare module 'pilaro:module' {
 
   export interface PilaroModule {
     State: new () => State;
-    controls(): ControlRow[];
+    controls(): Vector<ControlRow>;
     windowBox(): { name: string; width: number; height: number };
-    entries(list: string): string[];
+    entries(list: string): Vector<string>;
     pick(state: State, list: string, entry: string): void;
     choose(state: State, option: string): void;
-    shownControls(state: State): { control: string; shown: boolean }[];
+    shownControls(state: State): Vector<{ control: string; shown: boolean }>;
     run(state: State, controls: ControlTexts): RunOutcome;
     print(state: State, controls: ControlTexts): PrintOutcome;
     stale(state: State, controls: ControlTexts): boolean;
@@ -239,12 +239,16 @@ declare module 'pilaro:module' {
       state: State,
       pageWidth: number,
       width: (text: string, pointSize: number) => number,
-    ): { pointSize: number; lines: { x: number; text: string }[][] };
-    example(): { option: string; entries: ControlSetting[]; fields: ControlSetting[] };
+    ): { pointSize: number; lines: Vector<Vector<{ x: number; text: string }>> };
+    example(): {
+      option: string;
+      entries: Vector<ControlSetting>;
+      fields: Vector<ControlSetting>;
+    };
     exampleQuestion(state: State, controls: ControlTexts): string;
     clearQuestion(): string;
-    clear(state: State): ControlSetting[];
-    help(): { heading: string; text: string }[];
+    clear(state: State): Vector<ControlSetting>;
+    help(): Vector<{ heading: string; text: string }>;
     staleHint(): string;
 
     formDiagram(state: State, controls: ControlTexts, measure: TextMeasure): PageDiagrams;
