@@ -1,6 +1,6 @@
-#include <stdexcept>
+#include <cerrno>
+#include <system_error>
 
-#include "messages/file_messages.h"
 #include "table/csv_cell.h"
 #include "table/row_writer.h"
 
@@ -10,14 +10,16 @@ namespace {
 
 class CsvWriter : public RowWriter {
   public:
-    CsvWriter(std::FILE* out, MessageColumn messages) : out_(out), messages_(messages) {
+    CsvWriter(std::FILE* out, MessageColumn messages, const std::vector<std::string>& others)
+        : out_(out), messages_(messages) {
         put(kUtf8ByteOrderMark);
-        for (std::string_view name : outputColumnNames()) line_.add(name);
+        for (const std::string& name : outputColumnNames(others)) line_.add(spreadsheetText(name));
         put(line_.end());
     }
 
     void write(const RowOutcome& o) override {
         for (const std::string& cell : o.row.cells) line_.add(spreadsheetText(cell));
+        for (const std::string& cell : o.row.otherCells) line_.add(spreadsheetText(cell));
         line_.add(std::to_string(o.row.line));
         line_.add(o.status);
         line_.add(messages_ == MessageColumn::Output ? o.message
@@ -27,16 +29,10 @@ class CsvWriter : public RowWriter {
         put(line_.end());
     }
 
-    void finish() override {
-        if (std::fflush(out_) != 0 || std::ferror(out_))
-            throw messages::fileError(messages::FileProblem::OutputNotWritten, {});
-    }
+    void finish() override { flushOrThrow(out_); }
 
   private:
-    void put(std::string_view bytes) {
-        if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size())
-            throw messages::fileError(messages::FileProblem::OutputNotWritten, {});
-    }
+    void put(std::string_view bytes) { writeOrThrow(out_, bytes); }
 
     std::FILE* out_;
     MessageColumn messages_;
@@ -45,8 +41,19 @@ class CsvWriter : public RowWriter {
 
 }  // namespace
 
-std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out, MessageColumn messages) {
-    return std::make_unique<CsvWriter>(out, messages);
+std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out, MessageColumn messages,
+                                         const std::vector<std::string>& others) {
+    return std::make_unique<CsvWriter>(out, messages, others);
+}
+
+void writeOrThrow(std::FILE* out, std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size())
+        throw std::system_error(errno, std::generic_category());
+}
+
+void flushOrThrow(std::FILE* out) {
+    if (std::fflush(out) != 0) throw std::system_error(errno, std::generic_category());
+    if (std::ferror(out)) throw std::system_error(EIO, std::generic_category());
 }
 
 }  // namespace pilaro::table

@@ -8,13 +8,25 @@
 
 #include "table/columns.h"
 #include "table/row_writer.h"
+#include "table/sheet_cells.h"
 
 namespace pilaro::table {
 
-// One JSON object per line; `columns` says which input cells the file had.
-std::unique_ptr<RowWriter> makeJsonLinesWriter(std::FILE* out, const ColumnMap& columns);
+// JSON Lines (.jsonl: one object per line), or one JSON document (.json:
+// an array of the same objects, one a line).
+enum class JsonForm { Lines, Array };
 
-// An .xlsx workbook at `path`, written when finish() returns.
-std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path);
+// Each row an object: its line, its input cells (`columns` says which the
+// file had; the other columns under their headings), its status and
+// message, its errors as a list, and its read-outs.
+std::unique_ptr<RowWriter> makeJsonWriter(std::FILE* out, const ColumnMap& columns,
+                                          JsonForm form = JsonForm::Lines);
+
+// An .xlsx workbook at `path`, written when finish() returns; `others` as
+// outputColumnNames takes them. A load case past `mostLoadCases` (a
+// sheet's, or fewer) throws messages::MessageError.
+std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path,
+                                          const std::vector<std::string>& others = {},
+                                          std::size_t mostLoadCases = kMostSheetLoadCases);
 
 }  // namespace pilaro::table

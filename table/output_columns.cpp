@@ -48,18 +48,20 @@ std::string chineseName(ReadOutId id) {
 
 }  // namespace
 
-std::vector<std::string_view> outputColumnNames() {
-    std::vector<std::string_view> names;
-    for (const ColumnNames& column : columnNames()) names.push_back(column.english);
+std::vector<std::string> outputColumnNames(const std::vector<std::string>& others) {
+    std::vector<std::string> names;
+    for (const ColumnNames& column : columnNames()) names.emplace_back(column.english);
+    names.insert(names.end(), others.begin(), others.end());
     names.insert(names.end(), {"row", "status", "message", "statusText"});
-    for (const ReadOutEntry& readOut : kReadOuts) names.push_back(readOut.name);
+    for (const ReadOutEntry& readOut : kReadOuts) names.emplace_back(readOut.name);
     return names;
 }
 
-std::vector<std::string> outputColumnNamesChinese() {
+std::vector<std::string> outputColumnNamesChinese(const std::vector<std::string>& others) {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < kColumnCount; ++i)
         names.push_back(chineseHeading(static_cast<Column>(i)));
+    names.insert(names.end(), others.begin(), others.end());
     names.insert(names.end(), {"行号", "状态代码", "信息", "状态"});
     for (const ReadOutEntry& readOut : kReadOuts) names.push_back(chineseName(readOut.id));
     return names;

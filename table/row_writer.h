@@ -17,26 +17,35 @@ namespace pilaro::table {
 class RowWriter {
   public:
     virtual ~RowWriter() = default;
-    // Throws std::runtime_error when the output cannot be written.
+    // Throws std::system_error (the system's error number) when the output
+    // cannot be written, std::runtime_error when it cannot for another reason.
     virtual void write(const RowOutcome& outcome) = 0;
     // Writes what is still held back; throws as write does.
     virtual void finish() = 0;
 };
 
-// The output's column names in order: the input columns, "row", "status",
-// "message", "statusText", then the read-outs.
-std::vector<std::string_view> outputColumnNames();
+// The output's column names in order: the input columns, the table's other
+// columns under their own headings (`others`, ColumnMap::otherHeadings),
+// "row", "status", "message", "statusText", then the read-outs.
+std::vector<std::string> outputColumnNames(const std::vector<std::string>& others = {});
 
 // The same columns in Chinese with their units ("轴向力（kN）"), for a
-// second header row.
-std::vector<std::string> outputColumnNamesChinese();
+// second header row; the other columns under their own headings.
+std::vector<std::string> outputColumnNamesChinese(const std::vector<std::string>& others = {});
 
 // What the message column holds: the output's (RowOutcome::message), or
 // what the user is told in Chinese (toldMessage), as a screen shows it.
 enum class MessageColumn { Output, ToldInChinese };
 
-// UTF-8 with a byte-order mark, CRLF line ends.
+// UTF-8 with a byte-order mark, CRLF line ends; `others` as
+// outputColumnNames takes them.
 std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out,
-                                         MessageColumn messages = MessageColumn::Output);
+                                         MessageColumn messages = MessageColumn::Output,
+                                         const std::vector<std::string>& others = {});
+
+// Writes all of `bytes`, or flushes what the stream holds; each throws
+// std::system_error with the system's error number when it cannot.
+void writeOrThrow(std::FILE* out, std::string_view bytes);
+void flushOrThrow(std::FILE* out);
 
 }  // namespace pilaro::table

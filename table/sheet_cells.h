@@ -19,8 +19,17 @@ inline constexpr std::string_view kSheetName = "pilaro";
 // The output's column names in English, then in Chinese with their units:
 // bold, and kept in view (frozen) above the rows; the filter sits on the
 // Chinese row.
-[[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeaderRows();
+[[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeaderRows(
+    const std::vector<std::string>& others = {});
 inline constexpr std::size_t kSheetFilterRow = 1;
+
+// The rows of a sheet, and so the most load cases a sheet holds under the
+// two header rows.
+inline constexpr std::size_t kSheetRows = 1048576;
+inline constexpr std::size_t kMostSheetLoadCases = kSheetRows - 2;
+
+// The refusal of a table of more than `most` load cases for a sheet.
+[[nodiscard]] messages::MessageError tooManyRowsForSheet(std::size_t most);
 
 struct SheetCell {
     enum class Kind { Empty, Text, Number };
@@ -34,7 +43,7 @@ struct SheetCell {
 
 // One output row: the input's number columns (Nj to Ag) and the row's line
 // as numbers, the read-outs that are numbers in their own format, and
-// everything else as text.
+// everything else, the table's other columns among it, as text.
 [[nodiscard]] std::vector<SheetCell> sheetRow(const RowOutcome& outcome);
 
 // Each column's width in widths of a digit: wide enough to show its cells

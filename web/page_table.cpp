@@ -9,6 +9,7 @@
 #include "table/row_input.h"
 #include "table/row_outcome.h"
 #include "table/summary_text.h"
+#include "table/table_start.h"
 #include "table/text_encoding.h"
 
 namespace pilaro::web {
@@ -17,7 +18,17 @@ using table::CellRow;
 using table::RowOutcome;
 
 std::string_view tableEncoding(std::string_view bytes) {
-    return table::encodingOf(bytes) == table::TextEncoding::Utf8 ? "utf-8" : "gb18030";
+    switch (table::encodingOf(bytes)) {
+        case table::TextEncoding::Utf8:
+            return "utf-8";
+        case table::TextEncoding::Gb18030:
+            return "gb18030";
+        case table::TextEncoding::Utf16Le:
+            return "utf-16le";
+        case table::TextEncoding::Utf16Be:
+            return "utf-16be";
+    }
+    return "utf-8";
 }
 
 std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
@@ -66,29 +77,31 @@ std::vector<CellRow> withoutBlankRecords(std::vector<CellRow> records) {
 PageTable::PageTable(std::vector<CellRow> records)
     : records_(withoutBlankRecords(std::move(records))) {
     using messages::TableProblem;
-    if (records_.empty()) {
-        refusal_ = messages::tableMessage(TableProblem::NoHeader, {}).chinese;
+    firstRow_ = records_.size();
+    table::TableHeader header;
+    try {
+        const std::size_t searched = std::min(records_.size(), table::kHeaderSearchRows + 1);
+        header = table::findHeader(std::span(records_).first(searched));
+    } catch (const messages::MessageError& e) {
+        refusal_ = e.message().chinese;
         return;
     }
-    if (records_.size() - 1 > kMostPageRows) {
-        refusal_ = messages::tableMessage(
-                       TableProblem::TooManyRowsForPage,
-                       {std::to_string(records_.size() - 1), std::to_string(kMostPageRows)})
+    if (records_.size() - header.firstRow > kMostPageRows) {
+        refusal_ = messages::tableMessage(TableProblem::TooManyRowsForPage,
+                                          {std::to_string(records_.size() - header.firstRow),
+                                           std::to_string(kMostPageRows)})
                        .chinese;
         return;
     }
-    messages::Message refusal;
-    const std::optional<table::ColumnMap> columns = table::readHeader(records_[0].cells, refusal);
-    if (!columns) {
-        refusal_ = refusal.chinese;
-        return;
-    }
-    columns_ = *columns;
-    writer_ = table::makeCsvWriter(csv_.stream());
-    shownWriter_ = table::makeCsvWriter(shownCsv_.stream(), table::MessageColumn::ToldInChinese);
+    firstRow_ = header.firstRow;
+    columns_ = std::move(header.columns);
+    const std::vector<std::string> others = columns_.otherHeadings();
+    writer_ = table::makeCsvWriter(csv_.stream(), table::MessageColumn::Output, others);
+    shownWriter_ =
+        table::makeCsvWriter(shownCsv_.stream(), table::MessageColumn::ToldInChinese, others);
     marks_.reserve(rowCount());
     sheetRows_.reserve(rowCount());
-    for (const std::vector<std::string>& names : table::sheetHeaderRows())
+    for (const std::vector<std::string>& names : sheetHeader())
         for (std::size_t column = 0; column < names.size(); ++column)
             sheetWidths_.fitHeader(column, names[column]);
 }
@@ -124,6 +137,10 @@ void PageTable::markGoverningRows() {
             if (line != 0 && at != records_.end() && at->line == line)
                 marks_[static_cast<std::size_t>(at - rows)].governing = true;
         }
+}
+
+std::array<std::vector<std::string>, 2> PageTable::sheetHeader() const {
+    return table::sheetHeaderRows(columns_.otherHeadings());
 }
 
 std::string PageTable::csv() {

@@ -55,8 +55,8 @@ struct MarkedRow {
 
 class PageTable {
   public:
-    // The table's records in order, the header first; blank ones are
-    // skipped, as in a file.
+    // The table's records in order: title rows, the header, a units row,
+    // the rows; blank ones are skipped, as in a file.
     explicit PageTable(std::vector<table::CellRow> records);
     ~PageTable();
     PageTable(const PageTable&) = delete;
@@ -82,6 +82,8 @@ class PageTable {
     [[nodiscard]] const std::vector<std::vector<table::SheetCell>>& sheetRows() const {
         return sheetRows_;
     }
+    // The workbook's header rows, the table's other columns among them.
+    [[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeader() const;
     // Each column's width, as pilaro-batch's workbook has it.
     [[nodiscard]] const std::vector<double>& sheetWidths() const { return sheetWidths_.widths(); }
 
@@ -101,10 +103,11 @@ class PageTable {
     [[nodiscard]] std::string savedTable() const;
 
   private:
-    [[nodiscard]] std::size_t firstRow() const { return refusal_.empty() ? 1 : records_.size(); }
+    [[nodiscard]] std::size_t firstRow() const { return firstRow_; }
     void markGoverningRows();
 
     std::vector<table::CellRow> records_;
+    std::size_t firstRow_ = 0;  // past the header and its units row
     std::string refusal_;
     table::ColumnMap columns_;
     MemoryFile csv_, shownCsv_;

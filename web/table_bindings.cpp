@@ -117,7 +117,7 @@ val sheetCell(const table::SheetCell& cell) {
 val sheet(const PageTable& table) {
     val o = val::object();
     o.set("name", text(table::kSheetName));
-    o.set("header", array(table::sheetHeaderRows(), [](const std::vector<std::string>& names) {
+    o.set("header", array(table.sheetHeader(), [](const std::vector<std::string>& names) {
               return array(names, text);
           }));
     o.set("widths", array(table.sheetWidths(),
