@@ -136,9 +136,8 @@ template <typename Write>
 void writingTo(const Message& name, Write&& write) {
     try {
         write();
-    } catch (const std::system_error& e) {
-        throw messages::fileError(FileProblem::CannotWrite,
-                                  {name, messages::systemReason(e.code().value())});
+    } catch (const table::WriteFailure& e) {
+        throw messages::fileError(FileProblem::CannotWrite, {name, e.reason});
     }
 }
 

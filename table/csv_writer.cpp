@@ -1,5 +1,6 @@
 #include <cerrno>
-#include <system_error>
+
+#include "messages/file_messages.h"
 
 #include "table/csv_cell.h"
 #include "table/row_writer.h"
@@ -48,12 +49,12 @@ std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out, MessageColumn messages,
 
 void writeOrThrow(std::FILE* out, std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size())
-        throw std::system_error(errno, std::generic_category());
+        throw WriteFailure(messages::systemReason(errno));
 }
 
 void flushOrThrow(std::FILE* out) {
-    if (std::fflush(out) != 0) throw std::system_error(errno, std::generic_category());
-    if (std::ferror(out)) throw std::system_error(EIO, std::generic_category());
+    if (std::fflush(out) != 0) throw WriteFailure(messages::systemReason(errno));
+    if (std::ferror(out)) throw WriteFailure(messages::systemReason(EIO));
 }
 
 }  // namespace pilaro::table

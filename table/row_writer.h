@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +15,20 @@
 
 namespace pilaro::table {
 
+// The output cannot be written, for `reason`: the system's (磁盘已满（No
+// space left on device）), or what is wrong with a workbook written. The
+// caller names the output.
+class WriteFailure : public std::runtime_error {
+  public:
+    explicit WriteFailure(messages::Message why)
+        : std::runtime_error(why.english), reason(std::move(why)) {}
+    messages::Message reason;
+};
+
 class RowWriter {
   public:
     virtual ~RowWriter() = default;
-    // Throws std::system_error (the system's error number) when the output
-    // cannot be written, std::runtime_error when it cannot for another reason.
+    // Throws WriteFailure when the output cannot be written.
     virtual void write(const RowOutcome& outcome) = 0;
     // Writes what is still held back; throws as write does.
     virtual void finish() = 0;
@@ -44,7 +54,7 @@ std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out,
                                          const std::vector<std::string>& others = {});
 
 // Writes all of `bytes`, or flushes what the stream holds; each throws
-// std::system_error with the system's error number when it cannot.
+// WriteFailure with the system's reason when it cannot.
 void writeOrThrow(std::FILE* out, std::string_view bytes);
 void flushOrThrow(std::FILE* out);
 

@@ -7,6 +7,7 @@
 #include "engine/decimal_chars.h"
 #include "messages/file_messages.h"
 #include "messages/sheet_messages.h"
+#include "table/shortest_number.h"
 
 namespace pilaro::table {
 
@@ -50,9 +51,7 @@ std::string shortestNumberText(std::string_view stored) {
     double value = 0;
     const DecimalChars read = decimalFromChars(text.data(), text.data() + text.size(), value);
     if (read.ec != std::errc() || read.end != text.data() + text.size()) return std::string(stored);
-    char shortest[32];
-    const auto end = std::to_chars(shortest, shortest + sizeof shortest, value).ptr;
-    return std::string(shortest, end);
+    return shortestText(value);
 }
 
 std::string cellReference(std::size_t column, long row) {
@@ -131,10 +130,15 @@ void SheetRows::endCell() {
             messages::sheetMessage(SheetProblem::FormulaWithoutValue, {reference}));
     } else if (type_ == "s") {
         const std::size_t index = wholeNumber(trimmed(value_), context_.sharedStrings.size());
-        if (index >= context_.sharedStrings.size())
-            throw workbookUnreadable(
-                context_.file,
-                messages::workbookFault(messages::WorkbookFault::PartDamaged, {reference}));
+        if (index >= context_.sharedStrings.size()) {
+            if (error_.empty())
+                error_ = workbookUnreadable(
+                    context_.file, messages::workbookFault(messages::WorkbookFault::PartDamaged,
+                                                           {context_.sharedStringsPart.empty()
+                                                                ? std::string("sharedStrings.xml")
+                                                                : context_.sharedStringsPart}));
+            return;
+        }
         text = context_.sharedStrings[index];
     } else if (type_ == "inlineStr") {
         text = inline_;

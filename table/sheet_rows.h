@@ -35,6 +35,9 @@ class SheetRows : public XmlHandler {
     // The next record read that is not wholly blank; false when none is
     // ready yet.
     bool take(CellRow& record);
+    // Why the sheet cannot be read (a shared string it lacks); empty while
+    // it can. (The browser edition catches no exceptions.)
+    [[nodiscard]] const messages::Message& error() const { return error_; }
 
   private:
     void endCell();
@@ -52,6 +55,7 @@ class SheetRows : public XmlHandler {
     bool hasValue_ = false, hasFormula_ = false;
     int inValue_ = 0, inInline_ = 0, inText_ = 0, inPhonetic_ = 0;
     bool inCell_ = false;
+    messages::Message error_;
 };
 
 }  // namespace pilaro::table

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <span>
 
 #include "table/cell_row.h"
@@ -24,19 +25,21 @@ struct TableHeader {
 };
 
 // The header among `firstRecords`, the table's first records that are not
-// blank (kHeaderSearchRows + 1 of them, where it has so many). Throws
-// messages::MessageError when none is a header: with the problem of the
+// blank (kHeaderSearchRows + 1 of them, where it has so many). Nothing,
+// with the message in `error`, when none is a header: the problem of the
 // row that names the most columns (a misspelt name, a unit, a column
 // missing), or the columns a header needs when no row names any; and when
-// the units row holds a unit that is not its column's.
-[[nodiscard]] TableHeader findHeader(std::span<const CellRow> firstRecords);
+// the units row holds a unit that is not its column's. (The browser
+// edition catches no exceptions: the rules it shares throw none.)
+[[nodiscard]] std::optional<TableHeader> findHeader(std::span<const CellRow> firstRecords,
+                                                    messages::Message& error);
 
 // The records that follow the header, from a source: those read while the
 // header was looked for, then the rest.
 class RowsAfterHeader : public RecordSource {
   public:
-    // Reads the source up to the header and past its units row; throws as
-    // findHeader does.
+    // Reads the source up to the header and past its units row; throws
+    // messages::MessageError with findHeader's message when there is none.
     explicit RowsAfterHeader(RecordSource& source);
 
     [[nodiscard]] const ColumnMap& columns() const { return header_.columns; }

@@ -182,8 +182,8 @@ struct WorkbookParts::Reading : XmlHandler {
     }
 };
 
-messages::MessageError workbookUnreadable(const Message& file, const Message& what) {
-    return messages::sheetError(SheetProblem::WorkbookUnreadable, {file, what});
+Message workbookUnreadable(const Message& file, const Message& what) {
+    return messages::sheetMessage(SheetProblem::WorkbookUnreadable, {file, what});
 }
 
 WorkbookParts::WorkbookParts(std::string sheet, Message file)
@@ -201,10 +201,10 @@ XmlHandler& WorkbookParts::handler() {
 void WorkbookParts::done(bool found) {
     Reading& r = *reading_;
     if (!found && r.step == Step::Workbook)  // a zip archive of another kind
-        throw messages::sheetError(SheetProblem::ZipNotWorkbook, {context_.file});
+        return fail(messages::sheetMessage(SheetProblem::ZipNotWorkbook, {context_.file}));
     if (!found && r.step != Step::PackageRelations)
-        throw workbookUnreadable(context_.file,
-                                 messages::workbookFault(WorkbookFault::PartUnreadable, {wanted_}));
+        return fail(workbookUnreadable(
+            context_.file, messages::workbookFault(WorkbookFault::PartUnreadable, {wanted_})));
     switch (r.step) {
         case Step::PackageRelations: {
             const std::string workbook = r.target("officeDocument", "");
@@ -219,8 +219,9 @@ void WorkbookParts::done(bool found) {
             wanted_ = relationsOf(r.workbookPart);
             return;
         case Step::WorkbookRelations:
-            choose();
+            if (!choose()) return;
             r.sharedStringsPart = r.target("sharedStrings", r.workbookPart);
+            context_.sharedStringsPart = r.sharedStringsPart;
             r.stylesPart = r.target("styles", r.workbookPart);
             r.step = Step::Styles;
             wanted_ = r.stylesPart;
@@ -246,7 +247,14 @@ void WorkbookParts::done(bool found) {
     }
 }
 
-void WorkbookParts::choose() {
+void WorkbookParts::fail(Message why) {
+    error_ = std::move(why);
+    wanted_.clear();
+}
+
+// The sheet asked for, or the first visible one; false, failed, when the
+// workbook has none.
+bool WorkbookParts::choose() {
     Reading& r = *reading_;
     const SheetEntry* chosen = nullptr;
     for (const SheetEntry& sheet : r.sheets) {
@@ -255,20 +263,26 @@ void WorkbookParts::choose() {
             break;
         }
     }
-    if (!chosen && sheetAsked_.empty())
-        throw messages::sheetError(SheetProblem::NoVisibleSheet, {context_.file});
+    if (!chosen && sheetAsked_.empty()) {
+        fail(messages::sheetMessage(SheetProblem::NoVisibleSheet, {context_.file}));
+        return false;
+    }
     if (!chosen) {
         std::vector<Message> names;
         for (const SheetEntry& sheet : r.sheets) names.push_back(messages::quoted(sheet.name));
-        throw messages::sheetError(SheetProblem::NoSuchSheet,
-                                   {messages::quoted(sheetAsked_), messages::listOf(names)});
+        fail(messages::sheetMessage(SheetProblem::NoSuchSheet,
+                                    {messages::quoted(sheetAsked_), messages::listOf(names)}));
+        return false;
     }
     for (const Relation& relation : r.relations)
         if (relation.id == chosen->relation)
             sheetPart_ = partNamed(folderOf(r.workbookPart), relation.target);
-    if (sheetPart_.empty())
-        throw workbookUnreadable(context_.file,
-                                 messages::workbookFault(WorkbookFault::PartsUnlisted, {}));
+    if (sheetPart_.empty()) {
+        fail(workbookUnreadable(context_.file,
+                                messages::workbookFault(WorkbookFault::PartsUnlisted, {})));
+        return false;
+    }
+    return true;
 }
 
 SheetContext WorkbookParts::takeContext() {

@@ -22,7 +22,8 @@ namespace pilaro::table {
 struct SheetContext {
     std::vector<std::string> sharedStrings;
     std::set<std::size_t> dateStyles;
-    messages::Message file;  // as messages name the workbook
+    messages::Message file;         // as messages name the workbook
+    std::string sharedStringsPart;  // as the workbook names it
 };
 
 // Whether a number format shows a date or a time: a built-in one of dates
@@ -45,9 +46,11 @@ class WorkbookParts {
     // Takes the events of the part wanted.
     [[nodiscard]] XmlHandler& handler();
     // After its events, or `found` false when the archive lacks the part.
-    // Throws messages::MessageError when the workbook cannot be read: a
-    // part it needs is missing, it has no such sheet, or none visible.
+    // When the workbook cannot be read (a part it needs is missing, it has
+    // no such sheet, or none visible), nothing more is wanted and error()
+    // says why. (The browser edition catches no exceptions.)
     void done(bool found);
+    [[nodiscard]] const messages::Message& error() const { return error_; }
 
     // Once nothing is wanted: the sheet's part ("xl/worksheets/sheet1.xml")
     // and what its cells need.
@@ -56,17 +59,19 @@ class WorkbookParts {
 
   private:
     struct Reading;
-    void choose();
+    bool choose();
+    void fail(messages::Message why);
 
     std::string sheetAsked_;
     std::string wanted_;
     std::string sheetPart_;
     std::unique_ptr<Reading> reading_;
     SheetContext context_;
+    messages::Message error_;
 };
 
 // The message for a workbook that cannot be read, with what is wrong.
-[[nodiscard]] messages::MessageError workbookUnreadable(const messages::Message& file,
-                                                        const messages::Message& what);
+[[nodiscard]] messages::Message workbookUnreadable(const messages::Message& file,
+                                                   const messages::Message& what);
 
 }  // namespace pilaro::table

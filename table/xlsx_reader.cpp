@@ -79,8 +79,8 @@ struct XlsxReader::Archive {
     }
 
     messages::MessageError damaged(const std::string& part) const {
-        return workbookUnreadable(file,
-                                  messages::workbookFault(WorkbookFault::PartDamaged, {part}));
+        return messages::MessageError(
+            workbookUnreadable(file, messages::workbookFault(WorkbookFault::PartDamaged, {part})));
     }
 
     // Opens `part` for reading; false when the archive lacks it.
@@ -122,7 +122,8 @@ XlsxReader::XlsxReader(const std::string& path, std::string bytes, const std::st
         a.zip = unzOpen64(path.c_str());
     }
     if (!a.zip)
-        throw workbookUnreadable(a.file, messages::workbookFault(WorkbookFault::NoZipArchive, {}));
+        throw messages::MessageError(
+            workbookUnreadable(a.file, messages::workbookFault(WorkbookFault::NoZipArchive, {})));
 
     WorkbookParts parts(sheet, a.file);
     while (!parts.wanted().empty()) {
@@ -134,12 +135,13 @@ XlsxReader::XlsxReader(const std::string& path, std::string bytes, const std::st
             }
         }
         parts.done(found);
+        if (!parts.error().empty()) throw messages::MessageError(parts.error());
     }
     a.sheetPart = parts.sheetPart();
     a.rows = std::make_unique<SheetRows>(parts.takeContext());
     if (!a.open(a.sheetPart))
-        throw workbookUnreadable(
-            a.file, messages::workbookFault(WorkbookFault::PartUnreadable, {a.sheetPart}));
+        throw messages::MessageError(workbookUnreadable(
+            a.file, messages::workbookFault(WorkbookFault::PartUnreadable, {a.sheetPart})));
     a.parser = std::make_unique<ExpatParser>(*a.rows);
 }
 
@@ -150,6 +152,7 @@ bool XlsxReader::next(CellRow& record) {
     while (!a.rows->take(record)) {
         if (a.ended) return false;
         a.ended = !a.feedPiece(*a.parser, a.sheetPart);
+        if (!a.rows->error().empty()) throw messages::MessageError(a.rows->error());
     }
     return true;
 }

@@ -72,8 +72,8 @@ class LibraryLinesHeld {
 // What a failed call into the library leaves: the system's reason where
 // it has one (a full disk), else the library's own.
 [[noreturn]] void throwWorkbookError(lxw_error error, int systemError) {
-    if (systemError != 0) throw std::system_error(systemError, std::generic_category());
-    throw fileError(FileProblem::WorkbookNotWritten, {lxw_strerror(error)});
+    if (systemError != 0) throw WriteFailure(messages::systemReason(systemError));
+    throw WriteFailure(messages::Message(lxw_strerror(error)));
 }
 
 class XlsxWriter : public RowWriter {
@@ -144,7 +144,7 @@ class XlsxWriter : public RowWriter {
         // looking at the result; a full disk there would leave a sheet cut
         // short that its close does not report.
         if (const std::optional<messages::Message> fault = workbookFault(path_, row_))
-            throw fileError(FileProblem::WorkbookNotWritten, {*fault});
+            throw WriteFailure(*fault);
     }
 
   private:
@@ -168,8 +168,7 @@ class XlsxWriter : public RowWriter {
     }
 
     static void check(lxw_error error) {
-        if (error != LXW_NO_ERROR)
-            throw fileError(FileProblem::WorkbookNotWritten, {lxw_strerror(error)});
+        if (error != LXW_NO_ERROR) throw WriteFailure(messages::Message(lxw_strerror(error)));
     }
 
     std::string path_;

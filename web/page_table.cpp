@@ -32,6 +32,11 @@ std::string_view tableEncoding(std::string_view bytes) {
 }
 
 std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
+    const table::TextEncoding encoding = table::encodingOf(bytes);
+    if (encoding == table::TextEncoding::Utf16Le || encoding == table::TextEncoding::Utf16Be)
+        return messages::tableMessage(messages::TableProblem::NotUtf16,
+                                      {std::to_string(firstBadGb18030Line)})
+            .chinese;
     text::Utf8Scan scan;
     scan.feed(bytes);
     return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line).chinese;
@@ -78,14 +83,15 @@ PageTable::PageTable(std::vector<CellRow> records)
     : records_(withoutBlankRecords(std::move(records))) {
     using messages::TableProblem;
     firstRow_ = records_.size();
-    table::TableHeader header;
-    try {
-        const std::size_t searched = std::min(records_.size(), table::kHeaderSearchRows + 1);
-        header = table::findHeader(std::span(records_).first(searched));
-    } catch (const messages::MessageError& e) {
-        refusal_ = e.message().chinese;
+    const std::size_t searched = std::min(records_.size(), table::kHeaderSearchRows + 1);
+    messages::Message refusal;
+    std::optional<table::TableHeader> found =
+        table::findHeader(std::span(records_).first(searched), refusal);
+    if (!found) {
+        refusal_ = refusal.chinese;
         return;
     }
+    table::TableHeader& header = *found;
     if (records_.size() - header.firstRow > kMostPageRows) {
         refusal_ = messages::tableMessage(TableProblem::TooManyRowsForPage,
                                           {std::to_string(records_.size() - header.firstRow),
