@@ -53,9 +53,10 @@ Wording helpWording(HelpText text) {
             return {"输出格式；有 --output 时须与其扩展名一致",
                     "the output's format; with --output it must match the extension"};
         case HelpText::Separator:
-            return {"输入的分隔符：逗号、分号或制表符；默认由标题行判断",
-                    "the input's separator: comma, semicolon or tab; found from the header row "
-                    "by default"};
+            return {
+                "输入的分隔符：逗号、分号或制表符；默认由第一个含分隔符的行（通常是表头行）判断",
+                "the input's separator: comma, semicolon or tab; found from the first row "
+                "that shows one (the header, as a rule) by default"};
         case HelpText::Provide:
             return {
                 "以此钢筋代替各行自己的钢筋作强度校核：钢筋如 24D28（12D28+12D25），"

@@ -79,8 +79,10 @@ void syncPath(const std::string& path) {
 // after the run leaves the new file under its name, not the old one. A file
 // system that cannot sync a folder (EINVAL) keeps the rename as it can.
 void syncFolderOf(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) folder = ".";
+    // A path, not a string assigned ".": gcc 12 warns falsely (-Wrestrict)
+    // about the latter at -O3.
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) folder = std::filesystem::path(".");
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) throw fileError(FileProblem::CannotWrite, path);
     const bool synced = fsync(fd) == 0 || errno == EINVAL;
