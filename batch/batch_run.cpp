@@ -12,6 +12,7 @@
 
 #include "batch/diagram_files.h"
 #include "batch/input_table.h"
+#include "batch/layout_ahead.h"
 #include "batch/messages.h"
 #include "batch/progress.h"
 #include "batch/rows_in_order.h"
@@ -90,19 +91,18 @@ void refuseMoreRowsThanASheet(const InputTable& input, std::uint64_t size) {
 }
 
 std::unique_ptr<RowWriter> makeWriter(const BatchOptions& options, const ColumnMap& columns,
-                                      OutputFile* file) {
+                                      const table::OutputLayout& layout, OutputFile* file) {
     std::FILE* stream = file ? file->stream() : stdout;
     switch (options.format) {
         case OutputFormat::Csv:
-            return table::makeCsvWriter(stream, table::MessageColumn::Output,
-                                        columns.otherHeadings());
+            return table::makeCsvWriter(stream, table::MessageColumn::Output, layout);
         case OutputFormat::JsonLines:
             return table::makeJsonWriter(stream, columns, table::JsonForm::Lines);
         case OutputFormat::JsonArray:
             return table::makeJsonWriter(stream, columns, table::JsonForm::Array);
         case OutputFormat::Xlsx:
             file->closeStream();
-            return table::makeXlsxWriter(file->temporaryPath(), columns.otherHeadings());
+            return table::makeXlsxWriter(file->temporaryPath(), layout);
     }
     return nullptr;
 }
@@ -110,11 +110,13 @@ std::unique_ptr<RowWriter> makeWriter(const BatchOptions& options, const ColumnM
 // What a row's outcome makes of the exit status.
 int statusOf(const RowOutcome& outcome) {
     if (!outcome.row.errors.empty()) return kExitSomeNotRun;
-    if (!outcome.hasResult)
-        return outcome.stop == CalcStatus::EnlargeSection ||
-                       outcome.stop == CalcStatus::SectionTooSmall
-                   ? kExitSomeFail
-                   : kExitSomeNotRun;
+    if (!outcome.hasResult) {
+        const bool largerSection = outcome.isCurrentCode()
+                                       ? outcome.current.status == jtg3362::Status::EnlargeSection
+                                       : outcome.stop == CalcStatus::EnlargeSection ||
+                                             outcome.stop == CalcStatus::SectionTooSmall;
+        return largerSection ? kExitSomeFail : kExitSomeNotRun;
+    }
     return outcome.failsCheck() ? kExitSomeFail : kExitAllPass;
 }
 
@@ -147,13 +149,14 @@ int tableRun(const BatchOptions& options, const InputTable& input) {
     const ColumnMap& columns = rows.columns();
     checkProvidedMemberColumn(options, columns);
     if (options.format == OutputFormat::Xlsx) refuseMoreRowsThanASheet(input, reading.size);
+    const table::OutputLayout layout = layoutAhead(input, columns);
 
     std::unique_ptr<OutputFile> file;
     if (!options.output.empty())
         file = std::make_unique<OutputFile>(options.output, options.language);
     const Message outputName = nameOfOutput(options);
     std::unique_ptr<RowWriter> writer;
-    writingTo(outputName, [&] { writer = makeWriter(options, columns, file.get()); });
+    writingTo(outputName, [&] { writer = makeWriter(options, columns, layout, file.get()); });
 
     MemberSummaries summaries;
     const bool drawing = !options.diagramDirectory.empty();

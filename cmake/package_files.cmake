@@ -9,6 +9,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/package/copyright DESTINATION ${PILARO_DOC_D
 install(FILES ${PROJECT_SOURCE_DIR}/examples/pier_load_cases_clean.csv
               ${PROJECT_SOURCE_DIR}/examples/pier_load_cases.csv
               ${PROJECT_SOURCE_DIR}/examples/pier_load_cases_gb18030.csv
+              ${PROJECT_SOURCE_DIR}/examples/pier_jtg3362_load_cases.csv
         DESTINATION ${PILARO_DOC_DIR}/examples)
 
 # Debian's tools compress with gzip -9n: no name and no time stamp, so that

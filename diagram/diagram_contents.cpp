@@ -1,9 +1,10 @@
 #include "diagram/diagram_contents.h"
 
 #include <algorithm>
-#include <set>
+#include <map>
 #include <tuple>
 
+#include "diagram/current_code_diagrams.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
 #include "messages/diagram_words.h"
@@ -31,10 +32,17 @@ void DiagramTable::add(const RowOutcome& o) {
     row.name = o.row.cells[indexOf(Column::Name)];
     row.input = o.row.input;
     row.readWithoutErrors = o.row.errors.empty();
-    row.checkRoad = takesCheckRoad(o.row.input);
     row.bars = o.row.cells[indexOf(Column::Bars)];
     row.designed = o.hasResult && !o.checkRoad;
-    row.requiredAg = o.result.Ag;
+    row.method = o.row.method;
+    if (o.isCurrentCode()) {
+        row.current = o.row.current;
+        row.checkRoad = o.row.current.task == jtg3362::Task::Check;
+        row.requiredAg = o.current.result.As;
+    } else {
+        row.checkRoad = takesCheckRoad(o.row.input);
+        row.requiredAg = o.result.Ag;
+    }
     members.of(o).rows.push_back(std::move(row));
 }
 
@@ -97,6 +105,7 @@ LoadMark markOf(const DiagramRow& row, double Ag) {
     LoadMark mark;
     mark.name = row.name.empty() ? "row " + std::to_string(row.line) : row.name;
     mark.line = row.line;
+    mark.design = row.designed;
     const CalcInput input = checkWith(row.input, Ag);
     CalcResult derived;
     SolverInput solver{};
@@ -141,6 +150,19 @@ std::vector<Diagram> diagramsOf(const MemberRows& member, const Message& who,
         problems.push_back(diagramMessage(DiagramProblem::NoRowWithoutErrors, {who}));
         return {};
     }
+    const auto ofMethod = [&](table::Method method) {
+        return std::find_if(rows.begin(), rows.end(),
+                            [method](const DiagramRow* r) { return r->method == method; });
+    };
+    const auto archived = ofMethod(table::Method::Archived);
+    const auto current = ofMethod(table::Method::Jtg3362);
+    if (archived != rows.end() && current != rows.end()) {
+        problems.push_back(diagramMessage(
+            DiagramProblem::TwoMethods,
+            {who, std::to_string((*archived)->line), std::to_string((*current)->line)}));
+        return {};
+    }
+    if (current != rows.end()) return currentCodeDiagrams(member, rows, who, named, problems);
     for (const DiagramRow* row : rows) {
         const std::vector<Message> columns =
             sectionDifference(rows.front()->input, row->input, named);
@@ -189,13 +211,19 @@ std::vector<Diagram> diagramsOf(const MemberRows& member, const Message& who,
             problems.push_back(diagramMessage(DiagramProblem::NoCurve, {who, steel.text, why}));
             continue;
         }
-        // A case given twice (as a design and as a check) is one point.
-        std::set<std::tuple<std::string, bool, double, double, Verdict, CalcStatus>> shown;
+        // A case given twice (as a design and as a check) is one point,
+        // the check's: its verdict is the one a point can show.
+        std::map<std::tuple<std::string, bool, double, double, Verdict, CalcStatus>, std::size_t>
+            shown;
         for (const DiagramRow* row : rows) {
             LoadMark mark = markOf(*row, steel.Ag);
-            if (shown.emplace(mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict, mark.stopped)
-                    .second)
+            const auto [at, first] = shown.try_emplace(
+                {mark.name, mark.hasPoint, mark.N, mark.M, mark.verdict, mark.stopped},
+                d.loads.size());
+            if (first)
                 d.loads.push_back(std::move(mark));
+            else if (!mark.design)
+                d.loads[at->second].design = false;
         }
         diagrams.push_back(std::move(d));
     }

@@ -3,6 +3,8 @@
 #include <charconv>
 
 #include "engine/read_outs.h"
+#include "jtg3362/status_name.h"
+#include "messages/diagram_words.h"
 #include "table/csv_cell.h"
 
 namespace pilaro::diagram {
@@ -21,9 +23,14 @@ std::string exact(double value) {
 }  // namespace
 
 std::string diagramCsv(const Diagram& d) {
-    std::string csv = "\xEF\xBB\xBFxi,N,M\r\n";
+    const bool current = d.method == table::Method::Jtg3362;
+    // The current code's curve runs over α, and its axial limit follows it.
+    std::string csv = current ? "\xEF\xBB\xBF"
+                                "alpha,N,M\r\n"
+                              : "\xEF\xBB\xBFxi,N,M\r\n";
     for (const CurvePoint& p : d.curve)
         csv += exact(p.xi) + ',' + exact(p.N) + ',' + exact(p.M) + "\r\n";
+    if (current) csv += "Nmax\r\n" + exact(d.Nmax) + "\r\n";
     csv += "name,N,M,verdict\r\n";
     for (const LoadMark& m : d.loads) {
         csv += csvField(spreadsheetText(m.name)) + ',';
@@ -31,8 +38,12 @@ std::string diagramCsv(const Diagram& d) {
             csv += exact(m.N) + ',' + exact(m.M);
         else
             csv += ',';
+        // A design has no verdict: its point is drawn as a design.
         const std::string_view verdict =
-            m.hasVerdict() ? verdictText(m.verdict) : statusName(m.stopped);
+            !m.hasVerdict()
+                ? (current ? jtg3362::statusName(m.currentStopped) : statusName(m.stopped))
+            : m.design ? messages::diagramWord(messages::DiagramWord::Design).chinese
+                       : verdictText(m.verdict);
         csv += ',' + csvField(verdict) + "\r\n";
     }
     return csv;

@@ -12,7 +12,10 @@ namespace pilaro::diagram {
 // "xi,N,M" and one line per curve point, then "name,N,M,verdict" and one
 // line per load case. Numbers in full precision (the shortest text that
 // reads back as the same double); a load case without a point has empty N
-// and M, and one without a check result the status instead of a verdict.
+// and M, one without a check result the status instead of a verdict, and a
+// design 配筋计算, as its marker shows it. A diagram of the current code has
+// "alpha,N,M" over its curve, and "Nmax" with its axial limit on the line
+// below before the load points.
 [[nodiscard]] std::string diagramCsv(const Diagram& diagram);
 
 }  // namespace pilaro::diagram

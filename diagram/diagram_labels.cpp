@@ -38,9 +38,10 @@ constexpr int kPlaces = 8;
 }  // namespace
 
 std::vector<std::optional<Box>> placeLabels(const std::vector<LabelWish>& wishes, const Box& area,
-                                            double markerRadius, std::size_t mostLabels) {
-    std::vector<Box> taken;
-    taken.reserve(wishes.size() + std::min(wishes.size(), mostLabels));
+                                            double markerRadius, std::size_t mostLabels,
+                                            const std::vector<Box>& before) {
+    std::vector<Box> taken(before);
+    taken.reserve(before.size() + wishes.size() + std::min(wishes.size(), mostLabels));
     for (const LabelWish& w : wishes)
         taken.push_back(
             {w.x - markerRadius, w.y - markerRadius, 2 * markerRadius, 2 * markerRadius});

@@ -29,9 +29,11 @@ struct LabelWish {
 // first), a box beside its marker within `area` that overlaps no box placed
 // before it and no marker (`markerRadius` around every wish's centre);
 // nothing when every place beside the marker is taken, and for the wishes
-// past `mostLabels`.
+// past `mostLabels`. No box overlaps one of `taken` either: names placed
+// before.
 [[nodiscard]] std::vector<std::optional<Box>> placeLabels(const std::vector<LabelWish>& wishes,
                                                           const Box& area, double markerRadius,
-                                                          std::size_t mostLabels);
+                                                          std::size_t mostLabels,
+                                                          const std::vector<Box>& taken = {});
 
 }  // namespace pilaro::diagram

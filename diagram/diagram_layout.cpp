@@ -4,6 +4,8 @@
 
 #include "diagram/diagram_axes.h"
 #include "engine/number_text.h"
+#include "jtg3362/decimal_text.h"
+#include "jtg3362/read_outs.h"
 #include "messages/diagram_words.h"
 #include "text/shown_text.h"
 #include "text/utf8.h"
@@ -26,6 +28,32 @@ constexpr double kLeft = 100, kTop = 78, kRight = kDiagramWidth - 30, kBottom = 
 constexpr std::size_t kMostLabels = 40;
 constexpr int kMostTicks = 9;
 constexpr double kLongestMemberName = 300;  // the rest of the title's line is the legend's
+constexpr double kShortestRoom = 60;        // a member's name keeps at least this much
+
+// "（JTG 3362-2018，γ0＝1.1）": γ0 with the decimals it is typed with.
+std::string currentCodeNote(const Diagram& d) {
+    return messages::diagramMethodNote(
+               jtg3362::decimalText(d.gamma0, 1, jtg3362::Rounding::Nearest))
+        .chinese;
+}
+
+// A given area as the current code shows it: never more than the bars
+// supply.
+std::string currentAreaText(double As) {
+    return jtg3362::decimalText(As, 2, jtg3362::Rounding::Down);
+}
+
+// M where the curve, from its compressed end down, first falls to N: the
+// corner of the axial limit's cap. N lies within the curve's forces.
+double momentAtAxialForce(const std::vector<CurvePoint>& curve, double N) {
+    for (std::size_t i = curve.size(); i-- > 1;) {
+        const CurvePoint& upper = curve[i];
+        const CurvePoint& lower = curve[i - 1];
+        if (lower.N <= N && N <= upper.N && upper.N > lower.N)
+            return lower.M + (upper.M - lower.M) * (N - lower.N) / (upper.N - lower.N);
+    }
+    return 0;
+}
 
 struct Frame {
     Axis M, N;
@@ -58,24 +86,40 @@ Frame frameOf(const Diagram& d) {
             roundAxis(lowN < 0 ? lowN - padN : 0, highN + padN, kMostTicks)};
 }
 
-void layTitle(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
-    // A long member name gives way to the legend; the file name has it whole.
-    const std::string name = measure.elided(d.member, 20, true, kLongestMemberName);
-    l.title = {name + (name.empty() ? "" : "  ") + std::string(diagramWordText(DiagramWord::Title)),
-               kLeft,
-               32,
-               20,
-               true,
-               kBlack};
+bool isCurrentCode(const Diagram& d) {
+    return d.method == table::Method::Jtg3362;
+}
 
-    // An area is told beside bars, not twice.
-    const std::string area = d.steelText.find("cm²") == std::string::npos
-                                 ? plainNumber(floorToDecimals(d.Ag, 3))
-                                 : std::string();
-    const std::string line =
-        messages::diagramSectionLine(plainNumber(d.D), plainNumber(d.a), d.concrete, d.steel,
-                                     d.steelText, area, plainNumber(floorToDecimals(d.rho, 4)))
-            .chinese;
+void layTitle(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
+    // The current code's diagram names the code and its γ0.
+    const std::string note = isCurrentCode(d) ? currentCodeNote(d) : std::string();
+    // A long member name gives way to the legend; the file name has it whole.
+    const double nameRoom = kLongestMemberName - measure.width(note, 20, true);
+    const std::string name = measure.elided(d.member, 20, true, std::max(nameRoom, kShortestRoom));
+    l.title = {
+        name + (name.empty() ? "" : "  ") + std::string(diagramWordText(DiagramWord::Title)) + note,
+        kLeft,
+        32,
+        20,
+        true,
+        kBlack};
+
+    // An area is told beside bars, not twice. The current code's figures
+    // have their leading zero, as its read-outs do.
+    const bool bars = d.steelText.find("cm²") == std::string::npos;
+    const std::string area = !bars              ? std::string()
+                             : isCurrentCode(d) ? currentAreaText(d.Ag)
+                                                : plainNumber(floorToDecimals(d.Ag, 3));
+    const std::string rho = isCurrentCode(d)
+                                ? jtg3362::figureText(jtg3362::ReadOut::RhoGiven, d.rho)
+                                : plainNumber(floorToDecimals(d.rho, 4));
+    const auto size = [&d](double value) {
+        const std::string text = plainNumber(value);
+        return isCurrentCode(d) && text.starts_with('.') ? "0" + text : text;
+    };
+    const std::string line = messages::diagramSectionLine(size(d.D), size(d.a), d.concrete, d.steel,
+                                                          d.steelText, area, rho)
+                                 .chinese;
     // A long line shrinks rather than losing its values past the edge.
     int pixels = 15;
     const double room = kRight - kLeft;
@@ -84,8 +128,13 @@ void layTitle(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
     l.section = {line, kLeft, 58, pixels, false, kBlack};
 }
 
-// From the right: the curve, the passing and the failing marker.
-void layLegend(DiagramLayout& l, const TextMeasure& measure) {
+MarkerKind kindOf(const LoadMark& m) {
+    return m.design ? MarkerKind::Design : m.passes() ? MarkerKind::Passes : MarkerKind::Fails;
+}
+
+// From the right: the failing and the passing marker, the design marker
+// where a design is drawn, and the curve.
+void layLegend(DiagramLayout& l, const Diagram& d, const TextMeasure& measure) {
     double x = kRight;
     const auto entry = [&](DiagramWord word, const Colour& colour, bool line) {
         const std::string name(diagramWordText(word));
@@ -102,6 +151,9 @@ void layLegend(DiagramLayout& l, const TextMeasure& measure) {
     };
     entry(DiagramWord::Fails, kFailColour, false);
     entry(DiagramWord::Passes, kPassColour, false);
+    if (std::any_of(d.loads.begin(), d.loads.end(),
+                    [](const LoadMark& m) { return drawn(m) && m.design; }))
+        entry(DiagramWord::Design, kDesignColour, false);
     entry(DiagramWord::Capacity, kCurveColour, true);
 }
 
@@ -126,8 +178,32 @@ void layAxes(DiagramLayout& l, const Frame& f, const TextMeasure& measure) {
     l.up = {up, 30, (kTop + kBottom + measure.width(up, 15, false)) / 2, 15};
 }
 
-void layCurve(DiagramLayout& l, const Diagram& d, const Frame& f) {
+// The current code's curve runs from the steel in tension to the section
+// in compression, closing on the N axis; the region it bounds is capped by
+// the axial limit, drawn dashed from the N axis to the curve, and named.
+void layCurrentCodeCurve(DiagramLayout& l, const Diagram& d, const Frame& f,
+                         const TextMeasure& measure) {
+    const double M = momentAtAxialForce(d.curve, d.Nmax);
+    l.cap = {{f.x(0), f.y(d.Nmax)}, {f.x(M), f.y(d.Nmax)}};
+    for (const CurvePoint& c : d.curve) l.curve.push_back({f.x(c.M), f.y(c.N)});
+
+    const std::string name =
+        messages::diagramAxialLimit(jtg3362::figureText(jtg3362::ReadOut::NuAxial, d.Nmax)).chinese;
+    const double width = measure.width(name, 12, false), height = measure.height(12);
+    // Above the line, beside the N axis; below it where the plot ends.
+    double top = f.y(d.Nmax) - 3 - height;
+    if (top < l.plot.y) top = f.y(d.Nmax) + 3;
+    const Box ground{f.x(0) + 5, top, width + 2, height};
+    l.labels.push_back(
+        {ground, {name, ground.x + 1, top + measure.ascent(12), 12, false, kCurveColour}});
+}
+
+void layCurve(DiagramLayout& l, const Diagram& d, const Frame& f, const TextMeasure& measure) {
     if (d.curve.empty()) return;
+    if (isCurrentCode(d)) {
+        layCurrentCodeCurve(l, d, f, measure);
+        return;
+    }
     // Below the top's eccentricity the check takes the top's capacity: the
     // region closes towards the N axis at the top's axial force.
     const CurvePoint& top = d.curve.front();
@@ -151,15 +227,19 @@ void layLoads(DiagramLayout& l, const Diagram& d, const Frame& f, const TextMeas
         wishes.push_back(
             {f.x(m.M), f.y(m.N), measure.width(m.name, 12, false), measure.height(12)});
     }
+    // The names already placed (the axial limit's) stay clear.
+    std::vector<Box> placed;
+    for (const LoadLabel& label : l.labels) placed.push_back(label.ground);
     const std::vector<std::optional<Box>> labels =
-        placeLabels(wishes, l.plot, kMarkerRadius, kMostLabels);
+        placeLabels(wishes, l.plot, kMarkerRadius, kMostLabels, placed);
 
-    // Failing markers last, so that none hides under a passing one.
-    for (bool failing : {false, true})
+    // Failing markers last, so that none hides under a passing one or a
+    // design.
+    for (MarkerKind kind : {MarkerKind::Design, MarkerKind::Passes, MarkerKind::Fails})
         for (std::size_t k = order.size(); k-- > 0;) {
             const LoadMark& m = d.loads[order[k]];
-            if (m.passes() == failing) continue;
-            l.markers.push_back({{wishes[k].x, wishes[k].y}, m.passes(), m.name, m.line});
+            if (kindOf(m) != kind) continue;
+            l.markers.push_back({{wishes[k].x, wishes[k].y}, kind, m.name, m.line});
         }
     for (std::size_t k = 0; k < order.size(); ++k) {
         if (!labels[k]) continue;
@@ -167,7 +247,7 @@ void layLoads(DiagramLayout& l, const Diagram& d, const Frame& f, const TextMeas
         const Box& b = *labels[k];
         l.labels.push_back({{b.x - 1, b.y, b.width + 2, b.height},
                             {m.name, b.x, b.y + measure.ascent(12), 12, false,
-                             m.passes() ? kBlack : kFailTextColour}});
+                             kindOf(m) == MarkerKind::Fails ? kFailTextColour : kBlack}});
     }
 }
 
@@ -185,7 +265,8 @@ std::string TextMeasure::elided(const std::string& text, int pixels, bool bold, 
 }
 
 std::string documentTitle(const Diagram& d) {
-    return (d.member.empty() ? "" : d.member + " ") + "N–M " + d.steelText;
+    return (d.member.empty() ? "" : d.member + " ") + "N–M " + d.steelText +
+           (isCurrentCode(d) ? currentCodeNote(d) : std::string());
 }
 
 DiagramLayout layoutDiagram(const Diagram& d, const TextMeasure& measure) {
@@ -193,9 +274,9 @@ DiagramLayout layoutDiagram(const Diagram& d, const TextMeasure& measure) {
     l.plot = {kLeft, kTop, kRight - kLeft, kBottom - kTop};
     const Frame frame = frameOf(d);
     layTitle(l, d, measure);
-    layLegend(l, measure);
+    layLegend(l, d, measure);
     layAxes(l, frame, measure);
-    layCurve(l, d, frame);
+    layCurve(l, d, frame, measure);
     layLoads(l, d, frame, measure);
     return l;
 }

@@ -37,6 +37,8 @@ inline constexpr Colour kBlack = rgb8(0, 0, 0);
 inline constexpr Colour kWhite = rgb8(255, 255, 255);
 inline constexpr Colour kPassColour = rgb8(0x1a, 0x98, 0x50);
 inline constexpr Colour kFailColour = rgb8(0xd7, 0x30, 0x27);
+// A design's point: a clear blue beside the curve's darker one.
+inline constexpr Colour kDesignColour = rgb8(0x43, 0x92, 0xde);
 // The fail colour darkened to 1/1.3 of its value (HSV), for the names of
 // failing cases.
 inline constexpr Colour kFailTextColour{42503, 9490, 7710, 0xffff};
@@ -96,9 +98,19 @@ struct Point {
     double x = 0, y = 0;
 };
 
+// What a load case's marker shows: its check's verdict, or that it is a
+// design, which has none.
+enum class MarkerKind { Passes, Fails, Design };
+
+[[nodiscard]] constexpr const Colour& markerColour(MarkerKind kind) {
+    return kind == MarkerKind::Design   ? kDesignColour
+           : kind == MarkerKind::Passes ? kPassColour
+                                        : kFailColour;
+}
+
 struct LoadMarker {
     Point centre;
-    bool passes = false;
+    MarkerKind kind = MarkerKind::Fails;
     std::string name;
     long line = 0;
 };
@@ -119,7 +131,7 @@ struct DiagramLayout {
     // The dashed cap at the top's axial force, then the curve from the top.
     std::optional<std::pair<Point, Point>> cap;
     std::vector<Point> curve;
-    std::vector<LoadMarker> markers;  // in drawing order: passing ones first
+    std::vector<LoadMarker> markers;  // in drawing order: designs, passing, failing
     std::vector<LoadLabel> labels;
 };
 

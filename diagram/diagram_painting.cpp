@@ -126,7 +126,7 @@ void paintLoads(QPainter& p, const DiagramLayout& l) {
     p.setFont(fontOf(12));
     for (const LoadMarker& m : l.markers) {
         p.setPen(QPen(colourOf(kBlack), kMarkerOutline));
-        p.setBrush(colourOf(m.passes ? kPassColour : kFailColour));
+        p.setBrush(colourOf(markerColour(m.kind)));
         p.drawEllipse(pointOf(m.centre), kMarkerRadius, kMarkerRadius);
     }
     p.setBrush(Qt::NoBrush);

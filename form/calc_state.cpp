@@ -2,10 +2,11 @@
 
 namespace pilaro {
 
-CalcStatus runCalculation(CalcState& state, const CalcInput& input) {
+CalcStatus runCalculation(CalcState& state, const CalcInput& input, std::string steelText) {
     const CalcStatus status = runCalculation(input, state.result);
     if (!storesInput(status)) return status;
     state.lastInput = input;
+    state.lastSteelText = takesCheckRoad(input) ? std::move(steelText) : std::string();
     state.lastRunBlock = status != CalcStatus::Done ? CalcType::None
                          : takesCheckRoad(input)    ? CalcType::Check
                                                     : CalcType::Design;

@@ -1,6 +1,7 @@
 #include "form/form_diagram.h"
 
 #include "diagram/diagram_file_names.h"
+#include "engine/number_text.h"
 #include "form/control_table.h"
 #include "messages/diagram_words.h"
 #include "table/bar_notation.h"
@@ -38,6 +39,16 @@ FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText
     std::vector<messages::Message> problems;
     out.diagrams = diagram::diagramsOf(member, std::string_view("N–M"), {}, problems);
     for (const messages::Message& problem : problems) out.problems.push_back(problem.chinese);
+    // A slender member's point stands at its amplified moment, and is
+    // named by what it stands at, rounded down as the read-outs are.
+    if (valueOr0(state.result.eta) > 1)
+        for (diagram::Diagram& d : out.diagrams)
+            for (diagram::LoadMark& mark : d.loads)
+                if (mark.hasPoint)
+                    mark.name =
+                        messages::amplifiedLoadCaseName(plainNumber(valueOr0(input.Nj)),
+                                                        plainNumber(floorToDecimals(mark.M, 3)))
+                            .chinese;
     if (!out.diagrams.empty())
         out.stem = "N-M-" + diagram::fileStem(out.diagrams.front().steelKey, true);
     return out;

@@ -1,6 +1,9 @@
 // The N-M diagram of the form's last run: the section of the form with the
 // steel of the run (the given area of a check, the area a design needs),
-// and the run's loads as its one load case, as pilaro-batch draws a member.
+// and the run's loads as its one load case, as pilaro-batch draws a member:
+// a design's point as a design, a check's with its verdict. The case is
+// named by its loads, and where eta > 1 by the amplified moment its point
+// stands at (Nj＝5000，η·Mj＝3277.309).
 // It takes the run the state holds: nothing is read or run again but the
 // diagram's own check of its load case with its steel.
 #pragma once

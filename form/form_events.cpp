@@ -2,6 +2,9 @@
 
 #include "engine/materials.h"
 #include "form/control_table.h"
+#include "form/run_fault.h"
+#include "form/shown_results.h"
+#include "messages/form_messages.h"
 
 namespace pilaro {
 
@@ -49,14 +52,36 @@ std::vector<ControlShown> shownControls(const CalcState& state) {
 }
 
 RunOutcome pressRun(CalcState& state, const ControlText& controlText) {
-    FormReading reading = readForm(state, controlText);
-    if (reading.refused()) return {std::nullopt, std::move(reading.refusal), {}};
-    const CalcStatus status = runCalculation(state, reading.input);
-    if (status != CalcStatus::Done) return {status, std::string(statusMessage(status)), {}};
-    return {status, {}, shownReadOuts(readOuts(state.result, takesCheckRoad(reading.input)))};
+    ReadInputs read{state.type, {}};
+    FormReading reading = readForm(state, recordingReads(controlText, read));
+    if (reading.refused())
+        return {std::nullopt, std::move(reading.refusal), {}, controlName(reading.fault)};
+    const CalcStatus status = runCalculation(state, reading.input, std::move(reading.steelText));
+    if (status != CalcStatus::Done)
+        return {status,
+                std::string(statusMessage(status)),
+                {},
+                controlName(faultOf(status, reading.input))};
+    state.shownRun = std::move(read);
+    const bool checkRoad = takesCheckRoad(reading.input);
+    // The road follows the area, not the option: a check without one is
+    // designed, which the option chosen would not tell.
+    std::string notice;
+    if (reading.input.type == CalcType::Check && !checkRoad)
+        notice = messages::formNotice(messages::FormNotice::CheckRanAsDesign).chinese;
+    return {status, std::move(notice), shownReadOuts(readOuts(state.result, checkRoad)), {}};
 }
 
-PrintOutcome pressPrint(const CalcState&) {
+PrintOutcome pressPrint(const CalcState& state, const ControlText& controlText) {
+    using messages::FormNotice;
+    const auto refused = [](FormNotice why) {
+        return PrintOutcome{false, messages::formNotice(why).chinese, controlName(FormButton::Run)};
+    };
+    if (resultsStale(state, controlText)) return refused(FormNotice::StaleResults);
+    // The last stored run is the one whose results are on show only when
+    // it completed; a stopped one left the read-outs of an earlier run.
+    if (!state.shownRun || state.lastRunBlock == CalcType::None)
+        return refused(FormNotice::NothingToPrint);
     return {};
 }
 

@@ -41,25 +41,33 @@ struct ControlShown {
 struct RunOutcome {
     // The run's status; none when the run was refused before it began.
     std::optional<CalcStatus> status;
-    // The dialog's text; empty when there is nothing to say.
+    // The dialog's text; empty when there is nothing to say. A check whose
+    // given area reads as 0 takes the design road, and says so here.
     std::string message;
     // The read-out fields to write, in display order; empty unless Done.
     std::vector<ShownReadOut> readOuts;
+    // The control the focus goes to once the message is read: the field
+    // or list at fault; empty where the focus stays where it is.
+    std::string_view focus;
 };
 
 // The controls are read by readForm (no type, a list that does not show
 // the held grade and a field that is not wholly a number refuse the run);
 // a refused or stopped run leaves every read-out as it was. The read-outs
-// are written before the message is shown.
+// are written before the message is shown. A completed run keeps what the
+// controls showed to it (shown_results.h).
 [[nodiscard]] RunOutcome pressRun(CalcState& state, const ControlText& controlText);
 
 // What one press of 打  印 does: print the report of the state, or say why
-// not. A sheet may be printed at any time: before any run it shows the
-// grades chosen and the chosen block's start values.
+// not. A sheet describes a completed run whose results are on show and
+// still belong to the form: before such a run, after a run that stopped,
+// and while the results are stale, it is refused, and the focus goes to
+// 运  行.
 struct PrintOutcome {
     bool prints = true;
     std::string message;  // the dialog's text; empty when there is nothing to say
+    std::string_view focus;
 };
-[[nodiscard]] PrintOutcome pressPrint(const CalcState& state);
+[[nodiscard]] PrintOutcome pressPrint(const CalcState& state, const ControlText& controlText);
 
 }  // namespace pilaro

@@ -9,6 +9,7 @@
 #include "messages/field_messages.h"
 #include "messages/run_messages.h"
 #include "table/bar_notation.h"
+#include "table/cell_values.h"
 
 namespace pilaro {
 
@@ -87,6 +88,7 @@ class FormReader {
     std::optional<double> steelArea(FormInput input) {
         const std::string_view field = controlName(input);
         const std::string text = controlText_(field);
+        reading_.steelText = std::string(table::trimBlanks(text));
         const table::BarReading bars = table::readBarNotation(text);
         if (bars.kind == table::BarTextKind::Bars) return bars.area();
         if (bars.kind == table::BarTextKind::UnknownDiameter) {
@@ -109,6 +111,7 @@ class FormReader {
     static double modulusOf(const SteelGrade& g) { return g.Eg; }
 
     void refuse(FieldProblem problem, FormInput input, std::string_view text) {
+        reading_.fault = input;
         reading_.refusal = messages::fieldMessage(problem, messages::fieldName(fieldOf(input)),
                                                   text, barDiameters())
                                .chinese;
@@ -126,6 +129,7 @@ FormReading readForm(const CalcState& state, const ControlText& controlText) {
     input.type = state.type;
     if (input.type == CalcType::None) {
         reading.refusal = statusMessage(CalcStatus::NoType);
+        reading.fault = CalcType::Design;
         return reading;
     }
     FormReader reader(controlText, reading);

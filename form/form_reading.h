@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "form/calc_state.h"
+#include "form/control_role.h"
 
 namespace pilaro {
 
@@ -18,6 +19,12 @@ using ControlText = std::function<std::string(std::string_view control)>;
 struct FormReading {
     CalcInput input;      // what the run reads, when nothing is refused
     std::string refusal;  // the message of a refused run; empty when it may go ahead
+    // The control a refusal is about: the field or list at fault, or the
+    // first calculation-type option when none is chosen.
+    ControlRole fault;
+    // The given area's field as typed, without the blanks around it; read
+    // in Check only.
+    std::string steelText;
 
     [[nodiscard]] bool refused() const { return !refusal.empty(); }
 };

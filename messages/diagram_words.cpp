@@ -18,8 +18,18 @@ Wording diagramWord(DiagramWord word) {
             return {"弯矩 M（kN·m）", "moment M (kN·m)"};
         case DiagramWord::AxialForceAxis:
             return {"轴向力 N（kN）", "axial force N (kN)"};
+        case DiagramWord::Design:
+            return {"配筋计算", "design"};
     }
     return {};
+}
+
+Message diagramMethodNote(std::string_view gamma0) {
+    return fill({"（JTG 3362-2018，γ0＝{1}）", " (JTG 3362-2018, γ0 = {1})"}, {gamma0});
+}
+
+Message diagramAxialLimit(std::string_view Nmax) {
+    return fill({"Nmax＝{1} kN", "Nmax = {1} kN"}, {Nmax});
 }
 
 Message diagramSectionLine(std::string_view D, std::string_view a, std::string_view concrete,
@@ -36,6 +46,10 @@ Message loadCaseName(std::string_view Nj, std::string_view Mj) {
     return fill({"Nj＝{1}，Mj＝{2}", "Nj = {1}, Mj = {2}"}, {Nj, Mj});
 }
 
+Message amplifiedLoadCaseName(std::string_view Nj, std::string_view etaMj) {
+    return fill({"Nj＝{1}，η·Mj＝{2}", "Nj = {1}, η·Mj = {2}"}, {Nj, etaMj});
+}
+
 Message memberSubject(std::string_view member, bool hasMemberColumn) {
     if (!hasMemberColumn) return {"全表", "all rows"};
     if (member.empty()) return {"未填构件的行", "the rows without a member"};
@@ -47,6 +61,12 @@ Wording diagramProblemWording(DiagramProblem problem) {
         case DiagramProblem::NoRowWithoutErrors:
             return {"{1}：每一行都有输入错误，不画图",
                     "{1}: no row without input errors; no diagram"};
+        case DiagramProblem::TwoMethods:
+            return {
+                "{1}：第 {2} 行按原方法（号、级）、第 {3} 行按 JTG 3362-2018 计算，"
+                "两种方法不画在同一张图上，不画图",
+                "{1}: row {2} is of the archived method and row {3} of JTG 3362-2018, which "
+                "one diagram does not show together; no diagram"};
         case DiagramProblem::NotOneSection:
             return {"{1}：第 {2} 行与第 {3} 行的{4}不同，不是同一截面，不画图",
                     "{1}: rows {2} and {3} differ in {4}, so they are not one section; no diagram"};

@@ -16,6 +16,7 @@ enum class DiagramWord {
     Capacity,        // the legend's curve
     MomentAxis,      // across
     AxialForceAxis,  // up
+    Design,          // the legend's design: a load case the section was made to carry
 };
 
 [[nodiscard]] Wording diagramWord(DiagramWord word);
@@ -27,8 +28,20 @@ enum class DiagramWord {
                                          std::string_view steelText, std::string_view area,
                                          std::string_view rho);
 
+// The title's words for a diagram of the current code with its
+// importance factor: "（JTG 3362-2018，γ0＝1.1）".
+[[nodiscard]] Message diagramMethodNote(std::string_view gamma0);
+
+// The name of the current code's axial limit, beside its line:
+// "Nmax＝15446.64 kN".
+[[nodiscard]] Message diagramAxialLimit(std::string_view Nmax);
+
 // The form's one load case, named by its loads: "Nj＝5000，Mj＝3000".
 [[nodiscard]] Message loadCaseName(std::string_view Nj, std::string_view Mj);
+
+// The same case of a slender member, named by what its point stands at:
+// the moment amplified by eta, "Nj＝5000，η·Mj＝3277.3".
+[[nodiscard]] Message amplifiedLoadCaseName(std::string_view Nj, std::string_view etaMj);
 
 // How messages name a member: 构件 P1 (member P1), 全表 (all rows) of a
 // table without members, 未填构件的行 (the rows without a member).
@@ -40,6 +53,7 @@ enum class DiagramProblem {
     NoSteel,             // {1} the member
     NoCurve,             // {1} the member, {2} the steel, {3} why
     NoStateInCompression,
+    TwoMethods,  // {1} the member, {2} a row of the archived method, {3} one of the current code
 };
 
 [[nodiscard]] Wording diagramProblemWording(DiagramProblem problem);

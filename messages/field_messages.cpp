@@ -76,6 +76,23 @@ Wording fieldProblemWording(FieldProblem problem) {
         case FieldProblem::UnderNoColumn:
             return {"第{1}列的{2}不在任何列名之下，请补上列名或删去它！",
                     "{1}: {2} stands under no column name"};
+        case FieldProblem::GradesOfTwoMethods:
+            return {
+                "{1}{2}与{3}{4}分属两种方法，不能混用：原方法用号和级（如25号、Ⅱ级），"
+                "JTG 3362-2018用C25～C80和HPB300、HRB400、HRBF400、RRB400、HRB500。",
+                "{1} {2} and {3} {4} are grades of two methods: the archived method takes "
+                "号 and 级 (25号, Ⅱ级), JTG 3362-2018 takes C25 … C80 with HPB300, HRB400, "
+                "HRBF400, RRB400 or HRB500"};
+        case FieldProblem::NotACurrentConcreteGrade:
+            return {"{1}输入有误：{2}不是JTG 3362-2018的混凝土强度等级（{3}）。",
+                    "{1}: {2} is not a concrete grade of JTG 3362-2018 ({3})"};
+        case FieldProblem::NotACurrentSteelGrade:
+            return {"{1}输入有误：{2}不是JTG 3362-2018的钢筋（{3}）。",
+                    "{1}: {2} is not a steel of JTG 3362-2018 ({3})"};
+        case FieldProblem::ImportanceFactorOnArchivedRow:
+            return {"{1}输入有误：原方法（号、级）没有结构重要性系数，{2}处应留空或填1.0。",
+                    "{1}: {2} on a row of the archived method, which has no γ0; leave it empty "
+                    "or 1.0"};
     }
     return {};
 }

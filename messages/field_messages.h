@@ -46,6 +46,14 @@ enum class FieldProblem {
     AreaAndBars,    // a check given both a steel area and bars
     NoSteel,        // a check given neither
     UnderNoColumn,  // a table's cell beyond the named columns
+    // A row's grades of two methods: {1} and {3} name the concrete's and
+    // the steel's columns, {2} and {4} quote their texts.
+    GradesOfTwoMethods,
+    // A grade that the current code (JTG 3362-2018) lacks, on a row whose
+    // other grade is the current code's: {3} lists the code's grades.
+    NotACurrentConcreteGrade,
+    NotACurrentSteelGrade,
+    ImportanceFactorOnArchivedRow,  // γ0 other than 1.0 where the method has none
 };
 
 // The problem's wording: {1} names the field, {2} quotes the text, {3}

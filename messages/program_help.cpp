@@ -166,9 +166,14 @@ Wording columnHelp(Field field) {
         case Field::Type:
             return {"配筋计算、强度校核、design 或 check", "配筋计算, 强度校核, design or check"};
         case Field::Concrete:
-            return {"25号 或 25", "25号 or 25"};
+            return {"25号 或 25；按 JTG 3362-2018 计算时 C25～C80",
+                    "25号 or 25; C25 … C80 for JTG 3362-2018"};
         case Field::Steel:
-            return {"Ⅱ级、II 或 2；5号 或 5", "Ⅱ级, II or 2; 5号 or 5"};
+            return {
+                "Ⅱ级、II 或 2；5号 或 5；按 JTG 3362-2018 计算时 HPB300、HRB400、HRBF400、"
+                "RRB400 或 HRB500",
+                "Ⅱ级, II or 2; 5号 or 5; HPB300, HRB400, HRBF400, RRB400 or HRB500 for "
+                "JTG 3362-2018"};
         case Field::SteelArea:
             return {"强度校核时与钢筋二选一", "for a check, this or the bars"};
         case Field::Bars:
@@ -179,8 +184,11 @@ Wording columnHelp(Field field) {
         case Field::Diameter:
         case Field::Cover:
         case Field::Length:
-        case Field::ImportanceFactor:
             return {};
+        case Field::ImportanceFactor:
+            return {"可选；JTG 3362-2018 的行取 1.1、1.0 或 0.9，空为 1.0；原方法的行留空或 1.0",
+                    "optional; 1.1, 1.0 or 0.9 on rows of JTG 3362-2018, empty for 1.0; empty or "
+                    "1.0 on rows of the archived method"};
     }
     return {};
 }

@@ -70,6 +70,35 @@ Message summaryCheckLine(long checkRows, std::span<const long> failingRows, long
     return line + "\n";
 }
 
+Message summaryCurrentDesignLine(long designRows, std::string_view mostSteel, std::string_view rho,
+                                 long row) {
+    const std::string steel(mostSteel), ratio(rho);
+    return {"  配筋计算（JTG 3362-2018）" + number(designRows) + " 行：最大配筋 " + steel +
+                " cm²（配筋率 " + ratio + "），第 " + number(row) + " 行\n",
+            "  JTG 3362-2018 design: most steel " + steel + " cm² (rho " + ratio + ") at row " +
+                number(row) + ", of " + counted(designRows, "design row", "design rows") + "\n"};
+}
+
+Message summaryCurrentCheckLine(long checkRows, std::span<const long> failingRows, long failing,
+                                std::string_view largestUtilisation, long governingRow) {
+    Message line("  强度校核（JTG 3362-2018）" + number(checkRows) + " 行：",
+                 "  JTG 3362-2018 check: " + counted(checkRows, "row", "rows") + ", ");
+    const Message listed = rowList(failingRows, failing);
+    if (failing == 0)
+        line = line + Message("全部通过", "all pass");
+    else
+        line = line + Message(number(failing) + " 行不通过（" + listed.chinese + "）",
+                              number(failing) + " fail (" + listed.english + ")");
+    if (governingRow != 0) {
+        const std::string row = number(governingRow), utilisation(largestUtilisation);
+        line = line + (utilisation.empty()
+                           ? Message("；第 " + row + " 行承载力为 0", "; capacity 0 at row " + row)
+                           : Message("；利用率最大为 " + utilisation + "，第 " + row + " 行",
+                                     "; largest utilisation " + utilisation + " at row " + row));
+    }
+    return line + "\n";
+}
+
 Message summaryWithoutResultLine(std::span<const long> rows, long total) {
     return Message("  无结果：", "  no result: ") + rowList(rows, total) + "\n";
 }

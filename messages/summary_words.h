@@ -26,6 +26,17 @@ namespace pilaro::messages {
                                        long failing, std::string_view smallestMargin,
                                        long marginRow);
 
+// The same lines for a member's rows of the current code, JTG 3362-2018,
+// which stand apart from the archived method's: the most steel of its
+// designs, and its checks with the largest utilisation γ0Nd/Nu and its row
+// when `governingRow` is not 0 (empty `largestUtilisation`: that check's
+// capacity shows as 0, so it has none).
+[[nodiscard]] Message summaryCurrentDesignLine(long designRows, std::string_view mostSteel,
+                                               std::string_view rho, long row);
+[[nodiscard]] Message summaryCurrentCheckLine(long checkRows, std::span<const long> failingRows,
+                                              long failing, std::string_view largestUtilisation,
+                                              long governingRow);
+
 // The rows without a result (the first of `total`).
 [[nodiscard]] Message summaryWithoutResultLine(std::span<const long> rows, long total);
 

@@ -82,6 +82,10 @@ std::vector<ReportLine> reportLines(const CalcState& state) {
         lines.push_back(line(5, {label("纵向钢筋面积＝"), value(v(r.Ag)), label("cm2", kZone),
                                  label("配筋率＝"), value(v(r.rho))}));
     } else {
+        // The steel checked, as it was typed (24D28) and the area it gives.
+        lines.push_back(
+            line(5, {label("校核钢筋＝"), label(shown ? state.lastSteelText : "", kZone),
+                     label("纵向钢筋面积＝"), value(v(in.Ag)), label("cm2")}));
         // The ratio of the given steel, not the ratio a design found.
         const std::string verdict(verdictText(shown ? r.verdict : Verdict::None));
         lines.push_back(

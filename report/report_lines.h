@@ -33,8 +33,9 @@ struct ReportLine {
     std::vector<ReportItem> items;
 };
 
-// Seven lines (Design, or no type chosen) or five lines (Check). The state
-// is only read.
+// Seven lines (Design, or no type chosen) or six lines (Check: the steel
+// checked, as typed and as its area, then the capacities and the verdict,
+// then the coefficients). The state is only read.
 [[nodiscard]] std::vector<ReportLine> reportLines(const CalcState& state);
 
 // The text an item puts on the paper.

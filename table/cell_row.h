@@ -15,7 +15,7 @@ struct CellRow {
     std::vector<std::string> cells;
     // What a workbook's cells of the record hold that no text stands for
     // (a date, a formula without its result): errors of the row.
-    std::vector<messages::Message> problems;
+    std::vector<messages::Message> problems = {};
 };
 
 // A record of nothing but blanks and tabs, which a table skips.

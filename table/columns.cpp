@@ -20,6 +20,7 @@ const std::array<ColumnNames, kColumnCount>& columnNames() {
         {"l0", "计算长度", true, Unit::Metre},
         {"Ag", "钢筋面积", false, Unit::SquareCentimetre},
         {"bars", "钢筋", false, Unit::None},
+        {"gamma0", "结构重要性系数", false, Unit::None},
     }};
     return names;
 }
@@ -72,6 +73,8 @@ messages::Field fieldOf(Column c) {
             return Field::SteelArea;
         case Column::Bars:
             return Field::Bars;
+        case Column::Gamma0:
+            return Field::ImportanceFactor;
     }
     return Field::Name;
 }

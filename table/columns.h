@@ -14,9 +14,14 @@
 
 namespace pilaro::table {
 
-enum class Column { Name, Member, Type, Concrete, Steel, Nj, Mj, D, a, l0, Ag, Bars };
+// Gamma0, the importance factor of the current code (JTG 3362-2018), is
+// last: the archived method's output has the columns before it, in this
+// order, and only those.
+enum class Column { Name, Member, Type, Concrete, Steel, Nj, Mj, D, a, l0, Ag, Bars, Gamma0 };
 
-inline constexpr std::size_t kColumnCount = 12;
+inline constexpr std::size_t kColumnCount = 13;
+// The columns of the archived method's output: Name to Bars.
+inline constexpr std::size_t kArchivedColumnCount = 12;
 
 // The unit a column's numbers are in; a header may state it, never change it.
 enum class Unit { None, Kilonewton, KilonewtonMetre, Metre, SquareCentimetre };

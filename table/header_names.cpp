@@ -17,7 +17,7 @@ struct OtherName {
 
 // Every name that a column goes by in engineers' tables besides its own
 // two, Chinese and English.
-constexpr std::array<OtherName, 22> kOtherNames = {{
+constexpr std::array<OtherName, 23> kOtherNames = {{
     {Column::Type, "计算类型"},
     {Column::Type, "calculation type"},
     {Column::Nj, "轴力"},
@@ -40,6 +40,7 @@ constexpr std::array<OtherName, 22> kOtherNames = {{
     {Column::Ag, "纵向钢筋面积"},
     {Column::Ag, "As"},
     {Column::Ag, "steel area"},
+    {Column::Gamma0, "γ0"},
 }};
 
 char lowerAscii(char c) {

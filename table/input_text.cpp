@@ -175,6 +175,7 @@ InputText::InputText(std::istream& in) : source_(&in) {
         size += piece.size();
     });
     rewind(*source_, start);
+    start_ = start;
     // UTF-16 only with its byte-order mark, as Excel saves "Unicode 文本".
     if (head == "\xFF\xFE")
         encoding_ = TextEncoding::Utf16Le;
@@ -201,6 +202,11 @@ InputText::InputText(std::istream& in) : source_(&in) {
     if (!decoder.finished()) throw neither();
     rewind(*source_, start);
     converter_ = std::make_unique<Converter>(*source_, encoding_);
+}
+
+void InputText::restart() {
+    rewind(*source_, start_);
+    if (converter_) converter_ = std::make_unique<Converter>(*source_, encoding_);
 }
 
 InputText::~InputText() = default;

@@ -30,6 +30,10 @@ class InputText {
     TextEncoding encoding() const { return encoding_; }
     // The whole text as UTF-8, from its start.
     std::istream& utf8();
+    // Goes back to the start of the text, after a look ahead: utf8() then
+    // gives the text from its start again (a stream of its own, which a
+    // reader must take anew). Throws as the constructor does.
+    void restart();
     // The length of that UTF-8 text in bytes.
     std::uint64_t utf8Size() const { return utf8Size_; }
 
@@ -37,6 +41,7 @@ class InputText {
     struct Converter;
     std::unique_ptr<std::istream> memory_;  // the input of a pipe
     std::istream* source_ = nullptr;
+    std::istream::pos_type start_ = 0;
     TextEncoding encoding_ = TextEncoding::Utf8;
     std::uint64_t utf8Size_ = 0;
     std::unique_ptr<Converter> converter_;

@@ -33,6 +33,13 @@ class JsonWriter : public RowWriter {
         nlohmann::ordered_json errors = nlohmann::ordered_json::array();
         for (const RowError& error : o.row.errors) errors.push_back(error.output.english);
         nlohmann::ordered_json result = nlohmann::ordered_json::object();
+        if (o.ranCurrentCode()) {
+            result["method"] = kJtg3362MethodName;
+            for (jtg3362::ReadOut id : currentTableReadOuts()) {
+                const std::string& text = o.currentReadOut(id);
+                if (!text.empty()) result[std::string(jtg3362::readOutEntry(id).name)] = text;
+            }
+        }
         for (const ReadOutEntry& readOut : kReadOuts) {
             const std::string& text = o.readOut(readOut.id);
             if (!text.empty()) result[std::string(readOut.name)] = text;

@@ -1,5 +1,7 @@
 #include "table/row_writer.h"
 
+#include <array>
+
 namespace pilaro::table {
 
 namespace {
@@ -46,25 +48,104 @@ std::string chineseName(ReadOutId id) {
     return {};
 }
 
+using jtg3362::ReadOut;
+
+// The current code's read-outs in a table, in the order of its JSON
+// lines' keys.
+constexpr std::array<ReadOut, 24> kCurrentTableReadOuts = {{
+    ReadOut::E0,         ReadOut::Eta, ReadOut::Alpha,   ReadOut::AlphaT,      ReadOut::Nu,
+    ReadOut::Mu,         ReadOut::Phi, ReadOut::NuAxial, ReadOut::Utilisation, ReadOut::Verdict,
+    ReadOut::AgRequired, ReadOut::Rho, ReadOut::D12,     ReadOut::D14,         ReadOut::D16,
+    ReadOut::D18,        ReadOut::D20, ReadOut::D22,     ReadOut::D25,         ReadOut::D28,
+    ReadOut::D32,        ReadOut::D36, ReadOut::D40,     ReadOut::RhoGiven,
+}};
+
+// The current code's read-outs with a column of their own: those whose
+// name no archived read-out has, with their Chinese headings.
+struct OwnColumn {
+    ReadOut id;
+    std::string_view chinese;
+};
+constexpr std::array<OwnColumn, 10> kCurrentOwnColumns = {{
+    {ReadOut::E0, "偏心距e0（m）"},
+    {ReadOut::Eta, "偏心距增大系数η"},
+    {ReadOut::Alpha, "系数α"},
+    {ReadOut::AlphaT, "系数αt"},
+    {ReadOut::Nu, "轴向承载力Nud（kN）"},
+    {ReadOut::Mu, "弯矩承载力Mud（kN·m）"},
+    {ReadOut::Phi, "稳定系数φ"},
+    {ReadOut::NuAxial, "轴心受压承载力Nmax（kN）"},
+    {ReadOut::Utilisation, "利用率"},
+    {ReadOut::D40, "D40（根）"},
+}};
+
+constexpr std::string_view kMethodColumn = "method";
+constexpr std::string_view kMethodChinese = "计算方法";
+
+// The current code's read-out that shares an archived read-out's column:
+// the one of the same name.
+std::optional<ReadOut> currentOfSameName(std::string_view name) {
+    for (const jtg3362::ReadOutEntry& entry : jtg3362::kReadOuts)
+        if (entry.name == name) return entry.id;
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::vector<std::string> outputColumnNames(const std::vector<std::string>& others) {
+std::span<const ReadOut> currentTableReadOuts() {
+    return kCurrentTableReadOuts;
+}
+
+OutputLayout outputLayout(const ColumnMap& columns, bool someRowIsCurrentCode) {
+    return {someRowIsCurrentCode || columns.has(Column::Gamma0), columns.otherHeadings()};
+}
+
+std::vector<std::string> outputColumnNames(const OutputLayout& layout) {
     std::vector<std::string> names;
-    for (const ColumnNames& column : columnNames()) names.emplace_back(column.english);
-    names.insert(names.end(), others.begin(), others.end());
+    for (std::size_t i = 0; i < kArchivedColumnCount; ++i)
+        names.emplace_back(columnNames()[i].english);
+    names.insert(names.end(), layout.others.begin(), layout.others.end());
     names.insert(names.end(), {"row", "status", "message", "statusText"});
     for (const ReadOutEntry& readOut : kReadOuts) names.emplace_back(readOut.name);
+    if (!layout.currentCode) return names;
+    names.emplace_back(columnNames()[indexOf(Column::Gamma0)].english);
+    names.emplace_back(kMethodColumn);
+    for (const OwnColumn& own : kCurrentOwnColumns)
+        names.emplace_back(jtg3362::readOutEntry(own.id).name);
     return names;
 }
 
-std::vector<std::string> outputColumnNamesChinese(const std::vector<std::string>& others) {
+std::vector<std::string> outputColumnNamesChinese(const OutputLayout& layout) {
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < kColumnCount; ++i)
+    for (std::size_t i = 0; i < kArchivedColumnCount; ++i)
         names.push_back(chineseHeading(static_cast<Column>(i)));
-    names.insert(names.end(), others.begin(), others.end());
+    names.insert(names.end(), layout.others.begin(), layout.others.end());
     names.insert(names.end(), {"行号", "状态代码", "信息", "状态"});
     for (const ReadOutEntry& readOut : kReadOuts) names.push_back(chineseName(readOut.id));
+    if (!layout.currentCode) return names;
+    names.push_back(chineseHeading(Column::Gamma0));
+    names.emplace_back(kMethodChinese);
+    for (const OwnColumn& own : kCurrentOwnColumns) names.emplace_back(own.chinese);
     return names;
+}
+
+std::vector<std::string> resultCells(const RowOutcome& o, const OutputLayout& layout) {
+    std::vector<std::string> cells;
+    const bool current = o.isCurrentCode();
+    for (const ReadOutEntry& readOut : kReadOuts) {
+        if (!current) {
+            cells.push_back(o.readOut(readOut.id));
+            continue;
+        }
+        const std::optional<ReadOut> same = currentOfSameName(readOut.name);
+        cells.push_back(same ? o.currentReadOut(*same) : std::string());
+    }
+    if (!layout.currentCode) return cells;
+    cells.push_back(o.row.cells[indexOf(Column::Gamma0)]);
+    cells.emplace_back(o.ranCurrentCode() ? kJtg3362MethodName : std::string_view());
+    for (const OwnColumn& own : kCurrentOwnColumns)
+        cells.push_back(current ? o.currentReadOut(own.id) : std::string());
+    return cells;
 }
 
 }  // namespace pilaro::table

@@ -79,10 +79,10 @@ void syncPath(const std::string& path) {
 // after the run leaves the new file under its name, not the old one. A file
 // system that cannot sync a folder (EINVAL) keeps the rename as it can.
 void syncFolderOf(const std::string& path) {
-    // A path, not a string assigned ".": gcc 12 warns falsely (-Wrestrict)
-    // about the latter at -O3.
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (folder.empty()) folder = std::filesystem::path(".");
+    // Chosen, not assigned over: gcc 12 at -O3 warns falsely (-Wrestrict)
+    // about a short literal assigned to the string.
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::string folder = parent.empty() ? std::string(".") : parent.string();
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) throw fileError(FileProblem::CannotWrite, path);
     const bool synced = fsync(fd) == 0 || errno == EINVAL;
@@ -104,18 +104,16 @@ OutputFile::OutputFile(std::string path, Language language)
     : path_(followLinks(path)), language_(language) {
     const mode_t permissions = permissionsFor(path_);
     removeStaleTemporaryFiles(path_);
-    const std::string pattern = temporaryPattern(path_);
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
+    // Listed before it exists, so that an interruption at any moment after
+    // its creation removes it.
+    const int fd = createListedTemporaryFile(path_, temporaryPath_);
     if (fd < 0) throw fileError(FileProblem::CannotCreateBeside, path_);
-    temporaryPath_ = name.data();
-    listTemporaryFile(temporaryPath_);
-    // mkstemp makes the file private.
+    // Created private to its owner, it takes the permissions it is to have.
     if (fchmod(fd, permissions) != 0 || !(stream_ = fdopen(fd, "wb"))) {
         const int error = errno;
         close(fd);
         unlink(temporaryPath_.c_str());
+        unlistTemporaryFile(temporaryPath_);
         throw fileError(FileProblem::CannotWrite, temporaryPath_, error);
     }
 }

@@ -1,8 +1,10 @@
 #include "table/row_input.h"
 
 #include <algorithm>
+#include <span>
 
 #include "engine/bar_counts.h"
+#include "jtg3362/bars.h"
 #include "messages/batch_messages.h"
 #include "messages/field_messages.h"
 #include "messages/sheet_messages.h"
@@ -94,6 +96,24 @@ class RowReader {
             cellMessage(problem, columnAsWritten(columns_, c), cell(c)));
     }
 
+    // A problem whose message lists what the cell may hold.
+    void fail(Column c, FieldProblem problem, std::span<const std::string_view> list) {
+        add(messages::fieldMessage(problem, outputName(c), cell(c), list),
+            messages::fieldMessage(problem, columnAsWritten(columns_, c), cell(c), list));
+    }
+
+    // Grades of two methods: both grade columns and texts named.
+    void failGrades() {
+        const messages::Wording wording =
+            messages::fieldProblemWording(FieldProblem::GradesOfTwoMethods);
+        const Message concrete = messages::quoted(cell(Column::Concrete));
+        const Message steel = messages::quoted(cell(Column::Steel));
+        add(messages::fill(wording, {outputName(Column::Concrete), concrete,
+                                     outputName(Column::Steel), steel}),
+            messages::fill(wording, {columnAsWritten(columns_, Column::Concrete), concrete,
+                                     columnAsWritten(columns_, Column::Steel), steel}));
+    }
+
     // The check's steel: the area's column and the bars' named together.
     void failSteel(FieldProblem problem) {
         const messages::Wording wording = messages::fieldProblemWording(problem);
@@ -183,6 +203,78 @@ void refuseLongCells(RowReader& reader, const CellRow& record, const ColumnMap& 
     }
 }
 
+// The archived method has no γ0: its cell is empty or 1.0.
+void noImportanceFactor(RowReader& reader) {
+    if (trimBlanks(reader.cell(Column::Gamma0)).empty()) return;
+    const double gamma0 = reader.number(Column::Gamma0);
+    if (readNumber(reader.cell(Column::Gamma0)).problem == NumberProblem::None && gamma0 != 1.0)
+        reader.fail(Column::Gamma0, FieldProblem::ImportanceFactorOnArchivedRow);
+}
+
+// The current code's bars: its own sizes (12 to 40 mm) and their areas,
+// and how many bars, which its check needs.
+void currentBars(RowReader& reader, std::string_view text, jtg3362::Input& in) {
+    const jtg3362::BarsReading bars = jtg3362::readBars(text);
+    if (bars.kind == BarTextKind::Bars) {
+        in.As = bars.area;
+        in.bars = bars.bars;
+    } else if (bars.kind == BarTextKind::UnknownDiameter) {
+        reader.fail(Column::Bars, FieldProblem::UnknownBarDiameter, currentBarDiameters());
+    } else {
+        reader.fail(Column::Bars, FieldProblem::NotBars);
+    }
+}
+
+// A check's steel under the current code: an area or bars, one of the two.
+void currentGivenSteel(RowReader& reader, jtg3362::Input& in) {
+    const bool hasArea = !trimBlanks(reader.cell(Column::Ag)).empty();
+    const bool hasBars = !trimBlanks(reader.cell(Column::Bars)).empty();
+    if (hasArea && hasBars)
+        reader.failSteel(FieldProblem::AreaAndBars);
+    else if (hasBars)
+        currentBars(reader, reader.cell(Column::Bars), in);
+    else if (!hasArea)
+        reader.failSteel(FieldProblem::NoSteel);
+    else
+        in.As = reader.number(Column::Ag);
+}
+
+// A row whose grades are the current code's, in the order of the archived
+// row's reading, then γ0 (empty is 1.0).
+void readCurrentRow(RowReader& reader, RowCase& row, std::optional<CalcType> type,
+                    const ProvidedSteel* provided) {
+    jtg3362::Input& in = row.current;
+    const jtg3362::Concrete* concrete = readCurrentConcrete(reader.cell(Column::Concrete));
+    const jtg3362::Steel* steel = readCurrentSteel(reader.cell(Column::Steel));
+    if ((concrete && readSteel(reader.cell(Column::Steel))) ||
+        (steel && readConcrete(reader.cell(Column::Concrete)))) {
+        reader.failGrades();
+    } else {
+        if (!concrete)
+            reader.fail(Column::Concrete, FieldProblem::NotACurrentConcreteGrade,
+                        currentConcreteNames());
+        if (!steel)
+            reader.fail(Column::Steel, FieldProblem::NotACurrentSteelGrade, currentSteelNames());
+    }
+    in.concrete = concrete ? concrete->text : "";
+    in.steel = steel ? steel->text : "";
+    in.Nd = reader.number(Column::Nj);
+    in.Md = reader.number(Column::Mj);
+    in.D = reader.number(Column::D);
+    in.a = reader.number(Column::a);
+    in.l0 = reader.number(Column::l0);
+    const bool check = provided || type == CalcType::Check;
+    in.task = check ? jtg3362::Task::Check : jtg3362::Task::Design;
+    if (provided && provided->asBars)
+        currentBars(reader, provided->text, in);
+    else if (provided)
+        in.As = provided->Ag;
+    else if (check)
+        currentGivenSteel(reader, in);
+    in.gamma0 =
+        trimBlanks(reader.cell(Column::Gamma0)).empty() ? 1.0 : reader.number(Column::Gamma0);
+}
+
 }  // namespace
 
 RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedSteels& steels) {
@@ -216,6 +308,17 @@ RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedS
     CalcInput& in = row.input;
     const std::optional<CalcType> type = readType(reader.cell(Column::Type));
     if (!type) reader.fail(Column::Type, FieldProblem::NotAType);
+    const ProvidedSteel* provided = steels.forMember(row.cells[indexOf(Column::Member)]);
+    if (provided) {
+        if (type) row.cells[indexOf(Column::Type)] = kCheckTypeText;
+        row.cells[indexOf(Column::Ag)] = provided->asBars ? "" : provided->text;
+        row.cells[indexOf(Column::Bars)] = provided->asBars ? provided->text : "";
+    }
+    row.method = rowMethod(reader.cell(Column::Concrete), reader.cell(Column::Steel));
+    if (row.method == Method::Jtg3362) {
+        readCurrentRow(reader, row, type, provided);
+        return row;
+    }
     const ConcreteGrade* concrete = readConcrete(reader.cell(Column::Concrete));
     if (!concrete) reader.fail(Column::Concrete, FieldProblem::NotAConcreteGrade);
     const SteelGrade* steel = readSteel(reader.cell(Column::Steel));
@@ -226,17 +329,13 @@ RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedS
     in.a = reader.number(Column::a);
     in.l0 = reader.number(Column::l0);
 
-    const ProvidedSteel* provided = steels.forMember(row.cells[indexOf(Column::Member)]);
     in.type = provided ? CalcType::Check : type.value_or(CalcType::None);
     in.Ag = 0.0;
-    if (provided) {
-        if (type) row.cells[indexOf(Column::Type)] = kCheckTypeText;
-        row.cells[indexOf(Column::Ag)] = provided->asBars ? "" : provided->text;
-        row.cells[indexOf(Column::Bars)] = provided->asBars ? provided->text : "";
+    if (provided)
         in.Ag = provided->Ag;
-    } else if (in.type == CalcType::Check) {
+    else if (in.type == CalcType::Check)
         in.Ag = givenSteel(reader);
-    }
+    noImportanceFactor(reader);
     if (concrete) {
         in.Ra = concrete->Ra;
         in.Eh = concrete->Eh;

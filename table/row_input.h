@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "jtg3362/records.h"
 #include "messages/wording.h"
 #include "table/cell_row.h"
 #include "table/columns.h"
+#include "table/row_method.h"
 
 namespace pilaro::table {
 
@@ -62,14 +64,18 @@ struct RowCase {
     long line = 0;
     std::array<std::string, kColumnCount> cells;  // as in the file, or the provided steel
     std::vector<std::string> otherCells;          // under ColumnMap::others, as in the file
-    CalcInput input;
+    Method method = Method::Archived;             // by the grades (table/row_method.h)
+    CalcInput input;                              // the archived method's
+    jtg3362::Input current;                       // the current code's
     std::vector<RowError> errors;
 };
 
 // The cells of one record under the columns that readHeader found in the
 // header's cells, whatever the cells were read from. A row of a member
 // with provided steel is checked with it, whatever its type, and its type
-// cell says 强度校核.
+// cell says 强度校核. The grades choose the method the row is read for
+// (`method`, and `input` or `current`); γ0 must be empty or 1.0 on a row
+// of the archived method, and empty is 1.0 on a row of the current code.
 RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedSteels& provided);
 
 }  // namespace pilaro::table

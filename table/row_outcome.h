@@ -8,6 +8,8 @@
 
 #include "engine/calculation.h"
 #include "engine/read_outs.h"
+#include "jtg3362/read_outs.h"
+#include "jtg3362/records.h"
 #include "messages/language.h"
 #include "table/row_input.h"
 
@@ -18,7 +20,7 @@ inline constexpr std::string_view kInputError = "input-error";
 struct RowOutcome {
     RowCase row;
     std::string_view status;             // statusName, or kInputError
-    CalcStatus stop = CalcStatus::Done;  // the run's status; Done without a run
+    CalcStatus stop = CalcStatus::Done;  // the archived run's status; Done without a run
     std::string message;                 // the window's message, or the input errors
     // In Chinese: 完成, or the window's message, or that of each input error.
     std::string statusText;
@@ -29,13 +31,28 @@ struct RowOutcome {
     // ReadOutId; empty when the field is emptied.
     ReadOutTexts readOuts;
 
-    const std::string& readOut(ReadOutId id) const { return readOuts[readOutIndex(id)]; }
+    // A row of the current code (row.method): its run and the texts of its
+    // read-outs, indexed by jtg3362::ReadOut; `result` and `readOuts`
+    // stay empty. Its texts are there where the run has figures, also
+    // where the section must be enlarged (the capacities at 5 %), which is
+    // no result.
+    jtg3362::Outcome current;
+    jtg3362::ReadOutTexts currentReadOuts;
 
-    bool failsCheck() const { return hasResult && checkRoad && result.verdict != Verdict::Passes; }
+    const std::string& readOut(ReadOutId id) const { return readOuts[readOutIndex(id)]; }
+    const std::string& currentReadOut(jtg3362::ReadOut id) const {
+        return currentReadOuts[jtg3362::readOutIndex(id)];
+    }
+
+    bool isCurrentCode() const { return row.method == Method::Jtg3362; }
+    // The current code ran the row: it has no input errors.
+    bool ranCurrentCode() const { return isCurrentCode() && row.errors.empty(); }
+    Verdict verdict() const { return isCurrentCode() ? current.result.verdict : result.verdict; }
+    bool failsCheck() const { return hasResult && checkRoad && verdict() != Verdict::Passes; }
 };
 
-// Runs the row as a fresh window would; a row with input errors does not
-// run.
+// Runs the row as a fresh window would, by the method its grades choose; a
+// row with input errors does not run.
 RowOutcome runRow(RowCase row);
 
 // The row's message as the user is told it: the run's, or its input

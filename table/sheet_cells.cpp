@@ -43,11 +43,14 @@ std::string sheetText(std::string_view text) {
 
 // The format that shows a number as the window's read-out text does:
 // ".0183" under "#.0000", "183" under "0"; exponent forms under General.
+// The current code's figures keep their leading zero: "0.0183" under
+// "0.0000".
 std::string numberFormatOf(std::string_view text) {
     if (text.find('E') != std::string_view::npos) return {};
     const auto point = text.find('.');
     if (point == std::string_view::npos) return "0";
-    return "#." + std::string(text.size() - point - 1, '0');
+    const bool leadingZero = text.starts_with("0.") || text.starts_with("-0.");
+    return (leadingZero ? "0." : "#.") + std::string(text.size() - point - 1, '0');
 }
 
 SheetCell textCell(std::string_view text) {
@@ -61,17 +64,17 @@ SheetCell numberCell(std::string text, double value, std::string format = {}) {
 
 }  // namespace
 
-std::array<std::vector<std::string>, 2> sheetHeaderRows(const std::vector<std::string>& others) {
-    std::vector<std::string> english = outputColumnNames(others);
+std::array<std::vector<std::string>, 2> sheetHeaderRows(const OutputLayout& layout) {
+    std::vector<std::string> english = outputColumnNames(layout);
     for (std::string& name : english) name = sheetText(name);
-    std::vector<std::string> chinese = outputColumnNamesChinese(others);
+    std::vector<std::string> chinese = outputColumnNamesChinese(layout);
     for (std::string& name : chinese) name = sheetText(name);
     return {std::move(english), std::move(chinese)};
 }
 
-std::vector<SheetCell> sheetRow(const RowOutcome& o) {
+std::vector<SheetCell> sheetRow(const RowOutcome& o, const OutputLayout& layout) {
     std::vector<SheetCell> cells;
-    for (std::size_t i = 0; i < kColumnCount; ++i) {
+    for (std::size_t i = 0; i < kArchivedColumnCount; ++i) {
         const std::string& cell = o.row.cells[i];
         const NumberCell number = readNumber(cell);
         const bool numeric = static_cast<Column>(i) >= Column::Nj &&
@@ -84,11 +87,16 @@ std::vector<SheetCell> sheetRow(const RowOutcome& o) {
     cells.push_back(textCell(o.status));
     cells.push_back(textCell(o.message));
     cells.push_back(textCell(o.statusText));
-    for (const std::string& readOut : o.readOuts) {
-        const NumberCell number = readNumber(readOut);
-        cells.push_back(number.problem == NumberProblem::None
-                            ? numberCell(readOut, number.value, numberFormatOf(readOut))
-                            : textCell(readOut));
+    const std::vector<std::string> results = resultCells(o, layout);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const std::string& text = results[i];
+        const NumberCell number = readNumber(text);
+        // γ0 as typed, a number as the input's numbers are; the read-outs
+        // in the format of their text.
+        const bool gamma0 = i == kReadOuts.size();
+        cells.push_back(number.problem != NumberProblem::None ? textCell(text)
+                        : gamma0                              ? numberCell(text, number.value)
+                                 : numberCell(text, number.value, numberFormatOf(text)));
     }
     return cells;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "table/row_outcome.h"
+#include "table/row_writer.h"
 
 namespace pilaro::table {
 
@@ -20,7 +21,7 @@ inline constexpr std::string_view kSheetName = "pilaro";
 // bold, and kept in view (frozen) above the rows; the filter sits on the
 // Chinese row.
 [[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeaderRows(
-    const std::vector<std::string>& others = {});
+    const OutputLayout& layout = {});
 inline constexpr std::size_t kSheetFilterRow = 1;
 
 // The rows of a sheet, and so the most load cases a sheet holds under the
@@ -41,10 +42,12 @@ struct SheetCell {
     std::string format;  // a number's format: ".0183" under "#.0000"; empty for General
 };
 
-// One output row: the input's number columns (Nj to Ag) and the row's line
-// as numbers, the read-outs that are numbers in their own format, and
-// everything else, the table's other columns among it, as text.
-[[nodiscard]] std::vector<SheetCell> sheetRow(const RowOutcome& outcome);
+// One output row: the input's number columns (Nj to Ag, and γ0) and the
+// row's line as numbers, the read-outs that are numbers in their own
+// format, and everything else, the table's other columns among it, as
+// text.
+[[nodiscard]] std::vector<SheetCell> sheetRow(const RowOutcome& outcome,
+                                              const OutputLayout& layout = {});
 
 // Each column's width in widths of a digit: wide enough to show its cells
 // whole, up to a limit (a longer message wraps in the cell's own view).

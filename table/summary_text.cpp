@@ -29,11 +29,20 @@ Message checkLine(const MemberSummary& s) {
         s.smallestMarginRow);
 }
 
+Message currentCheckLine(const CurrentCodeSummary& c) {
+    return messages::summaryCurrentCheckLine(c.checkRows, c.failingRows, c.failingChecks,
+                                             c.largestUtilisationText, c.governingCheckRow);
+}
+
 // The table's governing cases: the design that needs the most steel and
-// the check with the smallest margin, each the first of its equals.
+// the check with the smallest margin, each the first of its equals; and
+// the same of the current code's rows, the check with the largest
+// utilisation.
 struct Governing {
     const MemberSummary* design = nullptr;
     const MemberSummary* check = nullptr;
+    const MemberSummary* currentDesign = nullptr;
+    const MemberSummary* currentCheck = nullptr;
 };
 
 Governing governingOf(const std::vector<MemberSummary>& members) {
@@ -42,6 +51,13 @@ Governing governingOf(const std::vector<MemberSummary>& members) {
         if (s.mostSteelRow != 0 && (!g.design || s.mostSteel > g.design->mostSteel)) g.design = &s;
         if (s.smallestMarginRow != 0 && (!g.check || s.smallestMargin < g.check->smallestMargin))
             g.check = &s;
+        const CurrentCodeSummary& c = s.current;
+        if (c.mostSteelRow != 0 &&
+            (!g.currentDesign || c.mostSteel > g.currentDesign->current.mostSteel))
+            g.currentDesign = &s;
+        if (c.governingCheckRow != 0 &&
+            (!g.currentCheck || c.largestUtilisation > g.currentCheck->current.largestUtilisation))
+            g.currentCheck = &s;
     }
     return g;
 }
@@ -51,7 +67,7 @@ Message totalLine(const std::vector<MemberSummary>& members, const SummaryOption
     for (const MemberSummary& s : members) {
         named += s.member.empty() ? 0 : 1;
         rows += s.rows;
-        failing += s.failingChecks;
+        failing += s.allFailingChecks();
         withoutResult += s.rowsWithoutResult;
     }
     return messages::summaryTotalLine(o.hasMemberColumn, named, rows, failing, withoutResult);
@@ -72,7 +88,11 @@ std::string summaryText(const std::vector<MemberSummary>& members, const Summary
         const bool check =
             s.checkRows > 0 && (whole || s.failingChecks > 0 || &s == governing.check);
         const bool withoutResult = s.rowsWithoutResult > 0;
-        if (!design && !check && !withoutResult) {
+        const CurrentCodeSummary& c = s.current;
+        const bool currentDesign = c.designRows > 0 && (whole || &s == governing.currentDesign);
+        const bool currentCheck =
+            c.checkRows > 0 && (whole || c.failingChecks > 0 || &s == governing.currentCheck);
+        if (!design && !check && !withoutResult && !currentDesign && !currentCheck) {
             ++hidden;
             continue;
         }
@@ -81,6 +101,10 @@ std::string summaryText(const std::vector<MemberSummary>& members, const Summary
             add(messages::summaryDesignLine(s.designRows, s.mostSteelText, s.mostSteelRho,
                                             s.mostSteelRow));
         if (check) add(checkLine(s));
+        if (currentDesign)
+            add(messages::summaryCurrentDesignLine(c.designRows, c.mostSteelText, c.mostSteelRho,
+                                                   c.mostSteelRow));
+        if (currentCheck) add(currentCheckLine(c));
         if (withoutResult)
             add(messages::summaryWithoutResultLine(s.withoutResultRows, s.rowsWithoutResult));
     }

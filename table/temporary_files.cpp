@@ -1,5 +1,6 @@
 #include "table/temporary_files.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <mutex>
+#include <random>
 
 namespace pilaro::table {
 
@@ -114,8 +116,31 @@ void removeStaleTemporaryFiles(const std::string& path) {
     }
 }
 
-std::string temporaryPattern(const std::string& path) {
-    return path + std::string(kMarker) + std::to_string(getpid()) + "-XXXXXX";
+int createListedTemporaryFile(const std::string& path, std::string& created) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device device;
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    const std::string stem = path + std::string(kMarker) + std::to_string(getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = stem;
+        for (std::size_t i = 0; i < kRandomLength; ++i) name += kLetters[pick(device)];
+        if (!listTemporaryFile(name)) {
+            errno = ENAMETOOLONG;
+            return -1;
+        }
+        const int fd = open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            created = std::move(name);
+            return fd;
+        }
+        const int error = errno;
+        unlistTemporaryFile(name);
+        errno = error;
+        if (error != EEXIST) return -1;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 }  // namespace pilaro::table

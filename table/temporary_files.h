@@ -25,8 +25,10 @@ void removeTemporaryFilesOnSignals();
 // ended. A file of a run still going is left.
 void removeStaleTemporaryFiles(const std::string& path);
 
-// The pattern of a temporary file beside `path` for mkstemp: the file's
-// name, ".pilaro-", this process's id, "-XXXXXX".
-std::string temporaryPattern(const std::string& path);
+// Creates a new temporary file beside `path`, named after it, ".pilaro-",
+// this process's id and six random letters or digits (as mkstemp makes
+// them), private to its owner, listed before it exists; its name in
+// `created`. The open descriptor, or -1 with errno set.
+int createListedTemporaryFile(const std::string& path, std::string& created);
 
 }  // namespace pilaro::table

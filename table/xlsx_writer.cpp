@@ -78,9 +78,8 @@ class LibraryLinesHeld {
 
 class XlsxWriter : public RowWriter {
   public:
-    XlsxWriter(const std::string& path, const std::vector<std::string>& others,
-               std::size_t mostLoadCases)
-        : path_(path), mostLoadCases_(mostLoadCases) {
+    XlsxWriter(const std::string& path, const OutputLayout& layout, std::size_t mostLoadCases)
+        : path_(path), layout_(layout), mostLoadCases_(mostLoadCases) {
         const CLocaleCalls inC;
         const LibraryLinesHeld held;
         lxw_workbook_options options{};
@@ -92,7 +91,7 @@ class XlsxWriter : public RowWriter {
         if (!sheet_) throwWorkbookError(LXW_ERROR_CREATING_TMPFILE, errno);
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
-        const auto header = sheetHeaderRows(others);
+        const auto header = sheetHeaderRows(layout_);
         for (const std::vector<std::string>& names : header) writeHeader(names);
         // The header rows stay in view.
         worksheet_freeze_panes(sheet_, static_cast<lxw_row_t>(header.size()), 0);
@@ -111,7 +110,7 @@ class XlsxWriter : public RowWriter {
         if (loadCases_ >= mostLoadCases_) throw tooManyRowsForSheet(mostLoadCases_);
         ++loadCases_;
         lxw_col_t col = 0;
-        for (const SheetCell& cell : sheetRow(o)) {
+        for (const SheetCell& cell : sheetRow(o, layout_)) {
             widths_.fit(col, cell);
             if (cell.kind == SheetCell::Kind::Text)
                 check(worksheet_write_string(sheet_, row_, col, cell.text.c_str(), nullptr));
@@ -172,6 +171,7 @@ class XlsxWriter : public RowWriter {
     }
 
     std::string path_;
+    OutputLayout layout_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;
@@ -184,10 +184,9 @@ class XlsxWriter : public RowWriter {
 
 }  // namespace
 
-std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path,
-                                          const std::vector<std::string>& others,
+std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path, const OutputLayout& layout,
                                           std::size_t mostLoadCases) {
-    return std::make_unique<XlsxWriter>(path, others, std::min(mostLoadCases, kMostSheetLoadCases));
+    return std::make_unique<XlsxWriter>(path, layout, std::min(mostLoadCases, kMostSheetLoadCases));
 }
 
 }  // namespace pilaro::table

@@ -5,11 +5,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStringList>
 
 #include "form/control_table.h"
+#include "form/form_diagram.h"
 #include "form/form_events.h"
+#include "form/keyboard.h"
+#include "form/shown_results.h"
+#include "messages/form_messages.h"
 #include "ui/control_widgets.h"
+#include "ui/diagram_window.h"
 #include "ui/grade_list.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
@@ -27,6 +33,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     exitProgram_ = [] { QCoreApplication::exit(0); };
     fillLists();
     connectControls();
+    // The form's help on the platform's help key; no control is added.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &MainWindow::showHelp);
     control(FormButton::Run)->setFocus();
 }
 
@@ -59,6 +68,10 @@ std::string MainWindow::controlText(std::string_view name) const {
     return qobject_cast<const QLineEdit*>(widget)->text().toStdString();
 }
 
+ControlText MainWindow::controlTexts() const {
+    return [this](std::string_view name) { return controlText(name); };
+}
+
 void MainWindow::showMessage(const std::string& text) {
     if (!text.empty()) showMessage_(toQString(text));
 }
@@ -77,14 +90,19 @@ void MainWindow::connectControls() {
         QWidget* widget = row.kind == ControlKind::PrinterDialog ? nullptr : control(row.name);
         if (auto* list = qobject_cast<QComboBox*>(widget)) {
             // Only a picked entry is a choice; typing into the text part is
-            // not (see makeTypingNoChoice).
+            // not (see makeTypingNoChoice). Either changes what it shows.
             connect(list, &QComboBox::activated, this, [this, list] { pickFrom(*list); });
+            connect(list, &QComboBox::editTextChanged, this, &MainWindow::markStale);
         } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
             // An option reacts when it becomes the chosen one, by mouse or
             // keyboard.
             connect(option, &QRadioButton::toggled, this, [this, option](bool chosen) {
                 if (chosen) choose(*option);
             });
+        } else if (auto* field = qobject_cast<QLineEdit*>(widget); field && !row.readOut()) {
+            connect(field, &QLineEdit::textEdited, this, &MainWindow::markStale);
+            if (enterRuns(row.name))
+                connect(field, &QLineEdit::returnPressed, this, &MainWindow::run);
         } else if (const auto* button = std::get_if<FormButton>(&row.role)) {
             connect(qobject_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                     actionOf(*button));
@@ -114,24 +132,65 @@ void MainWindow::choose(const QRadioButton& option) {
     chooseOption(state_, option.objectName().toStdString());
     for (const ControlShown& shown : shownControls(state_))
         control(shown.control)->setVisible(shown.shown);
+    markStale();
 }
 
 void MainWindow::run() {
-    const RunOutcome outcome =
-        pressRun(state_, [this](std::string_view name) { return controlText(name); });
+    const RunOutcome outcome = pressRun(state_, controlTexts());
     for (const ShownReadOut& readOut : outcome.readOuts) {
         auto* field = qobject_cast<QLineEdit*>(control(readOut.field));
         field->setText(toQString(readOut.text));
         // Long numbers show their leading digits, not their tail.
         field->setCursorPosition(0);
     }
+    if (outcome.status == CalcStatus::Done) showDiagram();
+    markStale();
     showMessage(outcome.message);
+    focusOn(outcome.focus);
 }
 
 void MainWindow::print() {
-    const PrintOutcome outcome = pressPrint(state_);
+    const PrintOutcome outcome = pressPrint(state_, controlTexts());
     showMessage(outcome.message);
+    focusOn(outcome.focus);
     if (outcome.prints) printReport(state_, this, printerDialog_);
+}
+
+void MainWindow::showHelp() {
+    std::string help;
+    for (const messages::HelpSection& section : messages::formHelp())
+        help += std::string(section.heading.chinese) + "\n" + std::string(section.text.chinese) +
+                "\n\n";
+    help.resize(help.size() - 2);
+    showMessage(help);
+}
+
+void MainWindow::markStale() {
+    const bool stale = resultsStale(state_, controlTexts());
+    const QString hint =
+        stale ? toQString(messages::formNotice(messages::FormNotice::StaleHint).chinese)
+              : QString();
+    for (const ReadOutField& readOut : readOutFields()) {
+        QWidget* field = control(readOut.field);
+        if (field->property("stale").toBool() == stale) continue;
+        field->setProperty("stale", stale);
+        field->setToolTip(hint);
+        // Grey as a disabled field's text, which the style knows; an empty
+        // palette gives the field back its own.
+        QPalette grey = field->palette();
+        grey.setColor(QPalette::Text, grey.color(QPalette::Disabled, QPalette::Text));
+        field->setPalette(stale ? grey : QPalette());
+    }
+    if (diagramWindow_) diagramWindow_->setStale(stale);
+}
+
+void MainWindow::showDiagram() {
+    if (!diagramWindow_) diagramWindow_ = new DiagramWindow(this);
+    diagramWindow_->showDiagrams(formDiagrams(state_, controlTexts()));
+}
+
+void MainWindow::focusOn(std::string_view name) {
+    if (!name.empty()) control(name)->setFocus();
 }
 
 void MainWindow::exitProgram() {

@@ -1,5 +1,7 @@
 // The main window: the form's controls as Qt widgets, each event handed to
-// the form's rules (form/form_events.h) and their answer shown.
+// the form's rules (form/form_events.h) and their answer shown: the
+// read-outs greyed while stale, the focus on the control at fault, and
+// the run's N–M diagram in a window of its own beside it.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +11,7 @@
 
 #include "form/calc_state.h"
 #include "form/control_role.h"
+#include "form/form_reading.h"
 #include "report/report_printer.h"
 
 class QComboBox;
@@ -16,6 +19,8 @@ class QLineEdit;
 class QRadioButton;
 
 namespace pilaro {
+
+class DiagramWindow;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -30,6 +35,8 @@ class MainWindow : public QWidget {
     explicit MainWindow(QWidget* parent = nullptr);
 
     [[nodiscard]] const CalcState& state() const { return state_; }
+    // The run's diagram; null before the first completed run.
+    [[nodiscard]] DiagramWindow* diagramWindow() const { return diagramWindow_; }
 
     // Defaults: a modal information box; leaving the event loop; the
     // standard printer dialog.
@@ -49,14 +56,22 @@ class MainWindow : public QWidget {
     void run();
     void print();
     void exitProgram();
+    void showHelp();
+    // Greys the read-outs and the diagram while the form shows other
+    // inputs than their run read.
+    void markStale();
+    void showDiagram();
+    void focusOn(std::string_view control);
 
     [[nodiscard]] QWidget* control(std::string_view name) const;
     [[nodiscard]] QWidget* control(const ControlRole& role) const;
     // The UTF-8 text of a field or of a list's text part.
     [[nodiscard]] std::string controlText(std::string_view name) const;
+    [[nodiscard]] ControlText controlTexts() const;
     void showMessage(const std::string& text);
 
     CalcState state_;
+    DiagramWindow* diagramWindow_ = nullptr;
     MessageFunction showMessage_;
     ExitFunction exitProgram_;
     PrinterDialogStep printerDialog_;

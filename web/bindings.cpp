@@ -7,8 +7,12 @@
 
 #include <string>
 
+#include <algorithm>
+
 #include "form/control_table.h"
 #include "form/form_events.h"
+#include "form/keyboard.h"
+#include "form/shown_results.h"
 #include "web/bound_values.h"
 #include "web/page_report.h"
 
@@ -52,8 +56,17 @@ std::string_view buttonAction(const ControlRole& role) {
     return "";
 }
 
+// Where Tab visits a control in the page's order: 1 for the first, -1 for
+// a control Tab does not visit.
+int keyboardStop(std::string_view name) {
+    static const std::vector<std::string_view> order = keyboardOrder();
+    const auto at = std::find(order.begin(), order.end(), name);
+    return at == order.end() ? -1 : static_cast<int>(at - order.begin()) + 1;
+}
+
 // The form's controls in table order, each with its place in twips,
-// whether it is one of the read-out fields, and what a button does.
+// whether it is one of the read-out fields, what a button does, where Tab
+// visits it and whether Enter in it runs.
 val controls() {
     return array(mainWindowControls(), [](const ControlRow& row) {
         val o = val::object();
@@ -65,7 +78,8 @@ val controls() {
         o.set("top", row.top);
         o.set("width", row.width);
         o.set("height", row.height);
-        o.set("tabIndex", row.tabIndex);
+        o.set("tabIndex", keyboardStop(row.name));
+        o.set("enterRuns", enterRuns(row.name));
         o.set("readOut", row.readOut());
         o.set("action", text(buttonAction(row.role)));
         return o;
@@ -109,6 +123,7 @@ val run(CalcState& state, val controls) {
     o.set("done", outcome.status == CalcStatus::Done);
     o.set("status", outcome.status ? text(statusName(*outcome.status)) : text("refused"));
     o.set("message", outcome.message);
+    o.set("focus", text(outcome.focus));
     o.set("readOuts", array(outcome.readOuts, [](const ShownReadOut& r) {
               val item = val::object();
               item.set("field", text(r.field));
@@ -118,12 +133,17 @@ val run(CalcState& state, val controls) {
     return o;
 }
 
-val print(const CalcState& state) {
-    const PrintOutcome outcome = pressPrint(state);
+val print(const CalcState& state, val controls) {
+    const PrintOutcome outcome = pressPrint(state, controlTextOf(controls));
     val o = val::object();
     o.set("prints", outcome.prints);
     o.set("message", outcome.message);
+    o.set("focus", text(outcome.focus));
     return o;
+}
+
+bool stale(const CalcState& state, val controls) {
+    return resultsStale(state, controlTextOf(controls));
 }
 
 // `width(text, pointSize)` measures a text in the page's print font.
@@ -159,5 +179,6 @@ EMSCRIPTEN_BINDINGS(pilaro_form) {
     emscripten::function("shownControls", &shown);
     emscripten::function("run", &run);
     emscripten::function("print", &print);
+    emscripten::function("stale", &stale);
     emscripten::function("report", &report);
 }

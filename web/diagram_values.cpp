@@ -67,6 +67,19 @@ val drawnText(const DrawnText& t) {
     return o;
 }
 
+// A marker's kind as its element's data-verdict says it.
+std::string_view kindName(MarkerKind kind) {
+    switch (kind) {
+        case MarkerKind::Passes:
+            return "pass";
+        case MarkerKind::Fails:
+            return "fail";
+        case MarkerKind::Design:
+            return "design";
+    }
+    return "";
+}
+
 val tick(const Tick& t) {
     val o = val::object();
     o.set("at", t.at);
@@ -101,7 +114,7 @@ val layoutValue(const Diagram& d, const std::string& stem, const TextMeasure& me
     o.set("curve", array(l.curve, point));
     o.set("markers", array(l.markers, [](const LoadMarker& m) {
               val marker = point(m.centre);
-              marker.set("passes", m.passes);
+              marker.set("kind", text(kindName(m.kind)));
               marker.set("name", m.name);
               marker.set("line", static_cast<double>(m.line));
               return marker;
@@ -124,6 +137,7 @@ val style() {
     o.set("background", colour(kWhite));
     o.set("pass", colour(kPassColour));
     o.set("fail", colour(kFailColour));
+    o.set("design", colour(kDesignColour));
     o.set("curve", colour(kCurveColour));
     o.set("grid", colour(kGridColour));
     o.set("axis", colour(kAxisColour));

@@ -7,6 +7,7 @@
 #include "messages/table_messages.h"
 #include "table/csv_cell.h"
 #include "table/row_input.h"
+#include "table/row_method.h"
 #include "table/row_outcome.h"
 #include "table/summary_text.h"
 #include "table/table_start.h"
@@ -101,10 +102,15 @@ PageTable::PageTable(std::vector<CellRow> records)
     }
     firstRow_ = header.firstRow;
     columns_ = std::move(header.columns);
-    const std::vector<std::string> others = columns_.otherHeadings();
-    writer_ = table::makeCsvWriter(csv_.stream(), table::MessageColumn::Output, others);
+    // The output's columns, as pilaro-batch finds them before its rows.
+    const auto rows = records_.begin() + static_cast<std::ptrdiff_t>(firstRow_);
+    const bool currentCode = std::any_of(rows, records_.end(), [&](const CellRow& r) {
+        return table::namesCurrentCode(r, columns_);
+    });
+    layout_ = table::outputLayout(columns_, currentCode);
+    writer_ = table::makeCsvWriter(csv_.stream(), table::MessageColumn::Output, layout_);
     shownWriter_ =
-        table::makeCsvWriter(shownCsv_.stream(), table::MessageColumn::ToldInChinese, others);
+        table::makeCsvWriter(shownCsv_.stream(), table::MessageColumn::ToldInChinese, layout_);
     marks_.reserve(rowCount());
     sheetRows_.reserve(rowCount());
     for (const std::vector<std::string>& names : sheetHeader())
@@ -125,7 +131,7 @@ std::size_t PageTable::run(std::size_t count) {
         diagrams_.add(outcome);
         const auto index = static_cast<std::size_t>(&member - diagrams_.members.entries().data());
         marks_.push_back({markOf(outcome), index, false});
-        sheetRows_.push_back(table::sheetRow(outcome));
+        sheetRows_.push_back(table::sheetRow(outcome, layout_));
         for (std::size_t column = 0; column < sheetRows_.back().size(); ++column)
             sheetWidths_.fit(column, sheetRows_.back()[column]);
         if (finished()) markGoverningRows();
@@ -137,16 +143,13 @@ std::size_t PageTable::run(std::size_t count) {
 void PageTable::markGoverningRows() {
     const auto rows = records_.begin() + static_cast<std::ptrdiff_t>(firstRow());
     for (const table::MemberSummary& s : summaries_.members())
-        for (long line : {s.mostSteelRow, s.smallestMarginRow}) {
+        for (long line : {s.mostSteelRow, s.smallestMarginRow, s.current.mostSteelRow,
+                          s.current.governingCheckRow}) {
             const auto at = std::lower_bound(rows, records_.end(), line,
                                              [](const CellRow& r, long l) { return r.line < l; });
             if (line != 0 && at != records_.end() && at->line == line)
                 marks_[static_cast<std::size_t>(at - rows)].governing = true;
         }
-}
-
-std::array<std::vector<std::string>, 2> PageTable::sheetHeader() const {
-    return table::sheetHeaderRows(columns_.otherHeadings());
 }
 
 std::string PageTable::csv() {

@@ -5,6 +5,7 @@
 // runs a few rows at a time, so that the page stays responsive.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -79,11 +80,14 @@ class PageTable {
     [[nodiscard]] std::string shownCsv();
     [[nodiscard]] std::string summary() const;
     [[nodiscard]] const std::vector<MarkedRow>& marks() const { return marks_; }
+    // The workbook's header rows: its columns, its other columns and the
+    // current code's where the table has them.
+    [[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeader() const {
+        return table::sheetHeaderRows(layout_);
+    }
     [[nodiscard]] const std::vector<std::vector<table::SheetCell>>& sheetRows() const {
         return sheetRows_;
     }
-    // The workbook's header rows, the table's other columns among them.
-    [[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeader() const;
     // Each column's width, as pilaro-batch's workbook has it.
     [[nodiscard]] const std::vector<double>& sheetWidths() const { return sheetWidths_.widths(); }
 
@@ -110,6 +114,7 @@ class PageTable {
     std::size_t firstRow_ = 0;  // past the header and its units row
     std::string refusal_;
     table::ColumnMap columns_;
+    table::OutputLayout layout_;
     MemoryFile csv_, shownCsv_;
     std::unique_ptr<table::RowWriter> writer_, shownWriter_;
     table::MemberSummaries summaries_;

@@ -56,8 +56,10 @@ TEST(DiagramLayout, PlacesEveryPartWithinTheDrawing) {
     ASSERT_EQ(l.markers.size(), 11u);
     // Passing markers first, then the failing ones over them.
     std::size_t firstFailing = 0;
-    while (firstFailing < l.markers.size() && l.markers[firstFailing].passes) ++firstFailing;
-    for (std::size_t i = firstFailing; i < l.markers.size(); ++i) EXPECT_FALSE(l.markers[i].passes);
+    while (firstFailing < l.markers.size() && l.markers[firstFailing].kind == MarkerKind::Passes)
+        ++firstFailing;
+    for (std::size_t i = firstFailing; i < l.markers.size(); ++i)
+        EXPECT_EQ(l.markers[i].kind, MarkerKind::Fails);
     EXPECT_EQ(l.markers.size() - firstFailing, 4u);  // cases 0, 3, 6 and 9
     for (const LoadMarker& m : l.markers) {
         EXPECT_TRUE((Box{m.centre.x, m.centre.y, 0, 0}.inside(l.plot))) << m.name;
@@ -79,6 +81,42 @@ TEST(DiagramLayout, PlacesEveryPartWithinTheDrawing) {
     EXPECT_DOUBLE_EQ(l.ticksM.front().at, l.plot.x);
     ASSERT_TRUE(l.cap.has_value());
     EXPECT_EQ(l.curve.size(), 5u);  // from the top, then every point of the curve
+}
+
+// The legend's names from left to right.
+std::vector<std::string> legendNames(const DiagramLayout& l) {
+    std::vector<std::string> names;
+    for (auto e = l.legend.rbegin(); e != l.legend.rend(); ++e) names.push_back(e->name.text);
+    return names;
+}
+
+// A design is drawn blue whatever its check with the diagram's steel says,
+// under the checks, and the legend names it only where one is drawn.
+TEST(DiagramLayout, DesignsHaveAMarkerOfTheirOwn) {
+    Diagram d = crowded("P1", "207.021 cm²");
+    for (std::size_t i = 0; i < d.loads.size(); ++i) d.loads[i].design = i % 2 == 1;
+    const DiagramLayout l = layoutDiagram(d, HalfWidths());
+    ASSERT_EQ(l.markers.size(), 11u);
+    // Cases 1, 3, 5, 7, 9 (the 11th has no point), then the passing
+    // checks 2, 4, 8, 10, then the failing checks 0 and 6.
+    std::vector<MarkerKind> kinds;
+    for (const LoadMarker& m : l.markers) kinds.push_back(m.kind);
+    const std::vector<MarkerKind> expected = {
+        MarkerKind::Design, MarkerKind::Design, MarkerKind::Design, MarkerKind::Design,
+        MarkerKind::Design, MarkerKind::Passes, MarkerKind::Passes, MarkerKind::Passes,
+        MarkerKind::Passes, MarkerKind::Fails,  MarkerKind::Fails};
+    EXPECT_EQ(kinds, expected);
+    for (const LoadLabel& label : l.labels)
+        EXPECT_EQ(label.name.colour.red, label.name.text == "case 0" || label.name.text == "case 6"
+                                             ? kFailTextColour.red
+                                             : kBlack.red)
+            << label.name.text;
+    EXPECT_EQ(legendNames(l),
+              (std::vector<std::string>{"截面承载力", "配筋计算", "通过验算", "重新配筋"}));
+    EXPECT_EQ(legendNames(layoutDiagram(crowded("P1", "24D28"), HalfWidths())),
+              (std::vector<std::string>{"截面承载力", "通过验算", "重新配筋"}));
+    EXPECT_EQ(markerColour(MarkerKind::Design).blue, kDesignColour.blue);
+    EXPECT_NE(kDesignColour.red, kCurveColour.red);
 }
 
 TEST(DiagramLayout, LongTextsGiveWay) {

@@ -1,7 +1,7 @@
 // The form's rules as both front ends meet them: every role belongs to the
 // control the archived form gave it, the options choose the one
-// calculation type, 打  印 is never refused, and the diagram after a run is
-// that run's, read and run once.
+// calculation type, and the diagram after a run is that run's, read and
+// run once, its point named by what it stands at and drawn by its road.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -13,6 +13,9 @@
 #include "form/form_diagram.h"
 #include "form/form_events.h"
 #include "form/read_out_fields.h"
+#include "tests/form/pier_form.h"
+#include "tests/support/amplified_moment.h"
+#include "tests/support/grades.h"
 
 namespace pilaro {
 namespace {
@@ -90,46 +93,7 @@ TEST(FormEvents, AnOptionChoosesItsTypeAndNothingElseDoes) {
     }
 }
 
-// The form at the README's pier: 25号 and Ⅱ级 picked, D 1.2 m, a 0.05 m,
-// l0 10 m.
-struct Pier {
-    CalcState state;
-    std::map<std::string, std::string, std::less<>> texts = {
-        {"cbohnt", "25号"}, {"cbogj", "\u2161级"}, {"txtzd", "1.2"},
-        {"txtbc", "0.05"},  {"txtlj", "10"},
-    };
-    int reads = 0;
-
-    explicit Pier(std::string_view option) {
-        pickEntry(state, "cbohnt", "25号");
-        pickEntry(state, "cbogj", "\u2161级");
-        chooseOption(state, option);
-    }
-    ControlText controls() {
-        return [this](std::string_view name) {
-            ++reads;
-            const auto it = texts.find(name);
-            return it == texts.end() ? std::string() : it->second;
-        };
-    }
-    CalcStatus run(std::string nj, std::string mj, std::string area = "") {
-        texts["txtnj"] = std::move(nj);
-        texts["txtmj"] = std::move(mj);
-        texts["txtag1"] = std::move(area);
-        return pressRun(state, controls()).status.value_or(CalcStatus::NoType);
-    }
-};
-
-TEST(FormEvents, PrintingIsNeverRefused) {
-    Pier pier("optpj");
-    EXPECT_TRUE(pressPrint(pier.state).prints);
-    ASSERT_EQ(pier.run("5000", "3000"), CalcStatus::Done);
-    EXPECT_TRUE(pressPrint(pier.state).prints);
-    ASSERT_EQ(pier.run("60000", "36000"), CalcStatus::EnlargeSection);
-    const PrintOutcome outcome = pressPrint(pier.state);
-    EXPECT_TRUE(outcome.prints);
-    EXPECT_EQ(outcome.message, "");
-}
+using test::Pier;
 
 // Once the run is made, the form's loads may say anything: the diagram
 // shows the run's, and reads nothing but the steel's text.
@@ -157,8 +121,43 @@ TEST(FormDiagram, TakesTheRunTheStateHolds) {
         const diagram::Diagram& d = drawn.diagrams.front();
         EXPECT_EQ(d.steelText, c.steel);
         ASSERT_EQ(d.loads.size(), 1u);
-        EXPECT_EQ(d.loads[0].name, std::string("Nj＝") + c.nj + "，Mj＝" + c.mj);
+        // l0 / D = 8.3: the point stands at eta * Mj, and says so.
+        EXPECT_EQ(d.loads[0].name,
+                  std::string("Nj＝") + c.nj + "，η·Mj＝" +
+                      test::amplifiedMomentText(5000, std::stod(c.mj), 1.2, 10, test::k25.modulus));
         EXPECT_EQ(d.loads[0].N, 5000);
+    }
+}
+
+// Where l0 / D is 7 or less, eta is 1: the point stands at Mj itself and
+// is named by it. A design's point is a design's whatever the option; a
+// check's has its verdict.
+TEST(FormDiagram, NamesThePointAndDrawsItByItsRoad) {
+    const struct {
+        const char* option;
+        const char* length;
+        const char* area;
+        std::string name;
+        bool design;
+    } cases[] = {
+        {"optpj", "7", "", "Nj＝5000，Mj＝3000", true},
+        {"optqd", "7", "", "Nj＝5000，Mj＝3000", true},  // ran as a design
+        {"optqd", "7", "24D28", "Nj＝5000，Mj＝3000", false},
+        {"optqd", "0", "24D28", "Nj＝5000，Mj＝3000", false},
+        {"optpj", "8.5", "",
+         "Nj＝5000，η·Mj＝" + test::amplifiedMomentText(5000, 3000, 1.2, 8.5, test::k25.modulus),
+         true},
+    };
+    for (const auto& c : cases) {
+        Pier pier(c.option);
+        pier.texts["txtlj"] = c.length;
+        ASSERT_EQ(pier.run("5000", "3000", c.area), CalcStatus::Done) << c.length;
+        const FormDiagrams drawn = formDiagrams(pier.state, pier.controls());
+        ASSERT_EQ(drawn.diagrams.size(), 1u) << c.length;
+        const diagram::LoadMark& mark = drawn.diagrams.front().loads.at(0);
+        EXPECT_EQ(mark.name, c.name);
+        EXPECT_EQ(mark.design, c.design) << c.option << " " << c.area;
+        EXPECT_TRUE(mark.hasVerdict());
     }
 }
 

@@ -10,6 +10,7 @@
 #include "messages/diagram_words.h"
 #include "messages/field_messages.h"
 #include "messages/file_messages.h"
+#include "messages/form_messages.h"
 #include "messages/jtg3362_messages.h"
 #include "messages/program_help.h"
 #include "messages/run_messages.h"
@@ -70,7 +71,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("verdict", verdictWording, Verdict::Passes, Verdict::Fails);
     expectEveryWording("field", fieldName, Field::Name, Field::ImportanceFactor);
     expectEveryWording("field problem", fieldProblemWording, FieldProblem::NotANumber,
-                       FieldProblem::UnderNoColumn);
+                       FieldProblem::ImportanceFactorOnArchivedRow);
     expectEveryWording("table problem", tableProblemWording, TableProblem::NoHeader,
                        TableProblem::NotUtf16);
     expectEveryWording("sheet problem", sheetProblemWording, SheetProblem::OldWorkbook,
@@ -79,16 +80,40 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
                        FileProblem::CannotDraw);
     expectEveryWording("workbook fault", workbookFaultWording, WorkbookFault::PartUnreadable,
                        WorkbookFault::NoSheet);
-    expectEveryWording("diagram word", diagramWord, DiagramWord::Title,
-                       DiagramWord::AxialForceAxis);
+    expectEveryWording("diagram word", diagramWord, DiagramWord::Title, DiagramWord::Design);
     expectEveryWording("diagram problem", diagramProblemWording, DiagramProblem::NoRowWithoutErrors,
-                       DiagramProblem::NoStateInCompression);
+                       DiagramProblem::TwoMethods);
     expectEveryWording("usage problem", usageProblemWording,
                        UsageProblem::FormatContradictsExtension, UsageProblem::UnexpectedError);
     expectEveryWording("provide problem", provideProblemWording, ProvideProblem::NotSteel,
                        ProvideProblem::NoSuchMember);
     expectEveryWording("help", helpWording, HelpText::WindowProgram, HelpText::Quiet);
     expectEveryWording("help label", helpLabel, HelpLabel::Usage, HelpLabel::Excludes);
+    expectEveryWording("form notice", formNoticeWording, FormNotice::CheckRanAsDesign,
+                       FormNotice::ExampleQuestion);
+}
+
+// The form's help says what a new user needs: both calculations, the
+// units of the fields, the verdicts, eta and the diagram, in both
+// languages.
+TEST(EveryMessage, TheFormsHelpCoversWhatANewUserNeeds) {
+    std::string chinese, english;
+    for (const HelpSection& section : formHelp()) {
+        for (const Wording& w : {section.heading, section.text}) {
+            EXPECT_TRUE(holdsChinese(w.chinese)) << w.chinese;
+            EXPECT_FALSE(w.english.empty()) << w.chinese;
+            chinese += w.chinese;
+            english += w.english;
+        }
+    }
+    for (const char* said : {"配筋计算", "强度校核", "kN·m", "（m）", "cm²", "24D28", "通过验算！",
+                             "重新配筋！", "η", "N–M", "Enter"})
+        EXPECT_NE(chinese.find(said), std::string::npos) << said;
+    for (const char* said : {"design", "check", "kN·m", "η", "N–M"})
+        EXPECT_NE(english.find(said), std::string::npos) << said;
+    // The page is the Windows users' edition: its help names no program
+    // they do not have.
+    EXPECT_EQ(chinese.find("pilaro-batch"), std::string::npos);
 }
 
 // Done and None say nothing: a completed run shows no message, an

@@ -85,6 +85,7 @@ const std::vector<std::string> kDesignLabelsOnly = {
     "5:系数ξ=[]|A=[]|B=[]|C=[]|D=[]",
 };
 const std::vector<std::string> kCheckLabelsOnly = {
+    "5:校核钢筋＝|纵向钢筋面积＝[]cm2",
     "5:竖直力Nq＝[]KN|弯矩Mq=[]KN-m|配筋率＝[]|校核结果＝",
     "5:系数ξ=[]|A=[]|B=[]|C=[]|D=[]",
 };
@@ -131,7 +132,8 @@ const std::vector<Scenario> kScenarios = {
          chooseCheck(s);
          return s;
      },
-     {kTitle, kNoGrades, kNoInputs, "5:竖直力Nq＝[]KN|弯矩Mq=[ 0 ]KN-m|配筋率＝[]|校核结果＝",
+     {kTitle, kNoGrades, kNoInputs, "5:校核钢筋＝|纵向钢筋面积＝[]cm2",
+      "5:竖直力Nq＝[]KN|弯矩Mq=[ 0 ]KN-m|配筋率＝[]|校核结果＝",
       "5:系数ξ=[]|A=[]|B=[]|C=[]|D=[ 0 ]"}},
     {"DesignRun", designRun,
      join({{kTitle, kGrades25And2, kDesignInputs}, kDesignResults, {kDesignCoefficients}})},
@@ -215,12 +217,45 @@ TEST(ReportLines, CheckRunPrintsGivenRatioAndVerdictNotDesignRatio) {
     const CalcState s = checkRunAfterDesignRun();
     ASSERT_EQ(s.result.rho, 0.0183);  // the design's ratio is still held
     const std::vector<std::string> lines = describe(s);
-    ASSERT_EQ(lines.size(), 5u);
+    ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[2], kCheckInputs);
-    EXPECT_EQ(lines[3],
+    EXPECT_EQ(lines[3], "5:校核钢筋＝|纵向钢筋面积＝[ 45.239 ]cm2");
+    EXPECT_EQ(lines[4],
               "5:竖直力Nq＝[ 6037.51 ]KN|弯矩Mq=[ 1809.547 ]KN-m|配筋率＝[ .004 ]|"
               "校核结果＝通过验算！");
-    EXPECT_EQ(lines[4], kCheckCoefficients);
+    EXPECT_EQ(lines[5], kCheckCoefficients);
+}
+
+// The steel checked stands on the sheet as it was typed, with the area it
+// gives: 24 bars of 28 mm are 24 x 6.158 cm2.
+TEST(ReportLines, CheckPrintsTheSteelAsTypedAndItsArea) {
+    CalcState s = stateWithGrades();
+    chooseCheck(s);
+    CalcInput in;
+    in.type = CalcType::Check;
+    in.Nj = 5000;
+    in.Mj = 3000;
+    in.D = 1.2;
+    in.a = 0.05;
+    in.l0 = 10;
+    in.Ag = 147.792;
+    in.Ra = s.Ra;
+    in.Eh = s.Eh;
+    in.Rg = s.Rg;
+    in.Eg = s.Eg;
+    ASSERT_EQ(runCalculation(s, in, "24D28"), CalcStatus::Done);
+    const std::vector<std::string> lines = describe(s);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[3], "5:校核钢筋＝24D28|纵向钢筋面积＝[ 147.792 ]cm2");
+    // A design after it keeps no steel of the check: its block is chosen
+    // by the option, and the design road gives none.
+    chooseDesign(s);
+    in.type = CalcType::Design;
+    in.Ag = 0.0;
+    ASSERT_EQ(runCalculation(s, in, "24D28"), CalcStatus::Done);
+    EXPECT_EQ(s.lastSteelText, "");
+    chooseCheck(s);
+    EXPECT_EQ(describe(s)[3], "5:校核钢筋＝|纵向钢筋面积＝[]cm2");
 }
 
 // Which labels end in the full-width sign U+FF1D and which in ASCII "=",
@@ -236,6 +271,7 @@ TEST(ReportLines, EqualsSignsOfEveryLabel) {
         "\u914D\u7B4B\u7387",                          // 配筋率
         "\u7AD6\u76F4\u529BNq",                        // 竖直力Nq
         "\u6821\u6838\u7ED3\u679C",                    // 校核结果
+        "\u6821\u6838\u94A2\u7B4B",                    // 校核钢筋
     };
     std::vector<std::string> seenFull;
     std::vector<std::string> seenAscii;

@@ -79,7 +79,7 @@ CalcState designRun() {
 CalcState checkRun() {
     CalcState s = test::stateWithGrades();
     test::chooseCheck(s);
-    EXPECT_EQ(test::pressRun(s, 1500, 5000, 45.239), CalcStatus::Done);
+    EXPECT_EQ(test::pressRun(s, 1500, 5000, 45.239, "45.239"), CalcStatus::Done);
     return s;
 }
 
@@ -96,7 +96,7 @@ void PrintTo(const PrintCase& c, std::ostream* os) {
 
 const std::vector<PrintCase> kPrintCases = {
     {"DesignThreeCopies", designRun, 3, 7},
-    {"CheckThreeCopies", checkRun, 3, 5},
+    {"CheckThreeCopies", checkRun, 3, 6},
     {"FreshWindowOneCopy", test::freshState, 1, 7},
 };
 
@@ -130,8 +130,9 @@ TEST_F(ReportPrinter, DesignAndCheckReportsReadAsPrinted) {
     const std::string check = pdf("check.pdf");
     printReport(checkRun(), nullptr, printToFile(QString::fromStdString(check), 1));
     const std::vector<std::string> checkLines = pdfLines(check);
-    ASSERT_EQ(checkLines.size(), 5u);
-    EXPECT_EQ(checkLines[3],
+    ASSERT_EQ(checkLines.size(), 6u);
+    EXPECT_EQ(checkLines[3], "校核钢筋＝45.239 纵向钢筋面积＝ 45.239 cm2");
+    EXPECT_EQ(checkLines[4],
               "竖直力Nq＝ 6037.51 KN 弯矩Mq= 1809.547 KN-m 配筋率＝ .004 校核结果＝通过验算！");
 }
 

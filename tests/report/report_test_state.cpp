@@ -39,7 +39,8 @@ CalcState stateWithGrades() {
     return state;
 }
 
-CalcStatus pressRun(CalcState& state, double Mj, double Nj, MaybeValue givenArea) {
+CalcStatus pressRun(CalcState& state, double Mj, double Nj, MaybeValue givenArea,
+                    std::string steelText) {
     CalcInput input;
     input.type = state.type;
     input.Mj = Mj;
@@ -52,7 +53,7 @@ CalcStatus pressRun(CalcState& state, double Mj, double Nj, MaybeValue givenArea
     input.Eh = state.Eh;
     input.Rg = state.Rg;
     input.Eg = state.Eg;
-    return runCalculation(state, input);
+    return runCalculation(state, input, std::move(steelText));
 }
 
 }  // namespace pilaro::test

@@ -1,6 +1,8 @@
 // Calculation states as the window leaves them, for the report tests.
 #pragma once
 
+#include <string>
+
 #include "form/calc_state.h"
 
 namespace pilaro::test {
@@ -21,7 +23,9 @@ void chooseCheck(CalcState& state);
 CalcState stateWithGrades();
 
 // Presses the run button with D = 1.2, a = 0.05, l0 = 10 and the given
-// loads; the given area is read only in Check, as the window does.
-CalcStatus pressRun(CalcState& state, double Mj, double Nj, MaybeValue givenArea = {});
+// loads; the given area, and its text as typed, are read only in Check, as
+// the window does.
+CalcStatus pressRun(CalcState& state, double Mj, double Nj, MaybeValue givenArea = {},
+                    std::string steelText = {});
 
 }  // namespace pilaro::test

@@ -177,7 +177,12 @@ class WindowAwkwardInput : public QObject {
             QVERIFY2(control<QLineEdit>(*window_, name)->text() == typed[name],
                      "the run wrote an input field");
         QVERIFY2(messages_.size() <= 1, "more than one message for one press");
-        if (messages_.empty()) {
+        // A check whose area reads as 0 completes as a design, and says so.
+        const bool ranAsDesign =
+            !messages_.empty() &&
+            messages_.front() ==
+                QStringLiteral("未输入纵向钢筋面积（或为0），已按配筋计算，结果见“配筋结果”。");
+        if (messages_.empty() || ranAsDesign) {
             const QString fault = completedRunFault(after, state);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             return;

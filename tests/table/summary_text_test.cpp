@@ -111,7 +111,9 @@ TEST(SummaryText, SaysTheSteelEachMemberWasGiven) {
 TEST(SummaryText, AboveFiftyMembersShowsOnlyFailingAndGoverningLines) {
     std::vector<MemberSummary> members;
     for (int i = 1; i <= 60; ++i) {
-        const std::string name = "M" + std::to_string(i);
+        // Appended, not a literal prepended: gcc 12 at -O3 warns falsely
+        // (-Wrestrict) about the latter.
+        const std::string name = std::string("M").append(std::to_string(i));
         MemberSummary s = i % 2 ? designs(name, 2, 100, 2 * i) : checks(name, 2, {}, 1.5, 2 * i);
         if (i == 20) s = designs(name, 2, 300, 40);
         if (i == 7) s = checks(name, 2, {14}, 0.95, 14);
@@ -140,6 +142,74 @@ TEST(SummaryText, AboveFiftyMembersShowsOnlyFailingAndGoverningLines) {
     const std::string all = table::summaryText(members, {Language::Chinese, true, true, nullptr});
     for (const MemberSummary& s : members)
         EXPECT_NE(all.find("构件 " + s.member + "："), std::string::npos) << s.member;
+}
+
+}  // namespace
+}  // namespace pilaro::test
+
+namespace pilaro::test {
+namespace {
+
+// A member of the current code: its designs' most steel and its checks'
+// largest utilisation, the second failing.
+MemberSummary currentCode(const std::string& member, double most, double utilisation) {
+    MemberSummary s;
+    s.member = member;
+    s.rows = 3;
+    table::CurrentCodeSummary& c = s.current;
+    c.designRows = 1;
+    c.mostSteelRow = 2;
+    c.mostSteel = most;
+    c.mostSteelText = std::to_string(static_cast<int>(most)) + ".55";
+    c.mostSteelRho = "0.0051";
+    c.checkRows = 2;
+    c.governingCheckRow = 4;
+    c.largestUtilisation = utilisation;
+    c.largestUtilisationText = std::to_string(utilisation).substr(0, 5);
+    if (utilisation > 1) {
+        c.failingChecks = 1;
+        c.failingRows = {4};
+    }
+    return s;
+}
+
+TEST(SummaryText, CountsTheCurrentCodesRowsApartAndInTheTotal) {
+    std::vector<MemberSummary> members = twoMembers();
+    members.push_back(currentCode("P3", 56, 1.023));
+    const std::string text = table::summaryText(members, {Language::Chinese, true});
+    EXPECT_NE(
+        text.find("构件 P3：3 行\n"
+                  "  配筋计算（JTG 3362-2018）1 行：最大配筋 56.55 cm²（配筋率 0.0051），第 2 行\n"
+                  "  强度校核（JTG 3362-2018）2 行：1 行不通过（第 4 行）；利用率最大为 1.023，第 "
+                  "4 行\n"),
+        std::string::npos)
+        << text;
+    // P1's failing check and P3's.
+    EXPECT_NE(text.find("合计：3 个构件，15 行，2 行校核不通过，1 行无结果\n"), std::string::npos)
+        << text;
+    // The archived members' lines stand as without P3.
+    const std::string without = table::summaryText(twoMembers(), {Language::Chinese, true});
+    EXPECT_EQ(text.substr(0, text.find("构件 P3")), without.substr(0, without.find("合计")));
+}
+
+// Above 50 members, the current code's failing member and the governing
+// design and check of its rows are shown, as the archived method's are.
+TEST(SummaryText, ALongSummaryKeepsTheCurrentCodesGoverningRows) {
+    std::vector<MemberSummary> members;
+    for (int i = 0; i < 60; ++i)
+        members.push_back(currentCode(std::string("Q").append(std::to_string(i)),
+                                      50 + (i == 7 ? 30 : 0),
+                                      i == 12 ? 1.2 : (i == 20 ? 0.99 : 0.5)));
+    const std::string text = table::summaryText(members, {Language::English, true});
+    EXPECT_NE(text.find("member Q7: 3 rows\n  JTG 3362-2018 design: most steel 80.55"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("member Q12: 3 rows\n  JTG 3362-2018 check: 2 rows, 1 fail (row 4); "
+                        "largest utilisation 1.200 at row 4\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("member Q20"), std::string::npos);
+    EXPECT_NE(text.find("58 more members not listed"), std::string::npos) << text;
 }
 
 }  // namespace

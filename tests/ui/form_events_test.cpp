@@ -217,7 +217,17 @@ class FormEventsTest : public QObject {
 
     void print_passes_state_and_dialog() {
         auto window = shownWindow();
-        click(*window, "optqd");
+        // A sheet describes a completed run: the design example first.
+        pilaro::test::pickWithArrowKeys(*window, "cbohnt", QStringLiteral("25号"));
+        pilaro::test::pickWithArrowKeys(*window, "cbogj", QStringLiteral("Ⅱ级"));
+        for (const auto& [field, text] : {std::pair{"txtnj", "5000"},
+                                          {"txtmj", "3000"},
+                                          {"txtzd", "1.2"},
+                                          {"txtbc", "0.05"},
+                                          {"txtlj", "10"}})
+            pilaro::test::typeInto(*window, field, QString::fromUtf8(text));
+        click(*window, "optpj");
+        click(*window, "cmdrun");
         int asked = 0;
         QWidget* askedOver = nullptr;
         window->setPrinterDialog([&](QPrinter&, QWidget* parent) {

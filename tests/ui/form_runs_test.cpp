@@ -80,13 +80,18 @@ const Shown kDesignExampleShown =
 
 enum class Before { Nothing, DesignExample, CheckExample };
 
+// What a check that took the design road says, naming the field.
+const char* const kRanAsDesign = "未输入纵向钢筋面积（或为0），已按配筋计算，结果见“配筋结果”。";
+
 struct RunCase {
     const char* name;
     Before before;  // a completed run whose results are on show first
     Entry entry;
     CalcStatus status;
-    const char* message;  // the text the user reads, for the two stops the form defines
-    Shown shown;          // Done: every read-out field; stopped: nothing changes
+    // The text the user reads: for the two stops the form defines, and for
+    // a check that ran as a design.
+    const char* message;
+    Shown shown;  // Done: every read-out field; stopped: nothing changes
 };
 
 const std::vector<RunCase>& runCases() {
@@ -111,13 +116,13 @@ const std::vector<RunCase>& runCases() {
          Before::CheckExample,
          {"optqd", "25号", "Ⅱ级", "5000", "3000", "1.2", "0.05", "10", ""},
          CalcStatus::Done,
-         nullptr,
+         kRanAsDesign,
          kDesignExampleShown},
         {"check with area 0 is designed",
          Before::CheckExample,
          {"optqd", "25号", "Ⅱ级", "5000", "3000", "1.2", "0.05", "10", "0"},
          CalcStatus::Done,
-         nullptr,
+         kRanAsDesign,
          kDesignExampleShown},
         {"no type chosen",
          Before::Nothing,
@@ -251,7 +256,8 @@ class FormRunsTest : public QObject {
         // The handler never writes an input field.
         compareShown(session.inputs(), typed);
         if (c.status == CalcStatus::Done) {
-            QCOMPARE(session.messages, QStringList());
+            QCOMPARE(session.messages,
+                     c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList());
             compareShown(session.readOuts(), c.shown);
             for (const char* name : kReadOuts)
                 QCOMPARE(control<QLineEdit>(*session.window, name)->cursorPosition(), 0);

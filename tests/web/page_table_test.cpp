@@ -14,6 +14,8 @@
 #include "form/form_diagram.h"
 #include "form/form_events.h"
 #include "table/csv_reader.h"
+#include "tests/support/amplified_moment.h"
+#include "tests/support/grades.h"
 #include "tests/web/pier_state.h"
 #include "web/page_table.h"
 
@@ -261,7 +263,11 @@ TEST(FormDiagram, DrawsTheRunsSectionAndLoads) {
         EXPECT_EQ(d.steelText, c.steel);
         EXPECT_EQ(drawn.stem, c.stem);
         ASSERT_EQ(d.loads.size(), 1u);
-        EXPECT_EQ(d.loads[0].name, std::string("Nj＝") + c.nj + "，Mj＝" + c.mj);
+        // l0 / D = 8.3: the point stands at eta * Mj, and is named so.
+        EXPECT_EQ(d.loads[0].name, std::string("Nj＝") + c.nj + "，η·Mj＝" +
+                                       test::amplifiedMomentText(std::stod(c.nj), std::stod(c.mj),
+                                                                 1.2, 10, test::k25.modulus));
+        EXPECT_EQ(d.loads[0].design, std::string(c.option) == "optpj");
         EXPECT_EQ(d.loads[0].passes(), c.passes) << c.nj << " " << c.mj;
     }
 }

@@ -5,14 +5,17 @@
 // byte, and a refused table must give pilaro-batch's message. The tables:
 // the example, 2,000 realistic rows, and 2,000 awkward ones (aliases, cells
 // that are no numbers, bars, blank and quoted lines, stray cells, markup,
-// formulas, near-axial loads), and headers that are refused.
+// formulas, near-axial loads), the example of the current code beside the
+// archived method, 2,000 awkward rows of both methods (grades of either and
+// of both, γ0 allowed and not, slender members, bars the current code lacks),
+// and headers that are refused.
 //   node table_parity.mjs MODULE_JS NODE_MODULES PILARO_BATCH EXAMPLE LOAD_CASE_TABLE
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { test } from 'node:test';
 
 import { recordsOf } from '../../web/page/table_records.js';
@@ -111,6 +114,38 @@ function awkwardTable(rows) {
   return Buffer.from(`${lines.join(d.real(0, 1) < 0.5 ? '\r\n' : '\n')}\n`);
 }
 
+// Rows of the current code (JTG 3362-2018) among the archived method's,
+// with the γ0 column.
+function bothMethodsTable(rows) {
+  const d = draws(3362);
+  const lines = ['名称,构件,类型,混凝土标号,钢筋等级,轴向力,弯矩,直径,保护层,计算长度,钢筋面积,钢筋,γ0'];
+  for (let i = 0; i < rows; ++i) {
+    const D = d.pick([0.8, 1, 1.2, 1.5, 2]);
+    const current = d.real(0, 1) < 0.7;
+    const nj = Math.round(d.real(300, 15000 * D * D));
+    const mj = d.real(0, 1) < 0.1 ? 0 : (nj * D * d.real(0, 1.5)).toFixed(1);
+    const check = d.real(0, 1) < 0.5;
+    const bars = check ? d.pick(['24D28', '32D32', '12D28+12D25', '6D28', '24D34', '40D40', '']) : '';
+    const area = check && !bars ? d.pick(['147.792', '80', '0', '-3', '200000']) : '';
+    lines.push([
+      `case ${i}`,
+      d.pick(['P1', 'P2', 'P3']),
+      check ? '强度校核' : '配筋计算',
+      current ? d.pick(['C25', 'C30', 'c40', 'C50', 'C80', 'C90']) : d.pick(['25号', '30', 'C30']),
+      current ? d.pick(['HPB300', 'HRB400', 'hrb500', 'RRB400', 'HRBF400', 'Ⅱ级']) : d.pick(['Ⅱ级', '5号', 'HRB400']),
+      String(nj),
+      String(mj),
+      String(D),
+      d.pick(['0.05', '0.06', '0.6']),
+      String(Math.round(d.real(0, 50 * D))),
+      area,
+      bars,
+      d.pick(['', '', '1.1', '1.0', '0.9', '0.95', '1', 'x']),
+    ].join(','));
+  }
+  return Buffer.from(`${lines.join('\r\n')}\r\n`);
+}
+
 test('tables run in the page as pilaro-batch runs them', async (t) => {
   t.after(() => rmSync(work, { recursive: true, force: true }));
   const tables = {
@@ -119,6 +154,8 @@ test('tables run in the page as pilaro-batch runs them', async (t) => {
     awkward: awkwardTable(2000),
     'with a byte-order mark, no member column': Buffer.from(
       `\uFEFF${readFileSync(example, 'utf8').replace(/,构件|,P1/g, '')}`),
+    'the current code beside the archived method': readFileSync(join(dirname(example), 'pier_jtg3362_load_cases.csv')),
+    'both methods, awkward': bothMethodsTable(2000),
   };
   for (const [name, bytes] of Object.entries(tables)) {
     await t.test(name, () => {

@@ -5,7 +5,9 @@
 // saved table opens again alike; a GB18030 file reads as its UTF-8 twin;
 // markup in a name stays text; the diagrams' markers agree with
 // pilaro-batch's verdicts and their texts with its drawings; the form's run
-// has its diagram; a 2,000-row table completes.
+// has its diagram; a table of the current code beside the archived method
+// runs, downloads and draws as in pilaro-batch; a 2,000-row table
+// completes.
 //   node table_test.mjs PAGE CHROMIUM NODE_MODULES PILARO_BATCH EXAMPLE LOAD_CASE_TABLE
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -42,6 +44,19 @@ function pilaroBatch(input, options = [], extension = 'csv') {
     said = failed.stderr.toString();
   }
   return { csv: readFileSync(out), summary: summary.toString(), said, out };
+}
+
+// The moment the example pier's load point stands at (D 1.2 m, l0 10 m,
+// 25号 concrete: Eh 28,500,000 kPa): eta * Mj from the calculation's
+// formulas, rounded down to three decimals as the diagram names it.
+function amplifiedMoment(Nj, Mj) {
+  const D = 1.2;
+  const l0 = 10;
+  const e0 = Mj / Nj;
+  const alpha = e0 / D < 1 ? 0.1 / (e0 / D + 0.3) + 0.143 : 0.22;
+  const I = (3.1415926 * D ** 4) / 64;
+  const T = (((((Nj * 1.25 * l0 * l0) / 10 / alpha) / 28500000) / I) / 0.95);
+  return String(Math.floor((1 / (1 - T)) * e0 * Nj * 1000) / 1000);
 }
 
 // What the page shows of a pilaro-batch run: the cells of its CSV, but for
@@ -308,7 +323,8 @@ test('the load-case tables and diagrams', async (t) => {
       frame: [...svg.querySelectorAll(':scope > text')].map((t) => t.textContent).join(''),
     })));
     assert.deepEqual(svgs.map((s) => `${s.stem}.svg`).sort(), files.filter((f) => f.endsWith('.svg')).sort());
-    const verdicts = { '通过验算！': 'pass', '重新配筋！': 'fail' };
+    // A design is drawn as a design, as the figures file says.
+    const verdicts = { '通过验算！': 'pass', '重新配筋！': 'fail', 配筋计算: 'design' };
     for (const svg of svgs) {
       // Every case pilaro-batch checked with this steel, with its verdict.
       const figures = readFileSync(join(work, 'diagrams', `${svg.stem}.csv`), 'utf8');
@@ -352,9 +368,46 @@ test('the load-case tables and diagrams', async (t) => {
       await tab.click('#cmdrun');
       const markers = await tab.evaluate(() =>
         [...document.querySelectorAll('#diagram circle[data-verdict]')].map((c) => [c.textContent, c.dataset.verdict]));
-      assert.deepEqual(markers, [[`Nj＝${nj}，Mj＝${mj}`, verdict]]);
+      // l0 / D = 8.3: the point stands at eta * Mj, and is named so.
+      assert.deepEqual(markers, [[`Nj＝${nj}，η·Mj＝${amplifiedMoment(Number(nj), Number(mj))}`, verdict]]);
       assert.equal(await tab.getAttribute('#diagram svg', 'data-stem'), 'N-M-45.239cm2');
     }
+  });
+
+  await t.test('a table of the current code beside the archived method runs as in pilaro-batch', async () => {
+    const both = join(dirname(example), 'pier_jtg3362_load_cases.csv');
+    assert.equal(await openFile(both), 'done');
+    const run = pilaroBatch(both, ['--diagram', join(work, 'jtg3362')]);
+    assert.deepEqual(await shownCells(), shownOf(run));
+    assert.equal(await tab.textContent('#summary'), run.summary.slice(0, run.summary.indexOf('构件 P1 的 N–M 图')));
+    assert.ok(cellsOf(run.csv)[0].includes('gamma0'));
+    const csv = await downloaded('#exportcsv');
+    assert.ok(csv.bytes.equals(run.csv), 'the CSV is pilaro-batch\'s byte for byte');
+    const xlsx = await downloaded('#exportxlsx');
+    assert.deepEqual(await sheetOf(xlsx.path), await sheetOf(pilaroBatch(both, [], 'xlsx').out));
+    // The current code's member: its markers and texts are pilaro-batch's,
+    // its title names the code and γ0.
+    const drawn = await tab.evaluate(() => {
+      const svg = document.querySelector('#diagram svg');
+      return {
+        stem: svg.dataset.stem,
+        markers: [...svg.querySelectorAll('circle[data-verdict]')].map((c) => c.dataset.verdict).sort(),
+        frame: [...svg.querySelectorAll(':scope > text')].map((t) => t.textContent).join(''),
+        labels: [...svg.querySelectorAll('g text')].map((t) => t.textContent),
+      };
+    });
+    assert.equal(drawn.stem, 'P1');
+    assert.ok(drawn.frame.startsWith('P1  N–M 相关曲线（JTG 3362-2018，γ0＝1.1）'), drawn.frame);
+    const figures = readFileSync(join(work, 'jtg3362', 'P1.csv'), 'utf8');
+    const nmax = Number(figures.split('\r\n')[figures.split('\r\n').indexOf('Nmax') + 1]);
+    assert.ok(drawn.labels.includes(`Nmax＝${(Math.floor(nmax * 100) / 100).toFixed(2)} kN`), drawn.labels.join('|'));
+    const loads = cellsOf(figures.slice(figures.indexOf('name,N,M,verdict'))).slice(1);
+    const kinds = { '通过验算！': 'pass', '重新配筋！': 'fail', 配筋计算: 'design' };
+    assert.deepEqual(drawn.markers, loads.map((l) => kinds[l[3]]).sort());
+    const batchText = await tab.evaluate((text) =>
+      [...new DOMParser().parseFromString(text, 'image/svg+xml').querySelectorAll('text')].map((t) => t.textContent).join(''),
+    readFileSync(join(work, 'jtg3362', 'P1.svg'), 'utf8'));
+    assert.ok(batchText.startsWith(drawn.frame), `${drawn.frame}\n${batchText}`);
   });
 
   await t.test('a 2,000-row table completes', async () => {

@@ -1,24 +1,49 @@
 // The diagram panel (<div id="diagram">): the diagrams of the form's run or
 // of a table's member, each an SVG with its downloads, or why there is
-// none.
+// none. The form's diagrams are greyed with a word of why while the form's
+// results are stale; while they are shown, no member is chosen in the
+// member list, so that choosing any member draws it again.
 import { diagramSvg, savePng, saveSvg } from './diagram_view.js';
 
 const panel = document.getElementById('diagram');
 const tools = document.getElementById('diagram-tools');
+const members = document.getElementById('member');
 
 // `value` is the module's answer: { diagrams, problems, style }.
 export function showDiagrams(value) {
+  delete panel.dataset.source;
+  delete panel.dataset.stale;
   const figures = value.diagrams.map((layout) => {
     const svg = diagramSvg(layout, value.style);
     const figure = document.createElement('figure');
     // The downloads' buttons, as the page's markup captions them.
     const buttons = tools.content.cloneNode(true);
     const saves = { svg: () => saveSvg(svg), png: () => savePng(svg, value.style) };
-    for (const b of buttons.querySelectorAll('[data-save]')) b.addEventListener('click', saves[b.dataset.save]);
+    for (const b of buttons.querySelectorAll('[data-save]'))
+      b.addEventListener('click', saves[b.dataset.save]);
     figure.append(svg, buttons);
     return figure;
   });
   panel.replaceChildren(...value.problems.map(problemLine), ...figures);
+}
+
+// The diagrams of the form's run; `hint` is what they say while stale.
+export function showFormDiagrams(value, hint) {
+  showDiagrams(value);
+  panel.dataset.source = 'form';
+  panel.dataset.hint = hint;
+  members.selectedIndex = -1;
+}
+
+// Greys the form's diagrams, or gives them their colours back.
+export function markFormDiagrams(stale) {
+  if (panel.dataset.source !== 'form') return;
+  if (stale) panel.dataset.stale = 'true';
+  else delete panel.dataset.stale;
+}
+
+export function clearFormDiagrams() {
+  if (panel.dataset.source === 'form') clearDiagrams();
 }
 
 function problemLine(text) {
@@ -30,9 +55,12 @@ function problemLine(text) {
 
 // A diagram that could not be drawn: why.
 export function showProblem(text) {
-  panel.replaceChildren(problemLine(text));
+  clearDiagrams();
+  panel.append(problemLine(text));
 }
 
 export function clearDiagrams() {
+  delete panel.dataset.source;
+  delete panel.dataset.stale;
   panel.replaceChildren();
 }

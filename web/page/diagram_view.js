@@ -1,7 +1,7 @@
 // A diagram as SVG, drawn from the module's layout of it (where every text,
 // line and marker goes, in which colour): the page adds nothing of its own
-// but the elements. Each load case's marker carries its verdict and its
-// name. Saved as SVG, or as PNG through a canvas.
+// but the elements. Each load case's marker carries its verdict (pass,
+// fail, or design for a design, which has none) and its name. Saved as SVG, or as PNG through a canvas.
 import { download } from './downloads.js';
 import { diagramFont } from './text_measure.js';
 
@@ -16,7 +16,11 @@ function element(name, attributes = {}, ...children) {
 }
 
 const fill = (c) => ({ fill: c.colour, 'fill-opacity': c.opacity });
-const stroke = (c, width) => ({ stroke: c.colour, 'stroke-opacity': c.opacity, 'stroke-width': width });
+const stroke = (c, width) => ({
+  stroke: c.colour,
+  'stroke-opacity': c.opacity,
+  'stroke-width': width,
+});
 
 function text(t, attributes = {}) {
   const e = element('text', {
@@ -37,15 +41,18 @@ function line(from, to, attributes) {
 
 function legend(entry, style) {
   const sample = entry.line
-    ? line({ x: entry.x, y: entry.y }, { x: entry.x + style.legendLineLength, y: entry.y },
-      stroke(entry.sample, style.legendLineWidth))
+    ? line(
+        { x: entry.x, y: entry.y },
+        { x: entry.x + style.legendLineLength, y: entry.y },
+        stroke(entry.sample, style.legendLineWidth),
+      )
     : element('circle', {
-      cx: entry.x + style.legendMarkerOffset,
-      cy: entry.y,
-      r: style.markerRadius,
-      ...fill(entry.sample),
-      ...stroke(style.outline, style.markerOutline),
-    });
+        cx: entry.x + style.legendMarkerOffset,
+        cy: entry.y,
+        r: style.markerRadius,
+        ...fill(entry.sample),
+        ...stroke(style.outline, style.markerOutline),
+      });
   return [text(entry.name), sample];
 }
 
@@ -54,13 +61,22 @@ function axes(layout, style) {
   const grid = (tick) => stroke(tick.zero ? style.axis : style.grid, style.gridWidth);
   const parts = [];
   for (const tick of layout.ticksM)
-    parts.push(line({ x: tick.at, y: plot.y }, { x: tick.at, y: plot.y + plot.height }, grid(tick)), text(tick.label));
+    parts.push(
+      line({ x: tick.at, y: plot.y }, { x: tick.at, y: plot.y + plot.height }, grid(tick)),
+      text(tick.label),
+    );
   for (const tick of layout.ticksN)
-    parts.push(line({ x: plot.x, y: tick.at }, { x: plot.x + plot.width, y: tick.at }, grid(tick)), text(tick.label));
+    parts.push(
+      line({ x: plot.x, y: tick.at }, { x: plot.x + plot.width, y: tick.at }, grid(tick)),
+      text(tick.label),
+    );
   parts.push(
     element('rect', { ...plot, fill: 'none', ...stroke(style.axis, style.gridWidth) }),
     text(layout.across),
-    text({ ...layout.up, x: 0, y: 0 }, { transform: `translate(${layout.up.x} ${layout.up.y}) rotate(-90)` }),
+    text(
+      { ...layout.up, x: 0, y: 0 },
+      { transform: `translate(${layout.up.x} ${layout.up.y}) rotate(-90)` },
+    ),
   );
   return parts;
 }
@@ -69,7 +85,10 @@ function curve(layout, style) {
   if (!layout.cap) return [];
   const [from, to] = layout.cap;
   return [
-    line(from, to, { ...stroke(style.curve, style.capWidth), 'stroke-dasharray': style.capDash.join(' ') }),
+    line(from, to, {
+      ...stroke(style.curve, style.capWidth),
+      'stroke-dasharray': style.capDash.join(' '),
+    }),
     element('polyline', {
       points: layout.curve.map((p) => `${p.x},${p.y}`).join(' '),
       fill: 'none',
@@ -84,15 +103,19 @@ function loads(layout, style) {
   const markers = layout.markers.map((m) => {
     const title = element('title');
     title.textContent = m.name;
-    return element('circle', {
-      cx: m.x,
-      cy: m.y,
-      r: style.markerRadius,
-      ...fill(m.passes ? style.pass : style.fail),
-      ...stroke(style.outline, style.markerOutline),
-      'data-verdict': m.passes ? 'pass' : 'fail',
-      'data-row': m.line,
-    }, title);
+    return element(
+      'circle',
+      {
+        cx: m.x,
+        cy: m.y,
+        r: style.markerRadius,
+        ...fill(style[m.kind]),
+        ...stroke(style.outline, style.markerOutline),
+        'data-verdict': m.kind,
+        'data-row': m.line,
+      },
+      title,
+    );
   });
   const labels = layout.labels.flatMap((label) => [
     element('rect', { ...label.ground, ...fill(style.labelGround) }),
@@ -118,12 +141,23 @@ export function diagramSvg(layout, style) {
     },
     title,
     element('defs', {}, element('clipPath', { id: clip }, element('rect', layout.plot))),
-    element('rect', { x: 0, y: 0, width: style.width, height: style.height, ...fill(style.background) }),
+    element('rect', {
+      x: 0,
+      y: 0,
+      width: style.width,
+      height: style.height,
+      ...fill(style.background),
+    }),
     text(layout.heading),
     text(layout.section),
     ...layout.legend.flatMap((entry) => legend(entry, style)),
     ...axes(layout, style),
-    element('g', { 'clip-path': `url(#${clip})` }, ...curve(layout, style), ...loads(layout, style)),
+    element(
+      'g',
+      { 'clip-path': `url(#${clip})` },
+      ...curve(layout, style),
+      ...loads(layout, style),
+    ),
   );
 }
 

@@ -1,5 +1,7 @@
 // The form's controls as page elements: one element per row of the
-// control table, at its place, with the control's name as its id.
+// control table, at its place, with the control's name as its id. The
+// keyboard visits them in the order the module gives (the inputs, then
+// 运  行, then 打  印); the read-outs are out of it.
 
 function frame(row) {
   const element = document.createElement('fieldset');
@@ -94,16 +96,38 @@ function place(element, row) {
   element.style.setProperty('--h', row.height);
 }
 
+// On a narrow screen the window's parts flow one below the other: the left
+// column (inputs, type, buttons), then the right one (the results). The
+// buttons stay side by side in a row of their own.
+function flowOrder(root, rows) {
+  const buttons = document.createElement('div');
+  buttons.className = 'button-row';
+  const parts = [];
+  for (const [element, row] of rows) {
+    if (row.kind === 'button') {
+      if (!buttons.childElementCount) parts.push([buttons, row]);
+      buttons.append(element);
+    } else {
+      parts.push([element, row]);
+    }
+  }
+  parts.sort(([, a], [, b]) => a.left - b.left || a.top - b.top);
+  root.append(...parts.map(([element]) => element));
+}
+
 export function buildForm(root, pilaro) {
   const box = pilaro.windowBox();
   root.style.setProperty('--width', box.width);
   root.style.setProperty('--height', box.height);
   const containers = new Map([[box.name, root]]);
   const controls = new Map();
+  const focusables = new Map();
   const lists = [];
   const options = [];
   const inputs = [];
+  const readOuts = [];
   const buttons = new Map();
+  const windowParts = [];
 
   for (const row of pilaro.controls()) {
     if (skipped(row)) continue;
@@ -112,23 +136,31 @@ export function buildForm(root, pilaro) {
     const { element, focusable } = made;
     if (!focusable || focusable === element) element.id = row.name;
     place(element, row);
-    // The window's tab order, as the control table numbers it.
+    // Tab's order is the module's; the read-outs are selected by mouse.
     if (focusable) focusable.tabIndex = row.tabIndex;
-    containers.get(row.container).append(element);
+    if (row.container === box.name) windowParts.push([element, row]);
+    else containers.get(row.container).append(element);
     if (row.kind === 'frame') containers.set(row.name, element);
-    controls.set(row.name, row.kind === 'option' ? element : focusable ?? element);
+    controls.set(row.name, row.kind === 'option' ? element : (focusable ?? element));
+    if (focusable) focusables.set(row.name, focusable);
     if (row.kind === 'list') lists.push(element);
     if (row.kind === 'option') options.push(focusable);
     if (row.kind === 'field' && !row.readOut) inputs.push(element);
+    if (row.readOut) readOuts.push(element);
+    if (row.enterRuns) element.dataset.enterRuns = 'true';
     if (row.action) buttons.set(row.action, element);
   }
+  flowOrder(root, windowParts);
 
   return {
     element: root,
     controls,
+    // The elements that take the focus, by control name.
+    focusables,
     lists,
     options,
     inputs,
+    readOuts,
     // The buttons by what they do: 'run', 'print'.
     buttons,
     // The texts of the input fields, by name.

@@ -4,9 +4,10 @@
 import createPilaroModule from 'pilaro:module';
 import wasmBinary from 'pilaro:wasm';
 
-import { showDiagrams } from './diagram_panel.js';
+import { clearFormDiagrams, markFormDiagrams, showFormDiagrams } from './diagram_panel.js';
 import { buildForm } from './form_view.js';
-import { showMessage } from './message_dialog.js';
+import { showHelp } from './help_dialog.js';
+import { ask, showMessage } from './message_dialog.js';
 import { printReport, prepareReport } from './printed_report.js';
 import { restoreInputs, saveInputs } from './saved_inputs.js';
 import { startTableView } from './table_view.js';
@@ -15,6 +16,7 @@ import { textMeasure } from './text_measure.js';
 function start(pilaro) {
   const state = new pilaro.State();
   const form = buildForm(document.getElementById('form'), pilaro);
+  const staleHint = pilaro.staleHint();
 
   const showControls = () => {
     for (const control of pilaro.shownControls(state))
@@ -27,6 +29,21 @@ function start(pilaro) {
     if (option.checked) pilaro.choose(state, option.id);
     showControls();
   };
+  // Greys the results while the form shows other inputs than their run read.
+  const markStale = () => {
+    const stale = pilaro.stale(state, form.controlTexts());
+    for (const readOut of form.readOuts) {
+      if (stale) readOut.dataset.stale = 'true';
+      else delete readOut.dataset.stale;
+      readOut.title = stale ? staleHint : '';
+    }
+    markFormDiagrams(stale);
+  };
+  const edited = () => {
+    saveInputs(form);
+    markStale();
+  };
+  const focusOf = (name) => (name ? form.focusables.get(name) : null);
 
   restoreInputs(form);
   form.lists.forEach(pick);
@@ -35,28 +52,71 @@ function start(pilaro) {
 
   for (const list of form.lists) list.addEventListener('change', () => pick(list));
   for (const option of form.options) option.addEventListener('change', () => choose(option));
-  form.element.addEventListener('change', () => saveInputs(form));
-  form.element.addEventListener('input', () => saveInputs(form));
+  form.element.addEventListener('change', edited);
+  form.element.addEventListener('input', edited);
 
   let measure = null;
-  form.buttons.get('run').addEventListener('click', () => {
+  const run = () => {
     const texts = form.controlTexts();
     const outcome = pilaro.run(state, texts);
     for (const readOut of outcome.readOuts) form.controls.get(readOut.field).value = readOut.text;
     // The diagram of the run just made, from the same texts.
     if (outcome.done) {
       measure ??= textMeasure();
-      showDiagrams(pilaro.formDiagram(state, texts, measure));
+      showFormDiagrams(pilaro.formDiagram(state, texts, measure), staleHint);
     }
-    if (outcome.message) showMessage(outcome.message);
-  });
+    markStale();
+    if (outcome.message) showMessage(outcome.message, focusOf(outcome.focus));
+  };
+  form.buttons.get('run').addEventListener('click', run);
+  // Enter in a field typed into runs, once an input method has committed.
+  for (const input of form.inputs) {
+    if (!input.dataset.enterRuns) continue;
+    input.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.isComposing) return;
+      event.preventDefault();
+      run();
+    });
+  }
   form.buttons.get('print').addEventListener('click', () => {
-    const outcome = pilaro.print(state);
-    if (outcome.message) showMessage(outcome.message);
-    if (outcome.prints) printReport(pilaro, state);
+    const outcome = pilaro.print(state, form.controlTexts());
+    if (outcome.message) showMessage(outcome.message, focusOf(outcome.focus));
+    if (outcome.prints) printReport(pilaro, state, outcome);
   });
-  // The browser's own print command prints the same report.
-  window.addEventListener('beforeprint', () => prepareReport(pilaro, state));
+  // The browser's own print command prints the same report, or the reason
+  // there is none.
+  window.addEventListener('beforeprint', () =>
+    prepareReport(pilaro, state, pilaro.print(state, form.controlTexts())),
+  );
+
+  // 示例 fills in the worked design example, asking first where it would
+  // replace what was typed.
+  document.getElementById('example').addEventListener('click', async () => {
+    const question = pilaro.exampleQuestion(state, form.controlTexts());
+    if (question && !(await ask(question))) return;
+    const example = pilaro.example();
+    for (const { control, text } of example.entries) {
+      const list = form.controls.get(control);
+      list.value = text;
+      pick(list);
+    }
+    for (const { control, text } of example.fields) form.controls.get(control).value = text;
+    const option = form.focusables.get(example.option);
+    option.checked = true;
+    choose(option);
+    edited();
+  });
+  // 清空 returns the form to how it opened, results and diagram included.
+  document.getElementById('clear').addEventListener('click', async () => {
+    if (!(await ask(pilaro.clearQuestion()))) return;
+    for (const { control, text } of pilaro.clear(state)) form.controls.get(control).value = text;
+    for (const list of form.lists) list.selectedIndex = -1;
+    for (const option of form.options) option.checked = false;
+    showControls();
+    clearFormDiagrams();
+    edited();
+  });
+  document.getElementById('help-open').addEventListener('click', () => showHelp(pilaro.help()));
 
   form.element.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';

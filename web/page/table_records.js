@@ -35,7 +35,11 @@ export function recordsOf(Papa, whole, delimiter) {
       if (!unclosedAt && result.errors.some((e) => e.code === 'MissingQuotes')) unclosedAt = line;
       // The next record starts where this one ended.
       const end = result.meta.cursor;
-      for (let at = text.indexOf('\n', counted); at !== -1 && at < end; at = text.indexOf('\n', at + 1))
+      for (
+        let at = text.indexOf('\n', counted);
+        at !== -1 && at < end;
+        at = text.indexOf('\n', at + 1)
+      )
         line += 1;
       counted = end;
     },

@@ -135,7 +135,9 @@ function tableOf(source, delimiter) {
   if (refusal) return { refusal };
   const records = recordsOf(Papa, text, delimiterOf(text, delimiter));
   if (records.unclosedAt) return { refusal: pilaro.unclosedQuote(records.unclosedAt) };
-  return { run: new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines) };
+  return {
+    run: new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines),
+  };
 }
 
 async function results(question) {
@@ -201,11 +203,20 @@ async function workbook(question) {
   const cell = (c) => {
     if (c === null) return null;
     if (typeof c === 'string') return { value: c, type: String };
-    return c.format ? { value: c.number, type: Number, format: c.format } : { value: c.number, type: Number };
+    return c.format
+      ? { value: c.number, type: Number, format: c.format }
+      : { value: c.number, type: Number };
   };
-  const data = [...sheet.header.map((names) => names.map(bold)), ...sheet.rows.map((row) => row.map(cell))];
+  const data = [
+    ...sheet.header.map((names) => names.map(bold)),
+    ...sheet.rows.map((row) => row.map(cell)),
+  ];
   const columns = sheet.widths.map((width) => ({ width }));
-  const blob = await writeExcelFile(data, { sheet: sheet.name, columns, stickyRowsCount: sheet.header.length }).toBlob();
+  const blob = await writeExcelFile(data, {
+    sheet: sheet.name,
+    columns,
+    stickyRowsCount: sheet.header.length,
+  }).toBlob();
   answer(question, { blob });
 }
 

@@ -64,18 +64,21 @@ const worker = await bundled('table_worker.js', [modulePaths]);
 const workerSource = {
   name: 'pilaro-worker',
   setup(build) {
-    build.onResolve({ filter: /^pilaro:worker$/ }, () => ({ path: 'worker', namespace: 'pilaro-worker' }));
-    build.onLoad({ filter: /.*/, namespace: 'pilaro-worker' }, () => ({ contents: worker, loader: 'text' }));
+    build.onResolve({ filter: /^pilaro:worker$/ }, () => ({
+      path: 'worker',
+      namespace: 'pilaro-worker',
+    }));
+    build.onLoad({ filter: /.*/, namespace: 'pilaro-worker' }, () => ({
+      contents: worker,
+      loader: 'text',
+    }));
   },
 };
 const page = await bundled('main.js', [modulePaths, workerSource]);
 
 // Inside <script>, "</script" would end the element and "<!--" change how
 // the HTML parser reads it; escaped, both mean the same to JavaScript.
-const script = page
-  .replaceAll('</script', '<\\/script')
-  .replaceAll('<!--', '<\\!--')
-  .trimEnd();
+const script = page.replaceAll('</script', '<\\/script').replaceAll('<!--', '<\\!--').trimEnd();
 const style = readFileSync(join(args.page, 'style.css'), 'utf8');
 if (style.includes('</style')) throw new Error('style.css must not contain "</style"');
 

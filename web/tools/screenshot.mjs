@@ -18,8 +18,15 @@ const context = await chromium.launchPersistentContext(profile, {
   executablePath: '/usr/bin/chromium',
   headless: true,
   viewport: { width: 1140, height: 2200 }, // all in view: rows out of view are drawn when scrolled to
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  args: [
+    '--no-sandbox',
+    '--disable-gpu',
+    '--disable-quic',
+    '--no-first-run',
+    '--disable-background-networking',
+    '--disable-component-update',
+    '--disable-sync',
+  ],
 });
 try {
   const page = context.pages()[0] ?? (await context.newPage());
@@ -34,7 +41,9 @@ try {
   await page.setInputFiles('#tablefile', example);
   await page.waitForSelector('body[data-table="done"]');
   // The rows in view are drawn in the frames after they come.
-  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  await page.evaluate(
+    () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))),
+  );
   // The form, the table and the member's first diagram.
   const bottom = await page.evaluate(() => {
     const figure = document.querySelector('#diagram figure');
