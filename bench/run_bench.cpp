@@ -11,8 +11,8 @@
 #include "bench/named_cases.h"
 #include "bench/trial_sequence.h"
 #include "engine/calculation.h"
-#include "engine/check_solver.h"
-#include "engine/design_solver.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/design_solver.h"
 #include "engine/section.h"
 
 namespace pilaro {
@@ -28,13 +28,14 @@ const char* mismatch(const SearchResult& search, const TrialSequence& replay) {
 }
 
 void search(const SectionCase& s, const SolverInput& in) {
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
     if (s.Ag == 0) {
         DesignSolution solution;
-        benchmark::DoNotOptimize(solveDesign(in, solution));
+        benchmark::DoNotOptimize(solveDesign(in, solution, memo));
         benchmark::DoNotOptimize(solution);
     } else {
         CheckSolution solution;
-        benchmark::DoNotOptimize(solveCheck(in, s.Ag, solution));
+        benchmark::DoNotOptimize(solveCheck(in, s.Ag, solution, memo));
         benchmark::DoNotOptimize(solution);
     }
 }

@@ -1,7 +1,8 @@
 #include "engine/roads.h"
 
-#include "engine/coefficient_memo.h"
-#include "engine/least_ratio.h"
+#include "engine/search/coefficient_memo.h"
+#include "engine/search/least_ratio.h"
+#include "engine/search/search_status.h"
 
 namespace pilaro {
 
@@ -13,20 +14,6 @@ constexpr double kOwnCheckShare = 0.99;
 
 }  // namespace
 
-CalcStatus statusOf(SearchEnd end) {
-    switch (end) {
-        case SearchEnd::Landed:
-            return CalcStatus::Done;
-        case SearchEnd::ZeroDivisor:
-            return CalcStatus::DivisionByZero;
-        case SearchEnd::NotFinite:
-            return CalcStatus::ResultOutOfRange;
-        case SearchEnd::NotConverging:
-            return CalcStatus::NotConverging;
-    }
-    return CalcStatus::NotConverging;
-}
-
 CalcStatus designRoad(const SolverInput& in, DesignSolution& solution) {
     // One memo for the section: the scan after a written search that never
     // lands and every check of the least carrying ratio read the same depths.
@@ -34,12 +21,13 @@ CalcStatus designRoad(const SolverInput& in, DesignSolution& solution) {
     DesignSolution written;
     // A landing outside 0 < xi <= 1.5 is no state of the section (beyond
     // 1.5 the stress-block factor is held over from an earlier trial).
-    if (solveDesign(in, written, &memo).end == SearchEnd::Landed && onSectionRange(written.xi) &&
+    if (solveDesign(in, written, memo).end == SearchEnd::Landed && onSectionRange(written.xi) &&
         written.rho <= 1) {
         // The area the design reports, checked under its loads; the
         // reporting step and the check's band may cost up to 1 % of Nj.
         CheckSolution own;
-        if (checkReportedArea(in, written.requiredArea, own, memo) == SearchEnd::Landed &&
+        if (checkReportedArea(in, written.requiredArea, own, memo, Reading::Fresh) ==
+                SearchEnd::Landed &&
             own.Nq >= kOwnCheckShare * in.Nj) {
             solution = written;
             return CalcStatus::Done;
@@ -49,7 +37,8 @@ CalcStatus designRoad(const SolverInput& in, DesignSolution& solution) {
 }
 
 CalcStatus checkRoad(const SolverInput& in, double Ag, CheckSolution& solution) {
-    return statusOf(solveCheck(in, Ag, solution).end);
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    return statusOf(solveCheck(in, Ag, solution, memo).end);
 }
 
 }  // namespace pilaro

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "engine/bar_counts.h"
-#include "engine/curve_top.h"
-#include "engine/least_ratio.h"
 #include "engine/resistance.h"
+#include "engine/search/curve_top.h"
+#include "engine/search/least_ratio.h"
 #include "tests/engine/solver_fixture.h"
 
 namespace pilaro {
@@ -122,7 +122,7 @@ Least leastByEveryMiddle(const SolverInput& in) {
         const double area =
             rho == 0.004 ? (0.001 * kPi) * in.D * in.D : kPi * rho * in.D * in.D / 4;
         const double given = selectBars(area).Ag;
-        return solveCheckAtRatio(in, 4 * given / kPi / in.D / in.D / 10000, c).end;
+        return test::checkRatioWithOwnMemo(in, 4 * given / kPi / in.D / in.D / 10000, c).end;
     };
     const auto design = [&](double rho, const CheckSolution& c) {
         DesignSolution d{c.xi, c.coefficients, rho, 0};

@@ -13,7 +13,7 @@
 //   The search then goes once more round its cycle (a landing there still
 //   ends as written); where a trial of the cycle comes so close to an edge
 //   of the band that rounding could still tip it in, the written steps are
-//   followed on to the trial cap (engine/cycle_follow.h). Then the two
+//   followed on to the trial cap (engine/search/cycle_follow.h). Then the two
 //   neighbouring grid points of the cycle whose ratios lie on either side
 //   of 1 are bisected until a trial lands.
 // - Running away: once xi is more than 1000 from the start, the section
@@ -23,7 +23,7 @@
 //   up. A trial may also tell the search that its ratio can only move away
 //   from the band from here on; the search then stops running at once.
 //   Then the section's range 0 < xi <= 1.5 is scanned for neighbours on
-//   either side of 1 (engine/range_scan.h).
+//   either side of 1 (engine/search/range_scan.h).
 //
 // The written steps may take the search beyond xi = 1.5, where a trial
 // keeps the stress-block factor of an earlier one; those trials steer the
@@ -34,9 +34,9 @@
 #include <climits>
 #include <cmath>
 
-#include "engine/cycle_follow.h"
-#include "engine/range_scan.h"
-#include "engine/search_outcome.h"
+#include "engine/search/cycle_follow.h"
+#include "engine/search/range_scan.h"
+#include "engine/search/search_outcome.h"
 
 namespace pilaro {
 

@@ -19,7 +19,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/search_outcome.h"
+#include "engine/search/search_outcome.h"
 
 namespace pilaro::search_detail {
 

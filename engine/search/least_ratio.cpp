@@ -1,4 +1,4 @@
-#include "engine/least_ratio.h"
+#include "engine/search/least_ratio.h"
 
 #include <array>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "engine/bar_counts.h"
 #include "engine/resistance.h"
-#include "engine/roads.h"
+#include "engine/search/search_status.h"
 
 namespace pilaro {
 
@@ -40,7 +40,7 @@ struct RatioCheck {
 RatioCheck checkRatio(const SolverInput& in, double rho, CoefficientMemo& memo) {
     RatioCheck r;
     r.rho = rho;
-    r.end = checkReportedArea(in, bisectedArea(in, rho), r.check, memo, WrittenSearchMemo::Yes);
+    r.end = checkReportedArea(in, bisectedArea(in, rho), r.check, memo, Reading::ThroughMemo);
     r.landed = r.end == SearchEnd::Landed;
     r.standing = standingOf(r.end, r.check, in.Nj);
     return r;
@@ -187,7 +187,7 @@ std::optional<RatioCheck> bisectRatio(const SolverInput& in, CoefficientMemo& me
 }  // namespace
 
 SearchEnd checkReportedArea(const SolverInput& in, double requiredArea, CheckSolution& check,
-                            CoefficientMemo& memo, WrittenSearchMemo written) {
+                            CoefficientMemo& memo, Reading written) {
     const double reportedArea = selectBars(requiredArea).Ag;
     return solveCheckAtRatio(in, givenSteelRatio(reportedArea, in.D), check, memo, written).end;
 }

@@ -20,7 +20,7 @@
 #include <bitset>
 #include <cmath>
 
-#include "engine/search_outcome.h"
+#include "engine/search/search_outcome.h"
 
 namespace pilaro {
 
