@@ -1,0 +1,61 @@
+// The edges that once took milliseconds, each held to the slow way kept
+// here: a cycle wholly beyond xi = 1.5 against stepping every trial to the
+// cap.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/bar_counts.h"
+#include "engine/resistance.h"
+#include "engine/search/check_trial.h"
+#include "engine/search/written_search.h"
+#include "tests/engine/solver_fixture.h"
+
+namespace pilaro {
+namespace {
+
+using test::Section;
+using test::solverInputOf;
+
+// Stepped as written with every trial evaluated, until a trial ends the
+// search or the step count reaches `most`.
+SearchResult stepEveryTrial(CheckTrial& trial, long most) {
+    SearchResult result;
+    double xi = kSearchStart;
+    for (long n = 1; n <= most; ++n) {
+        const TrialOutcome t = trial(xi);
+        result.trials = n;
+        result.xi = xi;
+        if (t.zeroDivisor) return {SearchEnd::ZeroDivisor, xi, n, false};
+        if (!t.finite) return {SearchEnd::NotFinite, xi, n, false};
+        if (landsInBand(t.ratio)) return {SearchEnd::Landed, xi, n, false};
+        if (std::fabs(xi - kSearchStart) > kDriftBound) break;
+        xi = t.ratio < 1 ? xi + kCheckSteps.up : xi - kCheckSteps.down;
+    }
+    return result;
+}
+
+// A near-axial design (15号, Ⅱ级) whose least carrying ratio checks the area
+// of a ratio of 1: that check's written search circles between xi = 1.68
+// and 1.72, wholly beyond 1.5, with a trial close to the band's edge. It
+// was once stepped trial by trial to the cap; its circuits move by a fixed
+// drift, since the stress-block factor it carries never changes.
+TEST(SlowEdges, ACycleWhollyBeyondTheBlockIsFollowedByItsDrift) {
+    const SolverInput in = solverInputOf({112.1, 10113, 1.07, 0.054, 2.6, test::k15, test::kII});
+    const double rho = givenSteelRatio(selectBars(areaOfRatio(1.0, in.D)).Ag, in.D);
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    CheckTrial slowTrial{in, rho, memo, Reading::Fresh};
+    const SearchResult slow = stepEveryTrial(slowTrial, kTrialCap);
+    CheckTrial fastTrial{in, rho, memo, Reading::Fresh};
+    const SearchResult fast = writtenSearch(fastTrial, kCheckSteps);
+
+    // No trial on the way to the cap lands, so the fast search, too, goes
+    // all the way and then bisects its cycle.
+    ASSERT_EQ(slow.end, SearchEnd::NotConverging);
+    EXPECT_GE(fast.trials, kTrialCap);
+    EXPECT_TRUE(fast.end == SearchEnd::NotConverging || fast.refined);
+    EXPECT_GT(fast.xi, 1.5);
+}
+
+}  // namespace
+}  // namespace pilaro
