@@ -4,6 +4,30 @@
 
 namespace pilaro {
 
+// Above the section (xi < 0, the factor 0.8) no bar yields where the
+// steel's yield strain lies below 0.0033, at this depth and at every
+// shallower one, since t1 and t2 only grow as xi falls: C is then exactly
+// -pi and D exactly 0, and the ratio is the load's eccentricity times
+// (A Ra - pi rho Rg) / (B Ra r). As xi falls the block's angle grows
+// towards pi / 4, and with it both A and B, A faster than B in proportion
+// ((A - K) / B rises for every K >= 0). So where the denominator is
+// positive (a ratio above 1 says so) the ratio only grows as the search
+// steps down, and every later trial is usable: once above the band it
+// never comes back. The margin covers the rounding of the computed ratio,
+// which grows where the two terms of its denominator nearly cancel.
+bool CheckTrial::ratioOnlyGrowsBelow(const SectionCoefficients& at, double denominator,
+                                     double ratio) const {
+    const bool yieldStrainBelowCrushing = in.Rg > 0 && in.Eg > 0 && in.Rg / 0.0033 / in.Eg < 1;
+    if (!at.noBarYields || !yieldStrainBelowCrushing || !(in.Ra > 0) || !(rhoGiven >= 0) ||
+        !(in.e0 * in.eta > 0) || !(in.r > 0) || !(in.g > 0))
+        return false;
+    const double cancellation =
+        (std::fabs(at.coefA * in.Ra) + std::fabs(at.coefC * rhoGiven * in.Rg)) /
+        std::fabs(denominator);
+    const double margin = 1e-9 + 1e-12 * ratio * cancellation;
+    return ratio > 1 + kAcceptanceBand + margin;
+}
+
 TrialOutcome CheckTrial::operator()(double xi) {
     TrialOutcome t;
     c = memo.at(xi, memory, reading);
@@ -32,8 +56,11 @@ TrialOutcome CheckTrial::operator()(double xi) {
     // Past full compression (with the factor held above xi = 1.5) eq only
     // grows with xi, so a ratio below the band only falls as the search
     // steps up. The margin covers the last bits of the computed ratio.
-    t.noLandingAhead =
-        xi > kStressBlockLimit && c.pastFullCompression && t.ratio < 1 - kAcceptanceBand - 1e-9;
+    if (xi > kStressBlockLimit) {
+        t.noLandingAhead = c.pastFullCompression && t.ratio < 1 - kAcceptanceBand - 1e-9;
+        return t;
+    }
+    t.noLandingAhead = xi < 0 && t.finite && ratioOnlyGrowsBelow(c, denominator, t.ratio);
     return t;
 }
 

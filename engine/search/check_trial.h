@@ -27,6 +27,12 @@ struct CheckTrial {
     bool compressed = false;  // the resistance is a compression
 
     [[nodiscard]] TrialOutcome operator()(double xi);
+
+  private:
+    // Whether, at a depth above the section, the ratio lies above the band
+    // and only grows at every later step down.
+    [[nodiscard]] bool ratioOnlyGrowsBelow(const SectionCoefficients& at, double denominator,
+                                           double ratio) const;
 };
 
 }  // namespace pilaro

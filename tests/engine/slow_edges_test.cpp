@@ -1,6 +1,7 @@
 // The edges that once took milliseconds, each held to the slow way kept
 // here: a cycle wholly beyond xi = 1.5 against stepping every trial to the
-// cap.
+// cap, and a check's search cut above the section against stepping on to
+// the drift bound.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -55,6 +56,42 @@ TEST(SlowEdges, ACycleWhollyBeyondTheBlockIsFollowedByItsDrift) {
     EXPECT_GE(fast.trials, kTrialCap);
     EXPECT_TRUE(fast.end == SearchEnd::NotConverging || fast.refined);
     EXPECT_GT(fast.xi, 1.5);
+}
+
+// The check's trial, noting whether the last one told the search that no
+// landing lies ahead.
+struct NotingCheckTrial {
+    CheckTrial trial;
+    bool cut = false;
+
+    TrialOutcome operator()(double xi) {
+        const TrialOutcome t = trial(xi);
+        cut = t.noLandingAhead;
+        return t;
+    }
+};
+
+// A check of plain concrete, or of a trace of steel, under a load far
+// outside the section steps down from 0.55 for ever: once above the
+// section, its ratio only grows.
+TEST(SlowEdges, ACheckIsCutBelowTheSectionOnlyWhereItRunsAway) {
+    int cut = 0;
+    for (const test::Grade steel : {test::kI, test::kII, test::kIII, test::kIV, test::k5})
+        for (const double e : {0.3, 0.6, 2.0, 20.0})  // e0 / D
+            for (const double rho : {0.0, 1e-6, 1e-4, 0.004}) {
+                const SolverInput in = solverInputOf({std::round(3000 * e * 0.88 * 10) / 10, 3000,
+                                                      0.88, 0.065, 5, test::k40, steel});
+                CoefficientMemo memo(in.g, in.Rg, in.Eg);
+                NotingCheckTrial fast{CheckTrial{in, rho, memo, Reading::Fresh}};
+                const SearchResult written = writtenSearch(fast, kCheckSteps);
+                if (written.end != SearchEnd::NotConverging || !fast.cut || written.xi > 0)
+                    continue;
+                ++cut;
+                CheckTrial slow{in, rho, memo, Reading::Fresh};
+                EXPECT_EQ(stepEveryTrial(slow, kTrialCap).end, SearchEnd::NotConverging)
+                    << "e " << e << " rho " << rho;
+            }
+    EXPECT_GT(cut, 10);
 }
 
 }  // namespace
