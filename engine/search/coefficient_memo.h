@@ -53,9 +53,11 @@ class CoefficientMemo {
     }
 
   private:
-    // A design's working set, the checks of its ratios included: 56 KB,
-    // on the stack of the run.
-    static constexpr int kSlotBits = 10;
+    // A design's working set, the checks of its ratios included: 112 KB,
+    // on the stack of the run. Half of it let the checks of a design whose
+    // searches run far beyond xi = 1.5 (high-strength steel near the axis)
+    // push out each other's depths and evaluate them again.
+    static constexpr int kSlotBits = 11;
     static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
 
     // Plain fields, left unset until the slot is filled: clearing the whole

@@ -69,6 +69,14 @@ template <typename Trial>
     long power = 1;
     long cycleLength = 0;
     long lastFactorK = LONG_MIN;
+    // The grid index of xi, counted step by step: each step moves xi by a
+    // whole number of grid steps, and the rounding gathered on the way
+    // (about 1e-7 at most, up to the drift bound and the trial cap) never
+    // comes near half a grid step, so the count is gridIndex(xi) without
+    // its rounding call at every trial.
+    const long upK = gridIndex(kSearchStart + steps.up);
+    const long downK = -gridIndex(kSearchStart - steps.down);
+    long k = 0;
 
     for (;;) {
         const TrialOutcome t = trial(xi);
@@ -76,7 +84,6 @@ template <typename Trial>
         result.xi = xi;
         if (search_detail::endsSearch(t, result)) return result;
 
-        const long k = gridIndex(xi);
         if (xi <= kStressBlockLimit) lastFactorK = k;
         const long factorK = xi > kStressBlockLimit ? lastFactorK : LONG_MIN;
         if (k == savedK && factorK == savedFactorK) {
@@ -95,7 +102,9 @@ template <typename Trial>
         if (t.noLandingAhead || std::fabs(xi - kSearchStart) > kDriftBound ||
             result.trials >= kTrialCap)
             break;
-        xi = t.ratio < 1 ? xi + steps.up : xi - steps.down;
+        const bool up = t.ratio < 1;
+        xi = up ? xi + steps.up : xi - steps.down;
+        k += up ? upK : -downK;
     }
     result.end = SearchEnd::NotConverging;
     return result;
