@@ -4,26 +4,16 @@
 #pragma once
 
 #include "engine/calc_records.h"
-#include "engine/search/check_solver.h"
-#include "engine/search/coefficient_memo.h"
+#include "engine/search/area_checks.h"
 #include "engine/search/design_solver.h"
-#include "engine/search/search_outcome.h"
-#include "engine/solver_input.h"
 
 namespace pilaro {
-
-// The check of the area a design reports (cm^2, three decimals) under the
-// design's own loads, as an engineer makes it, with the section's memo;
-// `written` as solveCheckAtRatio takes it.
-[[nodiscard]] SearchEnd checkReportedArea(const SolverInput& in, double requiredArea,
-                                          CheckSolution& check, CoefficientMemo& memo,
-                                          Reading written);
 
 // The least ratio from the minimum to 1 whose area's check carries Nj, as
 // the bisection on the ratio finds it: the minimum where its area carries;
 // SectionTooSmall where not even a ratio of 1 does; the status of a check
-// of ratio 1 that ends without a result.
-[[nodiscard]] CalcStatus leastCarryingRatio(const SolverInput& in, CoefficientMemo& memo,
-                                            DesignSolution& solution);
+// of ratio 1 that ends without a result. The checks are the design's
+// (`checks`), which may hold some made already.
+[[nodiscard]] CalcStatus leastCarryingRatio(AreaChecks& checks, DesignSolution& solution);
 
 }  // namespace pilaro
