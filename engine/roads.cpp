@@ -23,7 +23,7 @@ CalcStatus designRoad(const SolverInput& in, DesignSolution& solution) {
     DesignSolution written;
     // A landing outside 0 < xi <= 1.5 is no state of the section (beyond
     // 1.5 the stress-block factor is held over from an earlier trial).
-    const SearchResult found = solveDesign(in, written, memo);
+    const SearchResult found = solveDesignOnRange(in, written, memo);
     if (found.end == SearchEnd::Landed && onSectionRange(written.xi) && written.rho <= 1) {
         // The area the design reports, checked under its loads; the
         // reporting step and the check's band may cost up to 1 % of Nj.
@@ -34,7 +34,11 @@ CalcStatus designRoad(const SolverInput& in, DesignSolution& solution) {
         // carrying ratio often follows and its checks walk the same depths.
         const Reading reading = found.refined ? Reading::ThroughMemo : Reading::Fresh;
         const AreaCheck& own = checks.of(written.requiredArea, reading);
-        if (own.end == SearchEnd::Landed && own.check.Nq >= kOwnCheckShare * in.Nj) {
+        // A scan's design stands only after a written search that never
+        // lands; one stopped on a cycle outside the range is followed to
+        // its end for that, where it matters.
+        if (own.end == SearchEnd::Landed && own.check.Nq >= kOwnCheckShare * in.Nj &&
+            (!found.stoppedOutsideRange || writtenDesignNeverLands(in, memo))) {
             solution = written;
             return CalcStatus::Done;
         }

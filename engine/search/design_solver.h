@@ -24,4 +24,17 @@ struct DesignSolution {
 [[nodiscard]] SearchResult solveDesign(const SolverInput& in, DesignSolution& solution,
                                        CoefficientMemo& memo);
 
+// The same for the design road, which takes a landing only on the
+// section's range 0 < xi <= 1.5: a written search that closes a cycle
+// wholly outside the range is stopped there (stoppedOutsideRange) and the
+// range scanned, as after a search that never lands. Whether the written
+// steps, followed on, would have landed outside the range is left untold;
+// writtenDesignNeverLands tells it where it matters.
+[[nodiscard]] SearchResult solveDesignOnRange(const SolverInput& in, DesignSolution& solution,
+                                              CoefficientMemo& memo);
+
+// Whether the written design search, followed to its end, never lands
+// (NotConverging, where the range is scanned).
+[[nodiscard]] bool writtenDesignNeverLands(const SolverInput& in, CoefficientMemo& memo);
+
 }  // namespace pilaro

@@ -43,9 +43,19 @@ namespace pilaro {
 // The written search alone: Landed, ZeroDivisor or NotFinite as it ends,
 // or NotConverging where it never lands (the range is then left to scan).
 // `trial(xi)` evaluates one trial and keeps its values, so that after a
-// landing the solver reads the landed trial. Nothing here allocates.
+// landing the solver reads the landed trial. `mayStop(k, factorK, xi, n)`
+// is told of each trial that goes on (its grid index, the grid index whose
+// stress-block factor it carries or LONG_MIN, its depth and number) and
+// may end the search there, NotConverging and stoppedOutsideRange.
+// Nothing here allocates.
+template <typename Trial, typename MayStop>
+[[nodiscard]] SearchResult writtenSearch(Trial& trial, SearchSteps steps, MayStop& mayStop);
+
 template <typename Trial>
-[[nodiscard]] SearchResult writtenSearch(Trial& trial, SearchSteps steps);
+[[nodiscard]] SearchResult writtenSearch(Trial& trial, SearchSteps steps) {
+    const auto never = [](long, long, double, long) { return false; };
+    return writtenSearch(trial, steps, never);
+}
 
 // The written search and, where it never lands, the scan of the range.
 template <typename Trial>
@@ -55,8 +65,8 @@ template <typename Trial>
     return scanSectionRange(trial, result);
 }
 
-template <typename Trial>
-[[nodiscard]] SearchResult writtenSearch(Trial& trial, SearchSteps steps) {
+template <typename Trial, typename MayStop>
+[[nodiscard]] SearchResult writtenSearch(Trial& trial, SearchSteps steps, MayStop& mayStop) {
     SearchResult result;
     double xi = kSearchStart;
 
@@ -86,6 +96,11 @@ template <typename Trial>
 
         if (xi <= kStressBlockLimit) lastFactorK = k;
         const long factorK = xi > kStressBlockLimit ? lastFactorK : LONG_MIN;
+        if (mayStop(k, factorK, xi, result.trials)) {
+            result.end = SearchEnd::NotConverging;
+            result.stoppedOutsideRange = true;
+            return result;
+        }
         if (k == savedK && factorK == savedFactorK) {
             if (search_detail::followCycle(trial, steps, xi, t.ratio, cycleLength, result))
                 return result;

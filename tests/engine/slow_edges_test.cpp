@@ -1,14 +1,20 @@
 // The edges that once took milliseconds, each held to the slow way kept
 // here: a cycle wholly beyond xi = 1.5 against stepping every trial to the
-// cap, and a check's search cut above the section against stepping on to
-// the drift bound.
+// cap, a check's search cut above the section against stepping on to the
+// drift bound, and the design road that leaves a written search on a cycle
+// outside the range against one that follows it to its end.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <bit>
+#include <cstdint>
+#include <vector>
 
 #include "engine/bar_counts.h"
 #include "engine/resistance.h"
+#include "engine/roads.h"
+#include "engine/search/area_checks.h"
 #include "engine/search/check_trial.h"
+#include "engine/search/least_ratio.h"
 #include "engine/search/written_search.h"
 #include "tests/engine/solver_fixture.h"
 
@@ -17,6 +23,10 @@ namespace {
 
 using test::Section;
 using test::solverInputOf;
+
+bool sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 // Stepped as written with every trial evaluated, until a trial ends the
 // search or the step count reaches `most`.
@@ -92,6 +102,58 @@ TEST(SlowEdges, ACheckIsCutBelowTheSectionOnlyWhereItRunsAway) {
                     << "e " << e << " rho " << rho;
             }
     EXPECT_GT(cut, 10);
+}
+
+// The design road as written: the written search followed to its end, its
+// design standing where it lands on the range and its own check carries,
+// else the least carrying ratio.
+CalcStatus designFollowingEveryCycle(const SolverInput& in, DesignSolution& solution) {
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    DesignSolution written;
+    if (solveDesign(in, written, memo).end == SearchEnd::Landed && written.xi > 0 &&
+        written.xi <= 1.5 && written.rho <= 1) {
+        CheckSolution own;
+        CoefficientMemo ownMemo(in.g, in.Rg, in.Eg);
+        if (solveCheck(in, selectBars(written.requiredArea).Ag, own, ownMemo).end ==
+                SearchEnd::Landed &&
+            own.Nq >= 0.99 * in.Nj) {
+            solution = written;
+            return CalcStatus::Done;
+        }
+    }
+    CoefficientMemo leastMemo(in.g, in.Rg, in.Eg);
+    AreaChecks checks(in, leastMemo);
+    return leastCarryingRatio(checks, solution);
+}
+
+// Designs near the axis with high-strength steel circle far beyond 1.5,
+// around a pole of the design's ratio; the road leaves them there.
+TEST(SlowEdges, TheDesignRoadAnswersAsIfItFollowedEveryCycle) {
+    int stopped = 0;
+    for (const test::Grade steel : {test::kII, test::kIII, test::kIV})
+        for (const double D : {0.6, 1.03, 1.57})
+            for (const double load : {0.5, 0.8, 1.1})           // of the squash load at 2 % steel
+                for (const double e : {0.001, 0.004, 0.012}) {  // e0 / D
+                    const double r = D / 2;
+                    const double squash =
+                        0.95 / 1.25 * kPi * r * r * (test::k25.strength + 0.02 * steel.strength);
+                    const double Nj = std::round(load * squash);
+                    const Section s{
+                        std::round(Nj * e * D * 10) / 10, Nj, D, 0.07, 6, test::k25, steel};
+                    const SolverInput in = solverInputOf(s);
+                    DesignSolution reference, road;
+                    const CalcStatus expected = designFollowingEveryCycle(in, reference);
+                    ASSERT_EQ(designRoad(in, road), expected) << D << " Nj " << Nj;
+                    if (expected == CalcStatus::Done) {
+                        EXPECT_TRUE(sameBits(road.rho, reference.rho)) << D << " Nj " << Nj;
+                        EXPECT_TRUE(sameBits(road.requiredArea, reference.requiredArea)) << D;
+                        EXPECT_TRUE(sameBits(road.xi, reference.xi)) << D << " Nj " << Nj;
+                    }
+                    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+                    DesignSolution written;
+                    stopped += solveDesignOnRange(in, written, memo).stoppedOutsideRange;
+                }
+    EXPECT_GT(stopped, 5);
 }
 
 }  // namespace
