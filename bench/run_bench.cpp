@@ -116,6 +116,22 @@ void edgeRunOn(benchmark::State& state, const NamedCase& named) {
     }
 }
 
+// A whole run of one of the slowest inputs, whatever its outcome (many
+// end without a result).
+void worstRunOn(benchmark::State& state, const NamedCase& named) {
+    const CalcInput input = calcInputOf(named.section);
+    CalcResult result;
+    const std::uint64_t before = allocationCount();
+    const CalcStatus outcome = runCalculation(input, result);
+    state.counters["allocs"] = static_cast<double>(allocationCount() - before);
+    state.counters["status"] = static_cast<double>(outcome);
+    for (auto _ : state) {
+        CalcStatus status = runCalculation(input, result);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
 // The solver alone: its search loop, the only part that grows with the
 // number of trials.
 void searchOn(benchmark::State& state, const NamedCase& named) {
@@ -143,6 +159,10 @@ const bool registered = [] {
     for (const NamedCase& named : edgeCases())
         benchmark::RegisterBenchmark(("runCalculation/" + std::string(named.name)).c_str(),
                                      edgeRunOn, named)
+            ->Unit(benchmark::kMicrosecond);
+    for (const NamedCase& named : worstInputs())
+        benchmark::RegisterBenchmark(("worstInput/" + std::string(named.name)).c_str(), worstRunOn,
+                                     named)
             ->Unit(benchmark::kMicrosecond);
     for (const NamedCase& named : namedCases())
         benchmark::RegisterBenchmark(("search/" + std::string(named.name)).c_str(), searchOn, named)
