@@ -151,6 +151,9 @@ int main(int argc, char** argv) {
     printSlowest("absurd", absurd);
 
     const SectionCase& yardstick = atQuantile(realistic, 0.5).section;
+    std::printf("the realistic run of median time: ");
+    printCase(yardstick);
+    std::printf("\n");
     printConfirmed("slowest near-axial run, timed again,",
                    confirmSlowest(slowestOf(nearAxial, 5), yardstick, 0.002), median);
     std::vector<SectionCase> worst = slowestOf(absurd, 5);
