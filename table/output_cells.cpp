@@ -6,6 +6,7 @@ std::vector<OutputCell> outputCells(const RowOutcome& o, const OutputLayout& lay
                                     MessageColumn messages) {
     std::vector<OutputCell> cells;
     for (std::size_t i = 0; i < kArchivedColumnCount; ++i) cells.push_back({o.row.cells[i], true});
+    for (const std::string& cell : o.row.otherCells) cells.push_back({cell, true});
     cells.push_back({std::to_string(o.row.line), false});
     cells.push_back({std::string(o.status), false});
     cells.push_back(

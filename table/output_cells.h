@@ -19,9 +19,9 @@ struct OutputCell {
     bool guarded = false;
 };
 
-// The input cells, the row's line, its status, its message (the output's,
-// or what the user is told in Chinese), its status in Chinese, then the
-// read-outs (resultCells).
+// The input cells, the cells of the table's other columns, the row's line,
+// its status, its message (the output's, or what the user is told in
+// Chinese), its status in Chinese, then the read-outs (resultCells).
 [[nodiscard]] std::vector<OutputCell> outputCells(const RowOutcome& outcome,
                                                   const OutputLayout& layout,
                                                   MessageColumn messages);

@@ -11,6 +11,7 @@
 #include "table/row_method.h"
 #include "table/row_outcome.h"
 #include "table/summary_text.h"
+#include "table/table_start.h"
 #include "text/utf8.h"
 
 namespace pilaro::web {
@@ -71,28 +72,30 @@ std::uint32_t appendShown(std::string& out, std::string_view cell) {
 PageTable::PageTable(std::vector<CellRow> records)
     : records_(withoutBlankRecords(std::move(records))) {
     using messages::TableProblem;
-    if (records_.empty()) {
-        refusal_ = messages::tableMessage(TableProblem::NoHeader, {}).chinese;
-        return;
-    }
-    if (records_.size() - 1 > kMostPageRows) {
-        refusal_ = messages::tableMessage(
-                       TableProblem::TooManyRowsForPage,
-                       {std::to_string(records_.size() - 1), std::to_string(kMostPageRows)})
-                       .chinese;
-        return;
-    }
+    firstRow_ = records_.size();
+    const std::size_t searched = std::min(records_.size(), table::kHeaderSearchRows + 1);
     messages::Message refusal;
-    const std::optional<table::ColumnMap> columns = table::readHeader(records_[0].cells, refusal);
-    if (!columns) {
+    std::optional<table::TableHeader> found =
+        table::findHeader(std::span(records_).first(searched), refusal);
+    if (!found) {
         refusal_ = refusal.chinese;
         return;
     }
-    columnMap_ = *columns;
+    table::TableHeader& header = *found;
+    if (records_.size() - header.firstRow > kMostPageRows) {
+        refusal_ = messages::tableMessage(TableProblem::TooManyRowsForPage,
+                                          {std::to_string(records_.size() - header.firstRow),
+                                           std::to_string(kMostPageRows)})
+                       .chinese;
+        return;
+    }
+    firstRow_ = header.firstRow;
+    columnMap_ = std::move(header.columns);
     // The output's columns, as pilaro-batch finds them before its rows.
-    const bool currentCode =
-        std::any_of(records_.begin() + 1, records_.end(),
-                    [&](const CellRow& r) { return table::namesCurrentCode(r, columnMap_); });
+    const auto rows = records_.begin() + static_cast<std::ptrdiff_t>(firstRow_);
+    const bool currentCode = std::any_of(rows, records_.end(), [&](const CellRow& r) {
+        return table::namesCurrentCode(r, columnMap_);
+    });
     layout_ = table::outputLayout(columnMap_, currentCode);
     columns_ = shownColumns(layout_);
     writer_ = table::makeCsvWriter(csv_.stream(), table::MessageColumn::Output, layout_);

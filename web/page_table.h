@@ -53,8 +53,8 @@ struct ShownRows {
 
 class PageTable {
   public:
-    // The table's records in order, the header first; blank ones are
-    // skipped, as in a file.
+    // The table's records in order: title rows, the header, a units row,
+    // the rows; blank ones are skipped, as in a file.
     explicit PageTable(std::vector<table::CellRow> records);
     ~PageTable();
     PageTable(const PageTable&) = delete;
@@ -100,9 +100,10 @@ class PageTable {
     [[nodiscard]] std::string savedTable() const;
 
   private:
-    [[nodiscard]] std::size_t firstRow() const { return refusal_.empty() ? 1 : records_.size(); }
+    [[nodiscard]] std::size_t firstRow() const { return firstRow_; }
 
     std::vector<table::CellRow> records_;
+    std::size_t firstRow_ = 0;  // past the header and its units row
     std::string refusal_;
     table::ColumnMap columnMap_;
     table::OutputLayout layout_;

@@ -1,5 +1,7 @@
 #include "web/page_text.h"
 
+#include <string>
+
 #include "messages/table_messages.h"
 #include "table/cell_row.h"
 #include "table/csv_cell.h"
@@ -10,7 +12,17 @@
 namespace pilaro::web {
 
 std::string_view tableEncoding(std::string_view bytes) {
-    return table::encodingOf(bytes) == table::TextEncoding::Utf8 ? "utf-8" : "gb18030";
+    switch (table::encodingOf(bytes)) {
+        case table::TextEncoding::Utf8:
+            return "utf-8";
+        case table::TextEncoding::Gb18030:
+            return "gb18030";
+        case table::TextEncoding::Utf16Le:
+            return "utf-16le";
+        case table::TextEncoding::Utf16Be:
+            return "utf-16be";
+    }
+    return "utf-8";
 }
 
 std::string undecodableText(std::string_view bytes, const LineDecodes& decodes) {
@@ -23,13 +35,17 @@ std::string undecodableText(std::string_view bytes, const LineDecodes& decodes) 
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
+    const table::TextEncoding encoding = table::encodingOf(bytes);
+    if (encoding == table::TextEncoding::Utf16Le || encoding == table::TextEncoding::Utf16Be)
+        return messages::tableMessage(messages::TableProblem::NotUtf16, {std::to_string(line)})
+            .chinese;
     return table::neitherEncodingMessage(scan.firstBadLine(), line).chinese;
 }
 
 char tableSeparator(std::string_view text) {
     if (text.starts_with(table::kUtf8ByteOrderMark))
         text.remove_prefix(table::kUtf8ByteOrderMark.size());
-    return table::separatorOf(text.substr(0, text.find('\n')));
+    return table::separatorOfText(text);
 }
 
 std::string unclosedQuote(long line) {

@@ -12,8 +12,8 @@
 
 namespace pilaro::web {
 
-// The name of the bytes' encoding for the page's TextDecoder: "utf-8" or
-// "gb18030".
+// The name of the bytes' encoding for the page's TextDecoder: "utf-8",
+// "gb18030", "utf-16le" or "utf-16be".
 [[nodiscard]] std::string_view tableEncoding(std::string_view bytes);
 
 // Whether the page's decoder reads the bytes of one line as text in the
@@ -26,8 +26,9 @@ using LineDecodes = std::function<bool(std::string_view line)>;
 // GB18030), as pilaro-batch names it.
 [[nodiscard]] std::string undecodableText(std::string_view bytes, const LineDecodes& decodes);
 
-// The separator of a table's cells, from the start of its text (a
-// byte-order mark aside), for a file and for pasted cells alike.
+// The separator of a table's cells, from the first line of its text that
+// shows one (a byte-order mark aside), for a file and for pasted cells
+// alike.
 [[nodiscard]] char tableSeparator(std::string_view text);
 
 // The refusal of a table whose record at `line` opens a quoted cell that is

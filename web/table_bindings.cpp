@@ -4,9 +4,10 @@
 // anything; each call goes to table/, diagram/ and web/'s page table.
 //
 // The module owns the worker's table: the one shown, or the one being run
-// to replace it. A table that is refused replaces nothing; one that runs
-// replaces the last. So the page never releases a table, and a refused
-// file or paste leaves the table shown as it was.
+// to replace it, and a workbook while it is read. A table that is refused
+// replaces nothing; one that runs replaces the last. So the page never
+// releases anything, and a refused file or paste leaves the table shown as
+// it was.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -17,6 +18,7 @@
 #include "web/page_font_measure.h"
 #include "web/page_table.h"
 #include "web/page_text.h"
+#include "web/page_workbook.h"
 #include "web/table_warm_up.h"
 
 namespace pilaro::web {
@@ -60,6 +62,13 @@ struct TableEnd {
     val csv = val::undefined();          // pilaro-batch's CSV, as bytes
 };
 
+// What a file's bytes are: "text" or "workbook"; "" when the file is
+// refused, and why.
+struct FileKind {
+    std::string kind;
+    std::string refusal;
+};
+
 struct WorkbookFile {
     std::string name;
     val bytes = val::undefined();
@@ -68,6 +77,20 @@ struct WorkbookFile {
 std::unique_ptr<PageTable>& table() {
     static std::unique_ptr<PageTable> theTable;
     return theTable;
+}
+
+std::unique_ptr<PageWorkbook>& workbook() {
+    static std::unique_ptr<PageWorkbook> theWorkbook;
+    return theWorkbook;
+}
+
+// The table of the records, which replaces the table held unless it is
+// refused.
+TableOpening opened(std::vector<table::CellRow> records) {
+    auto opening = std::make_unique<PageTable>(std::move(records));
+    if (!opening->refusal().empty()) return {opening->refusal(), 0, {}};
+    table() = std::move(opening);
+    return {"", table()->rowCount(), table()->columns()};
 }
 
 std::string encodingOf(const std::string& bytes) {
@@ -104,10 +127,35 @@ TableOpening openTable(const TableRecords& given) {
             at += lengths[cell];
         }
     }
-    auto opened = std::make_unique<PageTable>(std::move(records));
-    if (!opened->refusal().empty()) return {opened->refusal(), 0, {}};
-    table() = std::move(opened);
-    return {"", table()->rowCount(), table()->columns()};
+    return opened(std::move(records));
+}
+
+// What a file's bytes are: "text" or "workbook", or why they are refused.
+FileKind kindOfFile(const std::string& bytes, const std::string& name) {
+    FileKind kind;
+    kind.kind = fileKind(bytes, name, kind.refusal);
+    return kind;
+}
+
+// A workbook is read part by part, in the order the module asks for them;
+// the module holds it until its table is opened.
+void startWorkbook(const std::string& name) {
+    workbook() = std::make_unique<PageWorkbook>(name);
+}
+
+std::string workbookPartWanted() {
+    return workbook() ? workbook()->wanted() : std::string();
+}
+
+void readWorkbookPart(const std::string& events, bool found) {
+    if (workbook()) workbook()->read(events, found);
+}
+
+TableOpening openWorkbookTable() {
+    const std::unique_ptr<PageWorkbook> read = std::move(workbook());
+    if (!read) return {};
+    if (!read->refusal().empty()) return {read->refusal(), 0, {}};
+    return opened(read->takeRecords());
 }
 
 RowsRun runRows(std::size_t count) {
@@ -191,6 +239,9 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
         .field("members", &TableEnd::members)
         .field("governing", &TableEnd::governing)
         .field("csv", &TableEnd::csv);
+    value_object<FileKind>("FileKind")
+        .field("kind", &FileKind::kind)
+        .field("refusal", &FileKind::refusal);
     value_object<WorkbookFile>("WorkbookFile")
         .field("name", &WorkbookFile::name)
         .field("bytes", &WorkbookFile::bytes);
@@ -203,7 +254,12 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
     function("unclosedQuote", &unclosedQuote);
     function("tablesNotStarted", &notStarted);
     function("warmUpTable", &warmUpTableBytes);
+    function("fileKind", &kindOfFile);
     function("openTable", &openTable);
+    function("startWorkbook", &startWorkbook);
+    function("workbookPartWanted", &workbookPartWanted);
+    function("readWorkbookPart", &readWorkbookPart);
+    function("openWorkbookTable", &openWorkbookTable);
     function("runTableRows", &runRows);
     function("tableEnd", &tableEnd);
     function("tableDiagrams", &tableDiagrams);

@@ -14,6 +14,7 @@
 #include "messages/jtg3362_messages.h"
 #include "messages/program_help.h"
 #include "messages/run_messages.h"
+#include "messages/sheet_messages.h"
 #include "messages/table_messages.h"
 
 namespace pilaro::test {
@@ -72,9 +73,11 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("field problem", fieldProblemWording, FieldProblem::NotANumber,
                        FieldProblem::ImportanceFactorOnArchivedRow);
     expectEveryWording("table problem", tableProblemWording, TableProblem::NoHeader,
-                       TableProblem::TablesNotStarted);
+                       TableProblem::NotUtf16);
+    expectEveryWording("sheet problem", sheetProblemWording, SheetProblem::OldWorkbook,
+                       SheetProblem::Summary);
     expectEveryWording("file problem", fileProblemWording, FileProblem::CannotRead,
-                       FileProblem::CannotDraw);
+                       FileProblem::CannotKeepStandardInput);
     expectEveryWording("workbook fault", workbookFaultWording, WorkbookFault::PartUnreadable,
                        WorkbookFault::NoSheet);
     expectEveryWording("diagram word", diagramWord, DiagramWord::Title, DiagramWord::Design);
@@ -84,7 +87,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
                        UsageProblem::FormatContradictsExtension, UsageProblem::UnexpectedError);
     expectEveryWording("provide problem", provideProblemWording, ProvideProblem::NotSteel,
                        ProvideProblem::NoSuchMember);
-    expectEveryWording("help", helpWording, HelpText::WindowProgram, HelpText::Footer);
+    expectEveryWording("help", helpWording, HelpText::WindowProgram, HelpText::Quiet);
     expectEveryWording("help label", helpLabel, HelpLabel::Usage, HelpLabel::Excludes);
     expectEveryWording("form notice", formNoticeWording, FormNotice::CheckRanAsDesign,
                        FormNotice::ExampleQuestion);

@@ -179,6 +179,13 @@ test('the module\'s types', async (t) => {
         tableDiagrams: () => pilaro.tableDiagrams(0, measure),
         tableWorkbook: () => pilaro.tableWorkbook(),
         savedTable: () => pilaro.savedTable(),
+        fileKind: () => pilaro.fileKind(bytes, 'pier_load_cases.csv'),
+        // A workbook whose archive lacks every part: refused, and the table
+        // held stays.
+        startWorkbook: () => pilaro.startWorkbook('empty.xlsx'),
+        workbookPartWanted: () => pilaro.workbookPartWanted(),
+        readWorkbookPart: () => pilaro.readWorkbookPart('', false),
+        openWorkbookTable: () => pilaro.openWorkbookTable(),
         clear: () => pilaro.clear(state),
       };
       for (const [name, call] of Object.entries(calls))

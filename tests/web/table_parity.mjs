@@ -73,7 +73,7 @@ function pilaroBatchWorkbook(bytes) {
   try {
     execFileSync(batch, [input, '-o', join(work, 'out.xlsx')], { stdio: 'ignore' });
   } catch (failed) {
-    if (failed.status !== 1) throw failed;
+    if (failed.status !== 1 && failed.status !== 3) throw failed; // some check fails, some row has no result
   }
   return join(work, 'out.xlsx');
 }
@@ -97,7 +97,7 @@ function pilaroBatch(bytes) {
     return { csv: readFileSync(join(work, 'out.csv')), summary: summary.toString() };
   } catch (failed) {
     // The message that stopped the run comes last.
-    if (failed.status !== 1)
+    if (failed.status === 2)
       return { refusal: failed.stderr.toString().trim().split('\n').at(-1).replace(/^pilaro-batch: /, '') };
     return { csv: readFileSync(join(work, 'out.csv')), summary: failed.stdout.toString() };
   }

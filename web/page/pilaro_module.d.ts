@@ -219,6 +219,11 @@ declare module 'pilaro:module' {
     csv: Uint8Array;
   }
 
+  export interface FileKind {
+    kind: '' | 'text' | 'workbook';
+    refusal: string;
+  }
+
   export interface WorkbookFile {
     name: string;
     bytes: Uint8Array;
@@ -259,7 +264,12 @@ declare module 'pilaro:module' {
     unclosedQuote(line: number): string;
     tablesNotStarted(reason: string): string;
     warmUpTable(): Uint8Array;
+    fileKind(bytes: Uint8Array, name: string): FileKind;
     openTable(records: TableRecords): TableOpening;
+    startWorkbook(name: string): void;
+    workbookPartWanted(): string;
+    readWorkbookPart(events: string, found: boolean): void;
+    openWorkbookTable(): TableOpening;
     runTableRows(count: number): RowsRun;
     tableEnd(): TableEnd;
     tableDiagrams(member: number, measure: TextMeasure): PageDiagrams;

@@ -1,9 +1,9 @@
 // The load-case table view: a table pasted from a spreadsheet or opened
-// from a CSV file, run by the table worker; its rows in <table
-// id="results"> as they are run, the members' summary (which folds), each
-// member's diagrams, and the downloads. A table that is refused leaves the
-// one shown as it was. While a table is read, run or written, the section
-// is aria-busy.
+// from a file (CSV, Unicode text, an .xlsx workbook), run by the table
+// worker; its rows in <table id="results"> as they are run, the members'
+// summary (which folds), each member's diagrams, and the downloads. A
+// table that is refused leaves the one shown as it was. While a table is
+// read, run or written, the section is aria-busy.
 import { clearDiagrams, showDiagrams, showProblem } from './diagram_panel.js';
 import { download } from './downloads.js';
 import { showMessage } from './message_dialog.js';
@@ -139,7 +139,7 @@ export function startTableView(wasm) {
     section.setAttribute('aria-busy', 'true');
     const bytes = await chosen.arrayBuffer();
     file.value = ''; // the same file may be opened again
-    run(chosen.name, { bytes });
+    run(chosen.name, { bytes, name: chosen.name });
   });
 
   memberList.addEventListener('change', () => drawMember(Number(memberList.value)));

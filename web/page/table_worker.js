@@ -1,14 +1,16 @@
 // The table worker: load-case tables run by the module off the page's
 // thread, so that a long table never freezes the page. It reads a table's
-// text into records (papaparse), has the module open them and run them a
+// text into records (papaparse), or a workbook's parts into XML events
+// (fflate, saxes), has the module open them and run them a
 // few rows at a time, and tells the page each step's rows as the module
 // shows them; then what the finished table gives (the summary, the
 // members, pilaro-batch's CSV), and on request a member's diagrams, the
 // workbook and the table saved. Every rule is the module's: this file
 // moves texts and bytes.
 import createPilaroModule from 'pilaro:module';
-import { zipSync } from 'fflate';
+import { unzipSync, zipSync } from 'fflate';
 import Papa from 'papaparse';
+import { SaxesParser } from 'saxes';
 
 import { plain } from './module_values.js';
 import { recordsOf } from './table_records.js';
@@ -58,12 +60,57 @@ function textOf(source) {
   }
 }
 
-// The table opened by the module, or why not: the bytes are no text, a
-// quoted cell is never closed, or the module refuses the records. The
-// module finds the separator from the text's start, for a file and for
-// pasted cells alike.
+// A part of a workbook as the events the module takes (web/page_workbook.h):
+// its elements, attributes and texts as the XML parser gives them; null
+// for XML that is not well formed.
+function xmlEvents(bytes) {
+  const parser = new SaxesParser();
+  const events = [];
+  parser.on('opentag', (tag) => {
+    let event = `\x01${tag.name}`;
+    for (const [name, value] of Object.entries(tag.attributes)) event += `\x02${name}\x02${value}`;
+    events.push(event);
+  });
+  parser.on('text', (text) => events.push(`\x03${text}`));
+  parser.on('cdata', (text) => events.push(`\x03${text}`));
+  parser.on('closetag', (tag) => events.push(`\x04${tag.name}`));
+  try {
+    parser.write(new TextDecoder().decode(bytes)).close();
+  } catch {
+    return null;
+  }
+  return events.join('');
+}
+
+// A workbook's table opened by the module, its parts read in the order the
+// module asks for them, or why not.
+function openedWorkbook(bytes, name) {
+  let parts = {};
+  try {
+    parts = unzipSync(bytes);
+  } catch {
+    // No archive to read: the module tells what is missing.
+  }
+  pilaro.startWorkbook(name);
+  for (let part = pilaro.workbookPartWanted(); part; part = pilaro.workbookPartWanted()) {
+    const events = parts[part] ? xmlEvents(parts[part]) : null;
+    pilaro.readWorkbookPart(events ?? '', events !== null);
+  }
+  return plain(pilaro.openWorkbookTable());
+}
+
+// The table opened by the module, or why not: the file is of a kind it
+// refuses, the bytes are no text, a quoted cell is never closed, or the
+// module refuses the records. The module finds the separator from the
+// text's first lines, for a file and for pasted cells alike.
 function opened(source) {
   const refused = (refusal) => ({ refusal, rowCount: 0, columns: [] });
+  if (source.bytes) {
+    const bytes = new Uint8Array(source.bytes);
+    const kind = plain(pilaro.fileKind(bytes, source.name ?? ''));
+    if (kind.refusal) return refused(kind.refusal);
+    if (kind.kind === 'workbook') return openedWorkbook(bytes, source.name ?? '');
+  }
   const { text, refusal } = textOf(source);
   if (refusal) return refused(refusal);
   const records = recordsOf(Papa, text, pilaro.tableSeparator(text.slice(0, 1 << 16)));
