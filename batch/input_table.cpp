@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 
 #include "messages/file_messages.h"
 #include "messages/sheet_messages.h"
@@ -38,11 +36,12 @@ InputTable::InputTable(const BatchOptions& options)
                                        : messages::Message(options.input)) {
     std::string head;
     if (fromStandardInput(options)) {
-        standardInput_.assign(std::istreambuf_iterator<char>(std::cin), {});
-        if (std::cin.bad()) throw messages::tableError(messages::TableProblem::InputUnreadable, {});
-        head = standardInput_.substr(0, table::kFileKindBytes);
+        standardInput_ = std::make_unique<SpooledInput>(std::cin);
+        path_ = standardInput_->path();
+        head = standardInput_->head();
     } else {
-        const auto in = openFile(options.input);
+        path_ = options.input;
+        const auto in = openFile(path_);
         head.resize(table::kFileKindBytes);
         in->read(head.data(), static_cast<std::streamsize>(head.size()));
         head.resize(static_cast<std::size_t>(in->gcount()));
@@ -57,17 +56,12 @@ InputTable::InputTable(const BatchOptions& options)
 TableReading InputTable::read() const {
     TableReading reading;
     if (kind_ == table::FileKind::Workbook) {
-        auto workbook = std::make_unique<table::XlsxReader>(
-            fromStandardInput(options_) ? std::string() : options_.input,
-            fromStandardInput(options_) ? standardInput_ : std::string(), options_.sheet, name_);
+        auto workbook = std::make_unique<table::XlsxReader>(path_, options_.sheet, name_);
         reading.size = workbook->sheetSize();
         reading.records = std::move(workbook);
         return reading;
     }
-    if (fromStandardInput(options_))
-        reading.stream = std::make_unique<std::istringstream>(standardInput_, std::ios::binary);
-    else
-        reading.stream = openFile(options_.input);
+    reading.stream = openFile(path_);
     reading.text = std::make_unique<table::InputText>(*reading.stream);
     reading.size = reading.text->utf8Size();
     reading.records = std::make_unique<table::CsvReader>(reading.text->utf8(), options_.separator);

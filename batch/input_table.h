@@ -9,6 +9,7 @@
 #include <string>
 
 #include "batch/options.h"
+#include "batch/spooled_input.h"
 #include "messages/wording.h"
 #include "table/file_kind.h"
 #include "table/input_text.h"
@@ -26,7 +27,7 @@ struct TableReading {
 
 class InputTable {
   public:
-    // Reads standard input whole; decides the kind of file. Throws
+    // Keeps standard input whole in a temporary file; decides the kind of file. Throws
     // messages::MessageError when the file cannot be read, is of a kind
     // that is refused, or is given --sheet and is no workbook.
     explicit InputTable(const BatchOptions& options);
@@ -37,7 +38,8 @@ class InputTable {
   private:
     const BatchOptions& options_;
     messages::Message name_;
-    std::string standardInput_;  // the bytes of standard input
+    std::unique_ptr<SpooledInput> standardInput_;
+    std::string path_;  // the file read, or where standard input is kept
     table::FileKind kind_ = table::FileKind::Text;
 };
 

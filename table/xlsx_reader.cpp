@@ -18,13 +18,6 @@ namespace {
 
 constexpr std::size_t kPiece = std::size_t{1} << 16;
 
-// minizip's own file functions, but the "file" opened is the bytes in
-// memory (fmemopen), for a workbook read from standard input.
-voidpf ZCALLBACK openMemory(voidpf, const void* bytes, int) {
-    const auto* text = static_cast<const std::string*>(bytes);
-    return fmemopen(const_cast<char*>(text->data()), text->size(), "rb");
-}
-
 // The events of expat for a handler of table/xml_events.h.
 class ExpatParser {
   public:
@@ -62,7 +55,6 @@ class ExpatParser {
 }  // namespace
 
 struct XlsxReader::Archive {
-    std::string bytes;
     unzFile zip = nullptr;
     messages::Message file;
     std::unique_ptr<SheetRows> rows;
@@ -107,20 +99,11 @@ struct XlsxReader::Archive {
     }
 };
 
-XlsxReader::XlsxReader(const std::string& path, std::string bytes, const std::string& sheet,
-                       messages::Message file)
+XlsxReader::XlsxReader(const std::string& path, const std::string& sheet, messages::Message file)
     : archive_(std::make_unique<Archive>()) {
     Archive& a = *archive_;
     a.file = std::move(file);
-    a.bytes = std::move(bytes);
-    if (path.empty()) {
-        zlib_filefunc64_def functions{};
-        fill_fopen64_filefunc(&functions);
-        functions.zopen64_file = openMemory;
-        a.zip = unzOpen2_64(&a.bytes, &functions);
-    } else {
-        a.zip = unzOpen64(path.c_str());
-    }
+    a.zip = unzOpen64(path.c_str());
     if (!a.zip)
         throw messages::MessageError(
             workbookUnreadable(a.file, messages::workbookFault(WorkbookFault::NoZipArchive, {})));

@@ -14,13 +14,12 @@ namespace pilaro::table {
 
 class XlsxReader : public RecordSource {
   public:
-    // From the file at `path`, or, with `path` empty, from `bytes` (a
-    // workbook read from standard input). `sheet` empty: the first visible
+    // From the file at `path` (standard input is kept in a file first).
+    // `sheet` empty: the first visible
     // sheet. `file` names the workbook in messages. Throws
     // messages::MessageError when the workbook cannot be read or has no
     // such sheet.
-    XlsxReader(const std::string& path, std::string bytes, const std::string& sheet,
-               messages::Message file);
+    XlsxReader(const std::string& path, const std::string& sheet, messages::Message file);
     ~XlsxReader() override;
     XlsxReader(const XlsxReader&) = delete;
     XlsxReader& operator=(const XlsxReader&) = delete;

@@ -147,6 +147,63 @@ bool hasTemporaryFile(const ScratchFolder& folder) {
     return false;
 }
 
+// Standard input is kept in a file of the temporary folder, not in
+// memory; the file is gone when the run ends, and a folder that cannot
+// keep it stops the run with where and why.
+TEST(BatchFailures, StandardInputIsKeptInATemporaryFileThatGoesWithTheRun) {
+    std::string table = kHeader;
+    for (int i = 0; i < 2000; ++i) table += kDesign;
+    ScratchFolder folder;
+    folder.write("in.csv", table);
+    std::filesystem::create_directory(folder.path() / "tmp");
+    const std::string input = folder.path() / "in.csv";
+    const std::string tmp = folder.path() / "tmp";
+
+    const BatchRun kept =
+        runBatch(folder, {"-", "-o", "out.csv"}, {.standardInput = input, .temporaryFolder = tmp});
+    EXPECT_EQ(kept.status, 0) << kept.err;
+    EXPECT_EQ(splitLines(folder.read("out.csv")).size(), 2001u);
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+    // The same rows as from the file itself.
+    ASSERT_EQ(runBatch(folder, {"in.csv", "-o", "from-file.csv"}).status, 0);
+    EXPECT_EQ(folder.read("out.csv"), folder.read("from-file.csv"));
+
+    // Killed while it runs, nothing is left in the folder either.
+    std::string longer = kHeader;
+    for (int i = 0; i < 60000; ++i) longer += kDesign;
+    folder.write("long.csv", longer);
+    const pid_t child =
+        startBatch(folder, {"-", "-o", "long-out.csv", "-j", "1"},
+                   {.standardInput = folder.path() / "long.csv", .temporaryFolder = tmp});
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!hasTemporaryFile(folder) && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    kill(child, SIGKILL);
+    waitForBatch(folder, child);
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+
+    const struct {
+        std::string folder;
+        long fileSizeLimit;
+        std::string message;
+    } refusals[] = {
+        {tmp + "/missing", 0,
+         "pilaro-batch: 无法在 " + tmp + "/missing 中暂存标准输入：没有这个文件或目录"},
+        {tmp, 100000, "pilaro-batch: 无法在 " + tmp + " 中暂存标准输入："},
+    };
+    for (const auto& r : refusals) {
+        const BatchRun run = runBatch(folder, {"-", "-o", "refused.csv"},
+                                      {.standardInput = input,
+                                       .fileSizeLimit = r.fileSizeLimit,
+                                       .temporaryFolder = r.folder});
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_EQ(run.err.find(r.message), 0u) << run.err;
+        EXPECT_EQ(splitLines(run.err).size(), 1u) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "refused.csv"));
+        EXPECT_TRUE(std::filesystem::is_empty(tmp));
+    }
+}
+
 TEST(BatchFailures, AnInterruptedRunLeavesNoTemporaryFileAndTheOldOutput) {
     const std::string table = longTable();
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {

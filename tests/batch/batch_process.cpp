@@ -30,6 +30,8 @@ pid_t startBatch(const ScratchFolder& folder, const std::vector<std::string>& ar
             dup2(open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         }
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        if (!settings.temporaryFolder.empty())
+            setenv("TMPDIR", settings.temporaryFolder.c_str(), 1);
         if (settings.fileSizeLimit > 0) {
             // A write past the limit then fails with EFBIG instead of a signal.
             signal(SIGXFSZ, SIG_IGN);

@@ -27,6 +27,8 @@ struct RunSettings {
     // starts.
     std::string standardOutput = {};
     bool closedPipeOut = false;
+    // The program's $TMPDIR, where it keeps standard input, when not empty.
+    std::string temporaryFolder = {};
 };
 
 BatchRun runBatch(const ScratchFolder& folder, const std::vector<std::string>& args,

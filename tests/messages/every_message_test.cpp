@@ -77,7 +77,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("sheet problem", sheetProblemWording, SheetProblem::OldWorkbook,
                        SheetProblem::Summary);
     expectEveryWording("file problem", fileProblemWording, FileProblem::CannotRead,
-                       FileProblem::CannotDraw);
+                       FileProblem::CannotKeepStandardInput);
     expectEveryWording("workbook fault", workbookFaultWording, WorkbookFault::PartUnreadable,
                        WorkbookFault::NoSheet);
     expectEveryWording("diagram word", diagramWord, DiagramWord::Title, DiagramWord::Design);
