@@ -1,7 +1,8 @@
 #!/bin/sh
 # The manual pages as help2man makes them: each has its NAME line (which
 # lexgrog, and so whatis and apropos, read), a SYNOPSIS, and the sections
-# in their order; pilaro-batch's page also tells the exit statuses, and its
+# in their order; pilaro-batch's page also tells the exit statuses and
+# where standard input is kept, and its
 # first example, run in the examples folder, ends with status 0, its second
 # (the example with deliberate errors) with 3.
 # Usage: man_pages.sh MAN_DIR EXAMPLES_DIR PILARO_BATCH
@@ -18,7 +19,7 @@ for page in pilaro pilaro-batch; do
     sections=$(zcat "$file" | sed -n 's/^\.SH "*\([^"]*\)"*$/\1/p' | tr '\n' '|')
     case "$page:$sections" in
         "pilaro:NAME|SYNOPSIS|DESCRIPTION|SEE ALSO|") ;;
-        "pilaro-batch:NAME|SYNOPSIS|DESCRIPTION|EXIT STATUS|EXAMPLES|SEE ALSO|") ;;
+        "pilaro-batch:NAME|SYNOPSIS|DESCRIPTION|EXIT STATUS|ENVIRONMENT|EXAMPLES|SEE ALSO|") ;;
         *) fail "sections of $page: $sections" ;;
     esac
     zcat "$file" | grep -q '^\.TH [^ ]* "1" ' || fail "$page: $(zcat "$file" | grep '^\.TH')"
