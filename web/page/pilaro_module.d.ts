@@ -258,7 +258,7 @@ declare module 'pilaro:module' {
 
     formDiagram(state: State, controls: ControlTexts, measure: TextMeasure): PageDiagrams;
 
-    tableEncoding(bytes: Uint8Array): 'utf-8' | 'gb18030';
+    tableEncoding(bytes: Uint8Array): 'utf-8' | 'gb18030' | 'utf-16le' | 'utf-16be';
     undecodableText(bytes: Uint8Array, decodes: (line: Uint8Array) => boolean): string;
     tableSeparator(text: string): string;
     unclosedQuote(line: number): string;
