@@ -3,6 +3,7 @@
 #include "messages/file_messages.h"
 
 #include "table/csv_cell.h"
+#include "table/output_cells.h"
 #include "table/row_writer.h"
 
 namespace pilaro::table {
@@ -19,19 +20,8 @@ class CsvWriter : public RowWriter {
     }
 
     void write(const RowOutcome& o) override {
-        for (std::size_t i = 0; i < kArchivedColumnCount; ++i)
-            line_.add(spreadsheetText(o.row.cells[i]));
-        for (const std::string& cell : o.row.otherCells) line_.add(spreadsheetText(cell));
-        line_.add(std::to_string(o.row.line));
-        line_.add(o.status);
-        line_.add(messages_ == MessageColumn::Output ? o.message
-                                                     : toldMessage(o, Language::Chinese));
-        line_.add(o.statusText);
-        // The archived read-outs as they always were; after them the γ0
-        // cell as typed, which a spreadsheet must not take for a formula.
-        const std::vector<std::string> results = resultCells(o, layout_);
-        for (std::size_t i = 0; i < results.size(); ++i)
-            line_.add(i < kReadOuts.size() ? results[i] : spreadsheetText(results[i]));
+        for (const OutputCell& cell : outputCells(o, layout_, messages_))
+            line_.add(cell.guarded ? spreadsheetText(cell.text) : cell.text);
         put(line_.end());
     }
 

@@ -114,6 +114,10 @@ void SheetColumnWidths::fit(std::size_t column, const SheetCell& cell) {
     if (cell.kind != SheetCell::Kind::Empty) fit(column, cell.text, 1);
 }
 
+void SheetColumnWidths::fitShown(std::size_t column, std::string_view shown) {
+    if (!shown.empty()) fit(column, shown, 1);
+}
+
 void SheetColumnWidths::fit(std::size_t column, std::string_view shown, double extra) {
     if (column >= widths_.size()) widths_.resize(column + 1, kNarrowest);
     widths_[column] = std::clamp(shownWidth(shown) + extra, widths_[column], kWidest);

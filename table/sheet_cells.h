@@ -56,6 +56,8 @@ class SheetColumnWidths {
     // A header cell: bold, and the filter's button beside it.
     void fitHeader(std::size_t column, std::string_view name);
     void fit(std::size_t column, const SheetCell& cell);
+    // A cell as a screen shows it (the page's results).
+    void fitShown(std::size_t column, std::string_view shown);
     [[nodiscard]] const std::vector<double>& widths() const { return widths_; }
 
   private:

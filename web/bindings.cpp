@@ -1,13 +1,14 @@
 // What the page's JavaScript can call: the form's events, the read-outs,
 // the messages, the report and the tables the form is built from, handed
-// over as plain JavaScript objects and arrays. Nothing here decides
-// anything; each call goes to the form's rules that the window uses.
+// over as plain values (embind's value objects, and its vectors for
+// lists). Nothing here decides anything; each call goes to the form's
+// rules that the window uses.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <string>
-
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "form/control_table.h"
 #include "form/form_events.h"
@@ -64,38 +65,62 @@ int keyboardStop(std::string_view name) {
     return at == order.end() ? -1 : static_cast<int>(at - order.begin()) + 1;
 }
 
-// The form's controls in table order, each with its place in twips,
-// whether it is one of the read-out fields, what a button does, where Tab
-// visits it and whether Enter in it runs.
-val controls() {
-    return array(mainWindowControls(), [](const ControlRow& row) {
-        val o = val::object();
-        o.set("name", text(row.name));
-        o.set("kind", text(kindName(row.kind)));
-        o.set("container", text(row.container));
-        o.set("text", text(row.text));
-        o.set("left", row.left);
-        o.set("top", row.top);
-        o.set("width", row.width);
-        o.set("height", row.height);
-        o.set("tabIndex", keyboardStop(row.name));
-        o.set("enterRuns", enterRuns(row.name));
-        o.set("readOut", row.readOut());
-        o.set("action", text(buttonAction(row.role)));
-        return o;
-    });
+// A control of the form's table, with its place in twips, whether it is
+// one of the read-out fields, what a button does, where Tab visits it and
+// whether Enter in it runs.
+struct PageControl {
+    std::string name, kind, container, text;
+    int left = 0, top = 0, width = 0, height = 0;
+    int tabIndex = -1;
+    bool enterRuns = false, readOut = false;
+    std::string action;  // "run", "print", "exit" or empty
+};
+
+struct PageWindowBox {
+    std::string name;
+    int width = 0, height = 0;
+};
+
+struct PageControlShown {
+    std::string control;
+    bool shown = false;
+};
+
+struct PageReadOut {
+    std::string field, text;
+};
+
+struct PageRunOutcome {
+    bool done = false;
+    std::string status;  // the run's status, or "refused" before it began
+    std::string message, focus;
+    std::vector<PageReadOut> readOuts;
+};
+
+struct PagePrintOutcome {
+    bool prints = false;
+    std::string message, focus;
+};
+
+// The form's controls in table order.
+std::vector<PageControl> controls() {
+    std::vector<PageControl> list;
+    for (const ControlRow& row : mainWindowControls())
+        list.push_back({std::string(row.name), std::string(kindName(row.kind)),
+                        std::string(row.container), std::string(row.text), row.left, row.top,
+                        row.width, row.height, keyboardStop(row.name), enterRuns(row.name),
+                        row.readOut(), std::string(buttonAction(row.role))});
+    return list;
 }
 
-val windowBox() {
-    val o = val::object();
-    o.set("name", text(kWindowName));
-    o.set("width", kClientWidthTwips);
-    o.set("height", kClientHeightTwips);
-    return o;
+PageWindowBox windowBox() {
+    return {std::string(kWindowName), kClientWidthTwips, kClientHeightTwips};
 }
 
-val entries(const std::string& list) {
-    return array(listEntries(list), text);
+std::vector<std::string> entries(const std::string& list) {
+    std::vector<std::string> texts;
+    for (std::string_view entry : listEntries(list)) texts.emplace_back(entry);
+    return texts;
 }
 
 void pick(CalcState& state, const std::string& list, const std::string& entry) {
@@ -106,40 +131,30 @@ void choose(CalcState& state, const std::string& option) {
     chooseOption(state, option);
 }
 
-val shown(const CalcState& state) {
-    return array(shownControls(state), [](const ControlShown& c) {
-        val o = val::object();
-        o.set("control", text(c.control));
-        o.set("shown", c.shown);
-        return o;
-    });
+std::vector<PageControlShown> shown(const CalcState& state) {
+    std::vector<PageControlShown> list;
+    for (const ControlShown& c : shownControls(state))
+        list.push_back({std::string(c.control), c.shown});
+    return list;
 }
 
 // `controls` maps the names of the form's fields and lists to the texts
 // they show.
-val run(CalcState& state, val controls) {
+PageRunOutcome run(CalcState& state, val controls) {
     const RunOutcome outcome = pressRun(state, controlTextOf(controls));
-    val o = val::object();
-    o.set("done", outcome.status == CalcStatus::Done);
-    o.set("status", outcome.status ? text(statusName(*outcome.status)) : text("refused"));
-    o.set("message", outcome.message);
-    o.set("focus", text(outcome.focus));
-    o.set("readOuts", array(outcome.readOuts, [](const ShownReadOut& r) {
-              val item = val::object();
-              item.set("field", text(r.field));
-              item.set("text", r.text);
-              return item;
-          }));
-    return o;
+    PageRunOutcome page;
+    page.done = outcome.status == CalcStatus::Done;
+    page.status = outcome.status ? std::string(statusName(*outcome.status)) : "refused";
+    page.message = outcome.message;
+    page.focus = outcome.focus;
+    for (const ShownReadOut& r : outcome.readOuts)
+        page.readOuts.push_back({std::string(r.field), r.text});
+    return page;
 }
 
-val print(const CalcState& state, val controls) {
+PagePrintOutcome print(const CalcState& state, val controls) {
     const PrintOutcome outcome = pressPrint(state, controlTextOf(controls));
-    val o = val::object();
-    o.set("prints", outcome.prints);
-    o.set("message", outcome.message);
-    o.set("focus", text(outcome.focus));
-    return o;
+    return {outcome.prints, outcome.message, std::string(outcome.focus)};
 }
 
 bool stale(const CalcState& state, val controls) {
@@ -147,38 +162,71 @@ bool stale(const CalcState& state, val controls) {
 }
 
 // `width(text, pointSize)` measures a text in the page's print font.
-val report(const CalcState& state, double pageWidth, val width) {
-    const PrintedReport printed =
-        printedReport(state, pageWidth, [&width](const std::string& s, double pointSize) {
-            return width(s, pointSize).as<double>();
-        });
-    val o = val::object();
-    o.set("pointSize", printed.pointSize);
-    o.set("lines", array(printed.lines, [](const std::vector<PlacedText>& line) {
-              return array(line, [](const PlacedText& placed) {
-                  val run = val::object();
-                  run.set("x", placed.x);
-                  run.set("text", placed.text);
-                  return run;
-              });
-          }));
-    return o;
+PrintedReport report(const CalcState& state, double pageWidth, val width) {
+    return printedReport(state, pageWidth, [&width](const std::string& s, double pointSize) {
+        return width(s, pointSize).as<double>();
+    });
 }
 
 }  // namespace
 }  // namespace pilaro::web
 
 EMSCRIPTEN_BINDINGS(pilaro_form) {
+    using namespace emscripten;
     using namespace pilaro::web;
-    emscripten::class_<pilaro::CalcState>("State").constructor<>();
-    emscripten::function("controls", &controls);
-    emscripten::function("windowBox", &windowBox);
-    emscripten::function("entries", &entries);
-    emscripten::function("pick", &pick);
-    emscripten::function("choose", &choose);
-    emscripten::function("shownControls", &shown);
-    emscripten::function("run", &run);
-    emscripten::function("print", &print);
-    emscripten::function("stale", &stale);
-    emscripten::function("report", &report);
+    class_<pilaro::CalcState>("State").constructor<>();
+    value_object<PageControl>("PageControl")
+        .field("name", &PageControl::name)
+        .field("kind", &PageControl::kind)
+        .field("container", &PageControl::container)
+        .field("text", &PageControl::text)
+        .field("left", &PageControl::left)
+        .field("top", &PageControl::top)
+        .field("width", &PageControl::width)
+        .field("height", &PageControl::height)
+        .field("tabIndex", &PageControl::tabIndex)
+        .field("enterRuns", &PageControl::enterRuns)
+        .field("readOut", &PageControl::readOut)
+        .field("action", &PageControl::action);
+    value_object<PageWindowBox>("PageWindowBox")
+        .field("name", &PageWindowBox::name)
+        .field("width", &PageWindowBox::width)
+        .field("height", &PageWindowBox::height);
+    value_object<PageControlShown>("PageControlShown")
+        .field("control", &PageControlShown::control)
+        .field("shown", &PageControlShown::shown);
+    value_object<PageReadOut>("PageReadOut")
+        .field("field", &PageReadOut::field)
+        .field("text", &PageReadOut::text);
+    value_object<PageRunOutcome>("PageRunOutcome")
+        .field("done", &PageRunOutcome::done)
+        .field("status", &PageRunOutcome::status)
+        .field("message", &PageRunOutcome::message)
+        .field("focus", &PageRunOutcome::focus)
+        .field("readOuts", &PageRunOutcome::readOuts);
+    value_object<PagePrintOutcome>("PagePrintOutcome")
+        .field("prints", &PagePrintOutcome::prints)
+        .field("message", &PagePrintOutcome::message)
+        .field("focus", &PagePrintOutcome::focus);
+    value_object<pilaro::PlacedText>("PlacedText")
+        .field("x", &pilaro::PlacedText::x)
+        .field("text", &pilaro::PlacedText::text);
+    value_object<PrintedReport>("PrintedReport")
+        .field("pointSize", &PrintedReport::pointSize)
+        .field("lines", &PrintedReport::lines);
+    register_vector<PageControl>("PageControls");
+    register_vector<PageControlShown>("PageControlsShown");
+    register_vector<PageReadOut>("PageReadOuts");
+    register_vector<pilaro::PlacedText>("PlacedTexts");
+    register_vector<std::vector<pilaro::PlacedText>>("PlacedLines");
+    function("controls", &controls);
+    function("windowBox", &windowBox);
+    function("entries", &entries);
+    function("pick", &pick);
+    function("choose", &choose);
+    function("shownControls", &shown);
+    function("run", &run);
+    function("print", &print);
+    function("stale", &stale);
+    function("report", &report);
 }

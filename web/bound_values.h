@@ -1,5 +1,6 @@
-// The plain JavaScript values that the page's calls hand back: texts,
-// arrays and bytes made from C++ values. Only for the module's bindings.
+// What the bindings hand over besides value objects and vectors: bytes as
+// a Uint8Array, and what the form's fields show, read from the page's
+// object. Only for the module's bindings.
 #pragma once
 
 #include <emscripten/val.h>
@@ -10,17 +11,6 @@
 #include "form/form_reading.h"
 
 namespace pilaro::web {
-
-inline emscripten::val text(std::string_view s) {
-    return emscripten::val(std::string(s));
-}
-
-template <typename Range, typename Convert>
-emscripten::val array(const Range& range, Convert convert) {
-    emscripten::val list = emscripten::val::array();
-    for (const auto& item : range) list.call<void>("push", convert(item));
-    return list;
-}
 
 // A Uint8Array of its own holding the bytes.
 inline emscripten::val bytes(std::string_view s) {

@@ -2,29 +2,11 @@
 
 #include <cstdio>
 
-#include "diagram/diagram_layout.h"
-#include "web/bound_values.h"
-
 namespace pilaro::web {
 
 namespace {
 
-using emscripten::val;
 using namespace pilaro::diagram;
-
-class PageFontMeasure : public TextMeasure {
-  public:
-    explicit PageFontMeasure(val measure) : measure_(std::move(measure)) {}
-
-    double width(const std::string& s, int pixels, bool bold) const override {
-        return measure_.call<double>("width", s, pixels, bold);
-    }
-    double ascent(int pixels) const override { return measure_.call<double>("ascent", pixels); }
-    double height(int pixels) const override { return measure_.call<double>("height", pixels); }
-
-  private:
-    val measure_;
-};
 
 // "#rrggbb", each channel's sixteen bits rounded to eight.
 std::string hexOf(const Colour& c) {
@@ -34,41 +16,25 @@ std::string hexOf(const Colour& c) {
     return hex;
 }
 
-val colour(const Colour& c) {
-    val o = val::object();
-    o.set("colour", hexOf(c));
-    o.set("opacity", c.alpha / 65535.0);
-    return o;
+PageColour colour(const Colour& c) {
+    return {hexOf(c), c.alpha / 65535.0};
 }
 
-val point(const Point& p) {
-    val o = val::object();
-    o.set("x", p.x);
-    o.set("y", p.y);
-    return o;
+PagePoint point(const Point& p) {
+    return {p.x, p.y};
 }
 
-val box(const Box& b) {
-    val o = val::object();
-    o.set("x", b.x);
-    o.set("y", b.y);
-    o.set("width", b.width);
-    o.set("height", b.height);
-    return o;
+PageBox box(const Box& b) {
+    return {b.x, b.y, b.width, b.height};
 }
 
-val drawnText(const DrawnText& t) {
-    val o = colour(t.colour);
-    o.set("text", t.text);
-    o.set("x", t.x);
-    o.set("y", t.y);
-    o.set("pixels", t.pixels);
-    o.set("bold", t.bold);
-    return o;
+PageText drawnText(const DrawnText& t) {
+    const PageColour c = colour(t.colour);
+    return {t.text, t.x, t.y, t.pixels, t.bold, c.colour, c.opacity};
 }
 
 // A marker's kind as its element's data-verdict says it.
-std::string_view kindName(MarkerKind kind) {
+std::string kindName(MarkerKind kind) {
     switch (kind) {
         case MarkerKind::Passes:
             return "pass";
@@ -80,96 +46,84 @@ std::string_view kindName(MarkerKind kind) {
     return "";
 }
 
-val tick(const Tick& t) {
-    val o = val::object();
-    o.set("at", t.at);
-    o.set("zero", t.zero);
-    o.set("label", drawnText(t.label));
-    return o;
+template <typename Out, typename In, typename Convert>
+std::vector<Out> each(const std::vector<In>& list, Convert convert) {
+    std::vector<Out> out;
+    out.reserve(list.size());
+    for (const In& item : list) out.push_back(convert(item));
+    return out;
 }
 
-val layoutValue(const Diagram& d, const std::string& stem, const TextMeasure& measure) {
+PageTick tick(const Tick& t) {
+    return {t.at, t.zero, drawnText(t.label)};
+}
+
+PageDiagram layoutOf(const Diagram& d, const std::string& stem, const TextMeasure& measure) {
     const DiagramLayout l = layoutDiagram(d, measure);
-    val o = val::object();
-    o.set("stem", stem);
-    o.set("title", documentTitle(d));
-    o.set("plot", box(l.plot));
-    o.set("heading", drawnText(l.title));
-    o.set("section", drawnText(l.section));
-    o.set("legend", array(l.legend, [](const LegendEntry& e) {
-              val entry = val::object();
-              entry.set("name", drawnText(e.name));
-              entry.set("line", e.line);
-              entry.set("sample", colour(e.colour));
-              entry.set("x", e.sampleX);
-              entry.set("y", e.sampleY);
-              return entry;
-          }));
-    o.set("ticksM", array(l.ticksM, tick));
-    o.set("ticksN", array(l.ticksN, tick));
-    o.set("across", drawnText(l.across));
-    o.set("up", drawnText(l.up));
-    o.set("cap",
-          l.cap ? array(std::vector<Point>{l.cap->first, l.cap->second}, point) : val::null());
-    o.set("curve", array(l.curve, point));
-    o.set("markers", array(l.markers, [](const LoadMarker& m) {
-              val marker = point(m.centre);
-              marker.set("kind", text(kindName(m.kind)));
-              marker.set("name", m.name);
-              marker.set("line", static_cast<double>(m.line));
-              return marker;
-          }));
-    o.set("labels", array(l.labels, [](const LoadLabel& label) {
-              val placed = val::object();
-              placed.set("ground", box(label.ground));
-              placed.set("name", drawnText(label.name));
-              return placed;
-          }));
-    return o;
+    PageDiagram page;
+    page.stem = stem;
+    page.title = documentTitle(d);
+    page.plot = box(l.plot);
+    page.heading = drawnText(l.title);
+    page.section = drawnText(l.section);
+    page.legend = each<PageLegendEntry>(l.legend, [](const LegendEntry& e) {
+        return PageLegendEntry{drawnText(e.name), e.line, colour(e.colour), e.sampleX, e.sampleY};
+    });
+    page.ticksM = each<PageTick>(l.ticksM, tick);
+    page.ticksN = each<PageTick>(l.ticksN, tick);
+    page.across = drawnText(l.across);
+    page.up = drawnText(l.up);
+    if (l.cap) page.cap = {point(l.cap->first), point(l.cap->second)};
+    page.curve = each<PagePoint>(l.curve, point);
+    page.markers = each<PageMarker>(l.markers, [](const LoadMarker& m) {
+        return PageMarker{m.centre.x, m.centre.y, kindName(m.kind), m.name,
+                          static_cast<double>(m.line)};
+    });
+    page.labels = each<PageLabel>(l.labels, [](const LoadLabel& label) {
+        return PageLabel{box(label.ground), drawnText(label.name)};
+    });
+    return page;
 }
 
-val style() {
-    val o = val::object();
-    o.set("width", kDiagramWidth);
-    o.set("height", kDiagramHeight);
-    o.set("pngWidth", kPngWidth);
-    o.set("pngHeight", kPngHeight);
-    o.set("background", colour(kWhite));
-    o.set("pass", colour(kPassColour));
-    o.set("fail", colour(kFailColour));
-    o.set("design", colour(kDesignColour));
-    o.set("curve", colour(kCurveColour));
-    o.set("grid", colour(kGridColour));
-    o.set("axis", colour(kAxisColour));
-    o.set("outline", colour(kBlack));
-    o.set("labelGround", colour(kLabelGround));
-    o.set("markerRadius", kMarkerRadius);
-    o.set("markerOutline", kMarkerOutline);
-    o.set("gridWidth", kGridWidth);
-    o.set("curveWidth", kCurveWidth);
-    o.set("capWidth", kCapWidth);
+PageDiagramStyle style() {
+    PageDiagramStyle s;
+    s.width = kDiagramWidth;
+    s.height = kDiagramHeight;
+    s.pngWidth = kPngWidth;
+    s.pngHeight = kPngHeight;
+    s.background = colour(kWhite);
+    s.pass = colour(kPassColour);
+    s.fail = colour(kFailColour);
+    s.design = colour(kDesignColour);
+    s.curve = colour(kCurveColour);
+    s.grid = colour(kGridColour);
+    s.axis = colour(kAxisColour);
+    s.outline = colour(kBlack);
+    s.labelGround = colour(kLabelGround);
+    s.markerRadius = kMarkerRadius;
+    s.markerOutline = kMarkerOutline;
+    s.gridWidth = kGridWidth;
+    s.curveWidth = kCurveWidth;
+    s.capWidth = kCapWidth;
     // Dashes of four and gaps of two line widths.
-    o.set("capDash", array(std::vector<double>{4 * kCapWidth, 2 * kCapWidth},
-                           [](double v) { return val(v); }));
-    o.set("legendLineWidth", kLegendLineWidth);
-    o.set("legendLineLength", kLegendLineLength);
-    o.set("legendMarkerOffset", kLegendMarkerOffset);
-    return o;
+    s.capDash = {4 * kCapWidth, 2 * kCapWidth};
+    s.legendLineWidth = kLegendLineWidth;
+    s.legendLineLength = kLegendLineLength;
+    s.legendMarkerOffset = kLegendMarkerOffset;
+    return s;
 }
 
 }  // namespace
 
-val diagramValues(const std::vector<Diagram>& diagrams, const std::vector<std::string>& stems,
-                  const std::vector<std::string>& problems, val measure) {
-    const PageFontMeasure fontMeasure(std::move(measure));
-    val list = val::array();
+PageDiagrams pageDiagrams(const std::vector<Diagram>& diagrams,
+                          const std::vector<std::string>& stems, std::vector<std::string> problems,
+                          const TextMeasure& measure) {
+    PageDiagrams page;
     for (std::size_t i = 0; i < diagrams.size(); ++i)
-        list.call<void>("push", layoutValue(diagrams[i], stems.at(i), fontMeasure));
-    val o = val::object();
-    o.set("diagrams", list);
-    o.set("problems", array(problems, text));
-    o.set("style", style());
-    return o;
+        page.diagrams.push_back(layoutOf(diagrams[i], stems.at(i), measure));
+    page.problems = std::move(problems);
+    page.style = style();
+    return page;
 }
 
 }  // namespace pilaro::web

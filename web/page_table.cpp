@@ -6,50 +6,18 @@
 #include "messages/summary_words.h"
 #include "messages/table_messages.h"
 #include "table/csv_cell.h"
+#include "table/output_cells.h"
 #include "table/row_input.h"
 #include "table/row_method.h"
 #include "table/row_outcome.h"
 #include "table/summary_text.h"
 #include "table/table_start.h"
-#include "table/text_encoding.h"
+#include "text/utf8.h"
 
 namespace pilaro::web {
 
 using table::CellRow;
 using table::RowOutcome;
-
-std::string_view tableEncoding(std::string_view bytes) {
-    switch (table::encodingOf(bytes)) {
-        case table::TextEncoding::Utf8:
-            return "utf-8";
-        case table::TextEncoding::Gb18030:
-            return "gb18030";
-        case table::TextEncoding::Utf16Le:
-            return "utf-16le";
-        case table::TextEncoding::Utf16Be:
-            return "utf-16be";
-    }
-    return "utf-8";
-}
-
-std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
-    const table::TextEncoding encoding = table::encodingOf(bytes);
-    if (encoding == table::TextEncoding::Utf16Le || encoding == table::TextEncoding::Utf16Be)
-        return messages::tableMessage(messages::TableProblem::NotUtf16,
-                                      {std::to_string(firstBadGb18030Line)})
-            .chinese;
-    text::Utf8Scan scan;
-    scan.feed(bytes);
-    return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line).chinese;
-}
-
-std::string unclosedQuote(long line) {
-    return table::unclosedQuoteMessage(line).chinese;
-}
-
-std::string tablesNotStarted(std::string_view reason) {
-    return messages::tableMessage(messages::TableProblem::TablesNotStarted, {reason}).chinese;
-}
 
 std::string_view rowMarkName(RowMark mark) {
     switch (mark) {
@@ -78,6 +46,27 @@ std::vector<CellRow> withoutBlankRecords(std::vector<CellRow> records) {
     return records;
 }
 
+// Appends a cell to the text the page reads as a string, and counts it as
+// the string does: a character beyond the BMP is two UTF-16 units. Bytes
+// that are no UTF-8 (a cell's text is UTF-8 wherever it came from) would
+// be read as U+FFFD each, and are written so.
+std::uint32_t appendShown(std::string& out, std::string_view cell) {
+    std::uint32_t units = 0;
+    for (std::size_t i = 0; i < cell.size();) {
+        const std::size_t length = text::utf8CharLength(cell, i);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            ++units;
+            ++i;
+            continue;
+        }
+        out.append(cell, i, length);
+        units += length == 4 ? 2 : 1;
+        i += length;
+    }
+    return units;
+}
+
 }  // namespace
 
 PageTable::PageTable(std::vector<CellRow> records)
@@ -101,55 +90,63 @@ PageTable::PageTable(std::vector<CellRow> records)
         return;
     }
     firstRow_ = header.firstRow;
-    columns_ = std::move(header.columns);
+    columnMap_ = std::move(header.columns);
     // The output's columns, as pilaro-batch finds them before its rows.
     const auto rows = records_.begin() + static_cast<std::ptrdiff_t>(firstRow_);
     const bool currentCode = std::any_of(rows, records_.end(), [&](const CellRow& r) {
-        return table::namesCurrentCode(r, columns_);
+        return table::namesCurrentCode(r, columnMap_);
     });
-    layout_ = table::outputLayout(columns_, currentCode);
+    layout_ = table::outputLayout(columnMap_, currentCode);
+    columns_ = shownColumns(layout_);
     writer_ = table::makeCsvWriter(csv_.stream(), table::MessageColumn::Output, layout_);
-    shownWriter_ =
-        table::makeCsvWriter(shownCsv_.stream(), table::MessageColumn::ToldInChinese, layout_);
-    marks_.reserve(rowCount());
-    sheetRows_.reserve(rowCount());
-    for (const std::vector<std::string>& names : sheetHeader())
-        for (std::size_t column = 0; column < names.size(); ++column)
-            sheetWidths_.fitHeader(column, names[column]);
+    outcomes_.reserve(rowCount());
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        shownWidths_.fitHeader(column, columns_[column].chinese);
+        shownWidths_.fitHeader(column, columns_[column].english);
+    }
 }
 
 PageTable::~PageTable() = default;
 
-std::size_t PageTable::run(std::size_t count) {
+ShownRows PageTable::run(std::size_t count) {
+    ShownRows shown;
+    std::uint32_t end = 0;
     for (; count > 0 && !finished(); --count) {
         const CellRow& record = records_[firstRow() + rowsRun()];
-        const RowOutcome outcome = table::runRow(table::readRow(record, columns_, {}));
+        const RowOutcome& outcome =
+            outcomes_.emplace_back(table::runRow(table::readRow(record, columnMap_, {})));
         writer_->write(outcome);
-        shownWriter_->write(outcome);
         summaries_.add(outcome);
-        const diagram::MemberRows& member = diagrams_.members.of(outcome);
         diagrams_.add(outcome);
-        const auto index = static_cast<std::size_t>(&member - diagrams_.members.entries().data());
-        marks_.push_back({markOf(outcome), index, false});
-        sheetRows_.push_back(table::sheetRow(outcome, layout_));
-        for (std::size_t column = 0; column < sheetRows_.back().size(); ++column)
-            sheetWidths_.fit(column, sheetRows_.back()[column]);
-        if (finished()) markGoverningRows();
+        shown.marks.push_back(markOf(outcome));
+        const std::vector<table::OutputCell> cells =
+            table::outputCells(outcome, layout_, table::MessageColumn::ToldInChinese);
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            end += appendShown(shown.cells, cells[column].text);
+            shown.cellEnds.push_back(end);
+            shownWidths_.fitShown(column, cells[column].text);
+        }
     }
-    return rowsRun();
+    shown.widths = shownWidths_.widths();
+    return shown;
 }
 
 // The records' lines rise through the table.
-void PageTable::markGoverningRows() {
+std::vector<std::size_t> PageTable::governingRows() const {
+    std::vector<std::size_t> governing;
     const auto rows = records_.begin() + static_cast<std::ptrdiff_t>(firstRow());
+    const auto runEnd = rows + static_cast<std::ptrdiff_t>(rowsRun());
     for (const table::MemberSummary& s : summaries_.members())
         for (long line : {s.mostSteelRow, s.smallestMarginRow, s.current.mostSteelRow,
                           s.current.governingCheckRow}) {
-            const auto at = std::lower_bound(rows, records_.end(), line,
+            const auto at = std::lower_bound(rows, runEnd, line,
                                              [](const CellRow& r, long l) { return r.line < l; });
-            if (line != 0 && at != records_.end() && at->line == line)
-                marks_[static_cast<std::size_t>(at - rows)].governing = true;
+            if (line != 0 && at != runEnd && at->line == line)
+                governing.push_back(static_cast<std::size_t>(at - rows));
         }
+    std::sort(governing.begin(), governing.end());
+    governing.erase(std::unique(governing.begin(), governing.end()), governing.end());
+    return governing;
 }
 
 std::string PageTable::csv() {
@@ -158,26 +155,26 @@ std::string PageTable::csv() {
     return csv_.bytes();
 }
 
-std::string PageTable::shownCsv() {
-    if (!shownWriter_) return {};
-    shownWriter_->finish();
-    return shownCsv_.bytes();
+std::vector<table::WorkbookPart> PageTable::workbook() const {
+    table::WorkbookXml workbook(layout_);
+    for (const RowOutcome& outcome : outcomes_) workbook.add(outcome);
+    return workbook.parts();
 }
 
 std::string PageTable::summary() const {
     // As pilaro-batch writes it by default: in Chinese.
     return table::summaryText(summaries_.members(),
-                              {Language::Chinese, columns_.has(table::Column::Member)});
+                              {Language::Chinese, columnMap_.has(table::Column::Member)});
 }
 
 messages::Message PageTable::memberSubject(std::size_t member) const {
     return diagram::memberSubject(diagrams_.members.entries().at(member),
-                                  columns_.has(table::Column::Member));
+                                  columnMap_.has(table::Column::Member));
 }
 
 std::string PageTable::memberTitle(std::size_t member) const {
     return messages::memberTitle(diagrams_.members.entries().at(member).member,
-                                 columns_.has(table::Column::Member))
+                                 columnMap_.has(table::Column::Member))
         .chinese;
 }
 
@@ -185,7 +182,7 @@ std::vector<diagram::Diagram> PageTable::diagrams(std::size_t member,
                                                   std::vector<std::string>& problems) const {
     std::vector<messages::Message> told;
     std::vector<diagram::Diagram> drawn = diagram::diagramsOf(
-        diagrams_.members.entries().at(member), memberSubject(member), columns_, told);
+        diagrams_.members.entries().at(member), memberSubject(member), columnMap_, told);
     for (const messages::Message& problem : told) problems.push_back(problem.chinese);
     return drawn;
 }
@@ -193,7 +190,7 @@ std::vector<diagram::Diagram> PageTable::diagrams(std::size_t member,
 std::string PageTable::diagramStem(std::size_t member, const diagram::Diagram& d,
                                    std::size_t diagramsOfMember) const {
     return diagram::diagramStem(diagrams_.members.entries().at(member).member,
-                                columns_.has(table::Column::Member), d.steelKey,
+                                columnMap_.has(table::Column::Member), d.steelKey,
                                 diagramsOfMember > 1);
 }
 

@@ -1,12 +1,13 @@
 // A load-case table in the page, run as pilaro-batch runs a file: the same
 // header, cell and row rules, and everything pilaro-batch writes of it (the
-// CSV output byte for byte, the workbook's cells, the members' summary, the
+// CSV output byte for byte, the workbook, the members' summary, the
 // members' diagrams), from records that the page's CSV reading gives. It
-// runs a few rows at a time, so that the page stays responsive.
+// runs a few rows at a time, so that the page stays responsive, and gives
+// the rows just run as the page shows them.
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,26 +20,14 @@
 #include "table/member_summary.h"
 #include "table/row_writer.h"
 #include "table/sheet_cells.h"
+#include "table/workbook_xml.h"
 #include "web/memory_file.h"
+#include "web/shown_columns.h"
 
 namespace pilaro::web {
 
 // The page speaks Chinese, as the window does and pilaro-batch by default;
 // every text below that tells the user something is in it.
-
-// How the bytes of a table file are read, as pilaro-batch reads them: the
-// name of their encoding for the page's TextDecoder, "utf-8" or "gb18030".
-[[nodiscard]] std::string_view tableEncoding(std::string_view bytes);
-// The refusal of a file whose bytes are neither, from the line of the first
-// bytes that are no GB18030.
-[[nodiscard]] std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line);
-// The refusal of a table whose record at `line` opens a quoted cell that is
-// never closed.
-[[nodiscard]] std::string unclosedQuote(long line);
-
-// Why the page's tables cannot run: the worker that runs them did not
-// start, for `reason`.
-[[nodiscard]] std::string tablesNotStarted(std::string_view reason);
 
 // The most rows the page runs and shows.
 inline constexpr std::size_t kMostPageRows = 10000;
@@ -48,10 +37,18 @@ inline constexpr std::size_t kMostPageRows = 10000;
 enum class RowMark { Design, Pass, Fail, NoResult };
 [[nodiscard]] std::string_view rowMarkName(RowMark mark);
 
-struct MarkedRow {
-    RowMark mark = RowMark::NoResult;
-    std::size_t member = 0;  // its index among the members
-    bool governing = false;  // the summary names it: most steel or smallest margin
+// Rows just run, as the page shows them: every cell as the row holds it
+// (a name typed "+1" shows "+1", which the CSV guards as "'+1"), the
+// message told in Chinese.
+struct ShownRows {
+    std::string cells;  // each row's cells in turn, in the order of the columns
+    // Where each cell ends in `cells`, counted in UTF-16 units as the page's
+    // strings count them.
+    std::vector<std::uint32_t> cellEnds;
+    std::vector<RowMark> marks;
+    // Every column's width so far, in widths of a digit, as a workbook's
+    // columns are fitted (the header rows and every cell shown so far).
+    std::vector<double> widths;
 };
 
 class PageTable {
@@ -67,29 +64,25 @@ class PageTable {
     // missing, too many rows); empty when it runs.
     [[nodiscard]] const std::string& refusal() const { return refusal_; }
     [[nodiscard]] std::size_t rowCount() const { return records_.size() - firstRow(); }
-    [[nodiscard]] std::size_t rowsRun() const { return marks_.size(); }
+    [[nodiscard]] std::size_t rowsRun() const { return outcomes_.size(); }
     [[nodiscard]] bool finished() const { return rowsRun() == rowCount(); }
 
-    // Runs up to `count` more rows; the number run so far.
-    std::size_t run(std::size_t count);
+    // The results' columns, the current code's where the table has them.
+    [[nodiscard]] const std::vector<ShownColumn>& columns() const { return columns_; }
+
+    // Runs up to `count` more rows and gives them.
+    ShownRows run(std::size_t count);
 
     // What the run gives; complete once finished. The CSV is
-    // pilaro-batch's, byte for byte; the shown CSV is the same but for its
-    // message column, which holds what the user is told in Chinese.
+    // pilaro-batch's, byte for byte; so is the workbook but for its
+    // creation's details.
     [[nodiscard]] std::string csv();
-    [[nodiscard]] std::string shownCsv();
     [[nodiscard]] std::string summary() const;
-    [[nodiscard]] const std::vector<MarkedRow>& marks() const { return marks_; }
-    // The workbook's header rows: its columns, its other columns and the
-    // current code's where the table has them.
-    [[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeader() const {
-        return table::sheetHeaderRows(layout_);
-    }
-    [[nodiscard]] const std::vector<std::vector<table::SheetCell>>& sheetRows() const {
-        return sheetRows_;
-    }
-    // Each column's width, as pilaro-batch's workbook has it.
-    [[nodiscard]] const std::vector<double>& sheetWidths() const { return sheetWidths_.widths(); }
+    // Written when asked for, from the rows run, since most tables are
+    // never downloaded as a workbook.
+    [[nodiscard]] std::vector<table::WorkbookPart> workbook() const;
+    // The rows the summary names (most steel, smallest margin), from 0.
+    [[nodiscard]] std::vector<std::size_t> governingRows() const;
 
     [[nodiscard]] std::size_t memberCount() const { return diagrams_.members.entries().size(); }
     // 构件 P1 (member P1), as pilaro-batch's messages name it.
@@ -108,20 +101,19 @@ class PageTable {
 
   private:
     [[nodiscard]] std::size_t firstRow() const { return firstRow_; }
-    void markGoverningRows();
 
     std::vector<table::CellRow> records_;
     std::size_t firstRow_ = 0;  // past the header and its units row
     std::string refusal_;
-    table::ColumnMap columns_;
+    table::ColumnMap columnMap_;
     table::OutputLayout layout_;
-    MemoryFile csv_, shownCsv_;
-    std::unique_ptr<table::RowWriter> writer_, shownWriter_;
+    std::vector<ShownColumn> columns_;
+    MemoryFile csv_;
+    std::unique_ptr<table::RowWriter> writer_;
+    std::vector<table::RowOutcome> outcomes_;
     table::MemberSummaries summaries_;
     diagram::DiagramTable diagrams_;
-    std::vector<MarkedRow> marks_;
-    std::vector<std::vector<table::SheetCell>> sheetRows_;
-    table::SheetColumnWidths sheetWidths_;
+    table::SheetColumnWidths shownWidths_;
 };
 
 }  // namespace pilaro::web

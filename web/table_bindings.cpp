@@ -1,188 +1,268 @@
 // What the page's table worker can call: a load-case table run as
-// pilaro-batch runs it, and everything written of it, as plain JavaScript
-// values. Nothing here decides anything; each call goes to table/ and
-// diagram/, which pilaro-batch uses.
+// pilaro-batch runs it, and everything written of it, as plain values
+// (embind's value objects, and its vectors for lists). Nothing here decides
+// anything; each call goes to table/, diagram/ and web/'s page table.
+//
+// The module owns the worker's table: the one shown, or the one being run
+// to replace it, and a workbook while it is read. A table that is refused
+// replaces nothing; one that runs replaces the last. So the page never
+// releases anything, and a refused file or paste leaves the table shown as
+// it was.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include "table/separator.h"
+#include <memory>
+
 #include "web/bound_values.h"
 #include "web/diagram_values.h"
-#include "web/engine_warm_up.h"
+#include "web/page_font_measure.h"
 #include "web/page_table.h"
+#include "web/page_text.h"
 #include "web/page_workbook.h"
+#include "web/table_warm_up.h"
 
 namespace pilaro::web {
 namespace {
 
 using emscripten::val;
 
+// The records of a table as the page's CSV reading gives them, all at
+// once: every cell in turn as UTF-8, each cell's length in bytes, how many
+// cells each record has and the line each starts on (numeric arrays).
+struct TableRecords {
+    std::string cells;
+    val cellLengths = val::undefined();
+    val recordCells = val::undefined();
+    val lines = val::undefined();
+};
+
+// A table opened: why it is refused, or how many rows it has and its
+// columns.
+struct TableOpening {
+    std::string refusal;
+    std::size_t rowCount = 0;
+    std::vector<ShownColumn> columns;
+};
+
+// ShownRows as the page takes them: the cells' ends as a Uint32Array, the
+// one list long enough (every cell of the rows) to cross whole.
+struct RowsRun {
+    std::string cells;
+    val cellEnds = val::undefined();
+    std::vector<std::string> marks;  // "design", "pass", "fail" or "none"
+    std::vector<double> widths;
+    std::size_t rowsRun = 0;  // so far
+};
+
+// What a finished table gives besides its rows.
+struct TableEnd {
+    std::string summary;
+    std::vector<std::string> members;    // 构件 P1, as the summary names them
+    std::vector<std::size_t> governing;  // the rows the summary names, from 0
+    val csv = val::undefined();          // pilaro-batch's CSV, as bytes
+};
+
+// What a file's bytes are: "text" or "workbook"; "" when the file is
+// refused, and why.
+struct FileKind {
+    std::string kind;
+    std::string refusal;
+};
+
+struct WorkbookFile {
+    std::string name;
+    val bytes = val::undefined();
+};
+
+std::unique_ptr<PageTable>& table() {
+    static std::unique_ptr<PageTable> theTable;
+    return theTable;
+}
+
+std::unique_ptr<PageWorkbook>& workbook() {
+    static std::unique_ptr<PageWorkbook> theWorkbook;
+    return theWorkbook;
+}
+
+// The table of the records, which replaces the table held unless it is
+// refused.
+TableOpening opened(std::vector<table::CellRow> records) {
+    auto opening = std::make_unique<PageTable>(std::move(records));
+    if (!opening->refusal().empty()) return {opening->refusal(), 0, {}};
+    table() = std::move(opening);
+    return {"", table()->rowCount(), table()->columns()};
+}
+
 std::string encodingOf(const std::string& bytes) {
     return std::string(tableEncoding(bytes));
 }
 
-std::string neitherEncodingOf(const std::string& bytes, long firstBadGb18030Line) {
-    return neitherEncoding(bytes, firstBadGb18030Line);
+// `decodes(bytes)`: whether the page's decoder reads a line's bytes.
+std::string undecodable(const std::string& bytes, val decodes) {
+    return undecodableText(bytes, [&decodes](std::string_view line) {
+        const auto* data = reinterpret_cast<const unsigned char*>(line.data());
+        return decodes(val(emscripten::typed_memory_view(line.size(), data))).as<bool>();
+    });
 }
 
-std::string tablesNotStartedFor(const std::string& reason) {
+std::string notStarted(const std::string& reason) {
     return tablesNotStarted(reason);
 }
 
-// The separator of a file's cells, from its first lines.
-std::string separatorOf(const std::string& firstLines) {
-    return std::string(1, table::separatorOfText(firstLines));
+std::string separatorOf(const std::string& text) {
+    return std::string(1, tableSeparator(text));
 }
 
-// The whole table in one call: `text` holds every record's cells in turn
-// as UTF-8, `lengths` each cell's length in bytes, `counts` how many cells
-// each record has, `lines` the line each starts on.
-PageTable* makeTable(const std::string& text, val lengths, val counts, val lines) {
-    const auto bytes = emscripten::convertJSArrayToNumberVector<std::size_t>(lengths);
-    const auto sizes = emscripten::convertJSArrayToNumberVector<std::size_t>(counts);
-    const auto starts = emscripten::convertJSArrayToNumberVector<long>(lines);
-    std::vector<table::CellRow> records(std::min(sizes.size(), starts.size()));
+TableOpening openTable(const TableRecords& given) {
+    const auto lengths = emscripten::convertJSArrayToNumberVector<std::size_t>(given.cellLengths);
+    const auto counts = emscripten::convertJSArrayToNumberVector<std::size_t>(given.recordCells);
+    const auto lines = emscripten::convertJSArrayToNumberVector<long>(given.lines);
+    std::vector<table::CellRow> records(std::min(counts.size(), lines.size()));
     std::size_t cell = 0, at = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].line = starts[i];
-        for (std::size_t k = 0; k < sizes[i] && cell < bytes.size(); ++k, ++cell) {
-            records[i].cells.push_back(text.substr(std::min(at, text.size()), bytes[cell]));
-            at += bytes[cell];
+        records[i].line = lines[i];
+        for (std::size_t k = 0; k < counts[i] && cell < lengths.size(); ++k, ++cell) {
+            records[i].cells.push_back(
+                given.cells.substr(std::min(at, given.cells.size()), lengths[cell]));
+            at += lengths[cell];
         }
     }
-    return new PageTable(std::move(records));
+    return opened(std::move(records));
 }
 
-// What a file's bytes are: { kind: "text" or "workbook" } or { refusal }.
-val kindOfFile(const std::string& bytes, const std::string& name) {
-    std::string refused;
-    const std::string kind = fileKind(bytes, name, refused);
-    val o = val::object();
-    if (kind.empty())
-        o.set("refusal", refused);
-    else
-        o.set("kind", kind);
-    return o;
+// What a file's bytes are: "text" or "workbook", or why they are refused.
+FileKind kindOfFile(const std::string& bytes, const std::string& name) {
+    FileKind kind;
+    kind.kind = fileKind(bytes, name, kind.refusal);
+    return kind;
 }
 
-PageTable* tableOfWorkbook(PageWorkbook& workbook) {
-    return new PageTable(workbook.takeRecords());
+// A workbook is read part by part, in the order the module asks for them;
+// the module holds it until its table is opened.
+void startWorkbook(const std::string& name) {
+    workbook() = std::make_unique<PageWorkbook>(name);
 }
 
-std::string workbookRefusal(const PageWorkbook& workbook) {
-    return workbook.refusal();
+std::string workbookPartWanted() {
+    return workbook() ? workbook()->wanted() : std::string();
 }
 
-void readPart(PageWorkbook& workbook, const std::string& events, bool found) {
-    workbook.read(events, found);
+void readWorkbookPart(const std::string& events, bool found) {
+    if (workbook()) workbook()->read(events, found);
 }
 
-std::string refusal(const PageTable& table) {
-    return table.refusal();
+TableOpening openWorkbookTable() {
+    const std::unique_ptr<PageWorkbook> read = std::move(workbook());
+    if (!read) return {};
+    if (!read->refusal().empty()) return {read->refusal(), 0, {}};
+    return opened(read->takeRecords());
 }
 
-val csv(PageTable& table) {
-    return bytes(table.csv());
+RowsRun runRows(std::size_t count) {
+    if (!table()) return {};
+    ShownRows shown = table()->run(count);
+    RowsRun rows;
+    rows.cells = std::move(shown.cells);
+    rows.cellEnds =
+        val::global("Uint32Array")
+            .new_(emscripten::typed_memory_view(shown.cellEnds.size(), shown.cellEnds.data()));
+    for (RowMark mark : shown.marks) rows.marks.emplace_back(rowMarkName(mark));
+    rows.widths = std::move(shown.widths);
+    rows.rowsRun = table()->rowsRun();
+    return rows;
 }
 
-val shownCsv(PageTable& table) {
-    return bytes(table.shownCsv());
+TableEnd tableEnd() {
+    if (!table()) return {};
+    TableEnd end;
+    end.summary = table()->summary();
+    for (std::size_t i = 0; i < table()->memberCount(); ++i)
+        end.members.push_back(table()->memberTitle(i));
+    end.governing = table()->governingRows();
+    end.csv = bytes(table()->csv());
+    return end;
 }
 
-val savedTable(const PageTable& table) {
-    return bytes(table.savedTable());
-}
-
-// Each row's mark ("design", "pass", "fail", "none"), member and whether
-// the summary names it.
-val marks(const PageTable& table) {
-    val o = val::object();
-    o.set("mark",
-          array(table.marks(), [](const MarkedRow& r) { return text(rowMarkName(r.mark)); }));
-    o.set("member", array(table.marks(), [](const MarkedRow& r) { return val(r.member); }));
-    o.set("governing", array(table.marks(), [](const MarkedRow& r) { return val(r.governing); }));
-    return o;
-}
-
-val members(const PageTable& table) {
-    val list = val::array();
-    for (std::size_t i = 0; i < table.memberCount(); ++i)
-        list.call<void>("push", table.memberTitle(i));
-    return list;
-}
-
-val diagrams(const PageTable& table, std::size_t member, val measure) {
+PageDiagrams tableDiagrams(std::size_t member, val measure) {
+    if (!table() || member >= table()->memberCount()) return {};
     std::vector<std::string> problems;
-    const std::vector<diagram::Diagram> drawn = table.diagrams(member, problems);
+    const std::vector<diagram::Diagram> drawn = table()->diagrams(member, problems);
     std::vector<std::string> stems;
     for (const diagram::Diagram& d : drawn)
-        stems.push_back(table.diagramStem(member, d, drawn.size()));
-    return diagramValues(drawn, stems, problems, std::move(measure));
+        stems.push_back(table()->diagramStem(member, d, drawn.size()));
+    return pageDiagrams(drawn, stems, std::move(problems), PageFontMeasure(std::move(measure)));
 }
 
-// A cell: null when empty, a text, or {number, format}.
-val sheetCell(const table::SheetCell& cell) {
-    switch (cell.kind) {
-        case table::SheetCell::Kind::Empty:
-            return val::null();
-        case table::SheetCell::Kind::Text:
-            return val(cell.text);
-        case table::SheetCell::Kind::Number: {
-            val o = val::object();
-            o.set("number", cell.number);
-            o.set("format", cell.format);
-            return o;
-        }
-    }
-    return val::null();
+std::vector<WorkbookFile> tableWorkbook() {
+    std::vector<WorkbookFile> files;
+    if (!table()) return files;
+    for (const table::WorkbookPart& part : table()->workbook())
+        files.push_back({part.name, bytes(part.xml)});
+    return files;
 }
 
-// The workbook: its sheet's name, header rows, rows of cells and column
-// widths.
-val sheet(const PageTable& table) {
-    val o = val::object();
-    o.set("name", text(table::kSheetName));
-    o.set("header", array(table.sheetHeader(), [](const std::vector<std::string>& names) {
-              return array(names, text);
-          }));
-    o.set("widths", array(table.sheetWidths(),
-                          [](double width) { return val(table::storedColumnWidth(width)); }));
-    o.set("rows", array(table.sheetRows(), [](const std::vector<table::SheetCell>& row) {
-              return array(row, sheetCell);
-          }));
-    return o;
+val warmUpTableBytes() {
+    return bytes(warmUpTable());
+}
+
+val savedTable() {
+    return table() ? bytes(table()->savedTable()) : val::null();
 }
 
 }  // namespace
 }  // namespace pilaro::web
 
 EMSCRIPTEN_BINDINGS(pilaro_table) {
+    using namespace emscripten;
     using namespace pilaro::web;
-    emscripten::function("tableEncoding", &encodingOf);
-    emscripten::function("neitherEncoding", &neitherEncodingOf);
-    emscripten::function("separatorOf", &separatorOf);
-    emscripten::function("warmUpEngine", &warmUpEngine);
-    emscripten::function("unclosedQuote", &unclosedQuote);
-    emscripten::function("tablesNotStarted", &tablesNotStartedFor);
-    emscripten::function("fileKind", &kindOfFile);
-    emscripten::class_<PageWorkbook>("Workbook")
-        .constructor<std::string>()
-        .function("wanted", &PageWorkbook::wanted)
-        .function("read", &readPart)
-        .function("refusal", &workbookRefusal);
-    emscripten::class_<PageTable>("TableRun")
-        .constructor(&makeTable, emscripten::allow_raw_pointers())
-        .constructor(&tableOfWorkbook, emscripten::allow_raw_pointers())
-        .function("refusal", &refusal)
-        .function("rowCount", &PageTable::rowCount)
-        .function("run", &PageTable::run)
-        .function("finished", &PageTable::finished)
-        .function("csv", &csv)
-        .function("shownCsv", &shownCsv)
-        .function("summary", &PageTable::summary)
-        .function("marks", &marks)
-        .function("members", &members)
-        .function("diagrams", &diagrams)
-        .function("sheet", &sheet)
-        .function("savedTable", &savedTable);
+    value_object<TableRecords>("TableRecords")
+        .field("cells", &TableRecords::cells)
+        .field("cellLengths", &TableRecords::cellLengths)
+        .field("recordCells", &TableRecords::recordCells)
+        .field("lines", &TableRecords::lines);
+    value_object<ShownColumn>("ShownColumn")
+        .field("chinese", &ShownColumn::chinese)
+        .field("english", &ShownColumn::english)
+        .field("compactPlace", &ShownColumn::compactPlace);
+    value_object<TableOpening>("TableOpening")
+        .field("refusal", &TableOpening::refusal)
+        .field("rowCount", &TableOpening::rowCount)
+        .field("columns", &TableOpening::columns);
+    value_object<RowsRun>("RowsRun")
+        .field("cells", &RowsRun::cells)
+        .field("cellEnds", &RowsRun::cellEnds)
+        .field("marks", &RowsRun::marks)
+        .field("widths", &RowsRun::widths)
+        .field("rowsRun", &RowsRun::rowsRun);
+    value_object<TableEnd>("TableEnd")
+        .field("summary", &TableEnd::summary)
+        .field("members", &TableEnd::members)
+        .field("governing", &TableEnd::governing)
+        .field("csv", &TableEnd::csv);
+    value_object<FileKind>("FileKind")
+        .field("kind", &FileKind::kind)
+        .field("refusal", &FileKind::refusal);
+    value_object<WorkbookFile>("WorkbookFile")
+        .field("name", &WorkbookFile::name)
+        .field("bytes", &WorkbookFile::bytes);
+    register_vector<ShownColumn>("ShownColumns");
+    register_vector<std::size_t>("Indexes");
+    register_vector<WorkbookFile>("WorkbookFiles");
+    function("tableEncoding", &encodingOf);
+    function("undecodableText", &undecodable);
+    function("tableSeparator", &separatorOf);
+    function("unclosedQuote", &unclosedQuote);
+    function("tablesNotStarted", &notStarted);
+    function("warmUpTable", &warmUpTableBytes);
+    function("fileKind", &kindOfFile);
+    function("openTable", &openTable);
+    function("startWorkbook", &startWorkbook);
+    function("workbookPartWanted", &workbookPartWanted);
+    function("readWorkbookPart", &readWorkbookPart);
+    function("openWorkbookTable", &openWorkbookTable);
+    function("runTableRows", &runRows);
+    function("tableEnd", &tableEnd);
+    function("tableDiagrams", &tableDiagrams);
+    function("tableWorkbook", &tableWorkbook);
+    function("savedTable", &savedTable);
 }

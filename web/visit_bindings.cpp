@@ -5,6 +5,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <string>
+#include <vector>
+
 #include "form/form_example.h"
 #include "messages/form_messages.h"
 #include "web/bound_values.h"
@@ -15,22 +18,30 @@ namespace {
 using emscripten::val;
 using messages::FormNotice;
 
-val settings(const std::vector<ControlSetting>& list) {
-    return array(list, [](const ControlSetting& s) {
-        val o = val::object();
-        o.set("control", text(s.control));
-        o.set("text", text(s.text));
-        return o;
-    });
+struct PageSetting {
+    std::string control, text;
+};
+
+struct PageExample {
+    std::string option;
+    std::vector<PageSetting> entries;  // a list and the entry picked from it
+    std::vector<PageSetting> fields;   // a field and the text typed into it
+};
+
+struct PageHelpSection {
+    std::string heading, text;
+};
+
+std::vector<PageSetting> settings(const std::vector<ControlSetting>& list) {
+    std::vector<PageSetting> page;
+    for (const ControlSetting& s : list)
+        page.push_back({std::string(s.control), std::string(s.text)});
+    return page;
 }
 
-val example() {
+PageExample example() {
     const FormExample made = designExample();
-    val o = val::object();
-    o.set("option", text(made.option));
-    o.set("entries", settings(made.entries));
-    o.set("fields", settings(made.fields));
-    return o;
+    return {std::string(made.option), settings(made.entries), settings(made.fields)};
 }
 
 // The question to ask before the example replaces what the form holds;
@@ -45,17 +56,16 @@ std::string clearQuestion() {
 }
 
 // The state as a form just opened, and every field's opening text.
-val clear(CalcState& state) {
+std::vector<PageSetting> clear(CalcState& state) {
     return settings(clearForm(state));
 }
 
-val help() {
-    return array(messages::formHelp(), [](const messages::HelpSection& section) {
-        val o = val::object();
-        o.set("heading", text(section.heading.chinese));
-        o.set("text", text(section.text.chinese));
-        return o;
-    });
+std::vector<PageHelpSection> help() {
+    std::vector<PageHelpSection> sections;
+    for (const messages::HelpSection& section : messages::formHelp())
+        sections.push_back(
+            {std::string(section.heading.chinese), std::string(section.text.chinese)});
+    return sections;
 }
 
 std::string staleHint() {
@@ -66,11 +76,24 @@ std::string staleHint() {
 }  // namespace pilaro::web
 
 EMSCRIPTEN_BINDINGS(pilaro_visit) {
+    using namespace emscripten;
     using namespace pilaro::web;
-    emscripten::function("example", &example);
-    emscripten::function("exampleQuestion", &exampleQuestion);
-    emscripten::function("clearQuestion", &clearQuestion);
-    emscripten::function("clear", &clear);
-    emscripten::function("help", &help);
-    emscripten::function("staleHint", &staleHint);
+    value_object<PageSetting>("PageSetting")
+        .field("control", &PageSetting::control)
+        .field("text", &PageSetting::text);
+    value_object<PageExample>("PageExample")
+        .field("option", &PageExample::option)
+        .field("entries", &PageExample::entries)
+        .field("fields", &PageExample::fields);
+    value_object<PageHelpSection>("PageHelpSection")
+        .field("heading", &PageHelpSection::heading)
+        .field("text", &PageHelpSection::text);
+    register_vector<PageSetting>("PageSettings");
+    register_vector<PageHelpSection>("PageHelpSections");
+    function("example", &example);
+    function("exampleQuestion", &exampleQuestion);
+    function("clearQuestion", &clearQuestion);
+    function("clear", &clear);
+    function("help", &help);
+    function("staleHint", &staleHint);
 }

@@ -185,7 +185,7 @@ test('the page\'s form', async (t) => {
   await t.test('the member list draws its member again after a run of the form', async () => {
     await tab.waitForSelector('body[data-tables="ready"]', { timeout: 20000 });
     await tab.setInputFiles('#tablefile', exampleTable);
-    await tab.waitForSelector('body[data-table="done"]', { timeout: 60000 });
+    await tab.waitForSelector('#tables:not([aria-busy]) #results tbody tr', { timeout: 60000 });
     const stems = () => tab.evaluate(() => [...document.querySelectorAll('#diagram svg')].map((s) => s.dataset.stem));
     const members = await stems();
     assert.ok(members.length > 0 && members.every((stem) => stem.startsWith('P1')), members.join());

@@ -1,12 +1,14 @@
 // The page's tables and diagrams, natively: a table refused for its header
 // or its length, the example table's marks and summary as the README gives
-// them, run a few rows at a time, its members' diagrams, a saved table read
+// them, run a few rows at a time, its rows as the page shows them, its
+// workbook, its members' diagrams, a saved table read
 // back by pilaro-batch's own CSV reader, how a file's bytes are read, and
 // the diagram of the form's run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "tests/support/grades.h"
 #include "tests/web/pier_state.h"
 #include "web/page_table.h"
+#include "web/page_text.h"
 
 namespace pilaro::web {
 namespace {
@@ -35,6 +38,38 @@ std::vector<CellRow> recordsOf(const std::string& csv) {
 std::string file(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The rows as the page shows them, each cell cut out of the text where the
+// page's strings end it (in UTF-16 units).
+std::vector<std::vector<std::string>> cellsOf(const ShownRows& rows, std::size_t columns) {
+    std::vector<std::vector<std::string>> cells;
+    std::size_t at = 0, units = 0;
+    for (std::uint32_t end : rows.cellEnds) {
+        if (cells.empty() || cells.back().size() == columns) cells.emplace_back();
+        std::string cell;
+        while (units < end && at < rows.cells.size()) {
+            const auto lead = static_cast<unsigned char>(rows.cells[at]);
+            const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            cell.append(rows.cells, at, length);
+            at += length;
+            units += length == 4 ? 2 : 1;
+        }
+        cells.back().push_back(cell);
+    }
+    return cells;
+}
+
+// Every row, run a few at a time.
+std::vector<std::vector<std::string>> runWhole(PageTable& table,
+                                               std::vector<RowMark>* marks = nullptr) {
+    std::vector<std::vector<std::string>> rows;
+    while (!table.finished()) {
+        const ShownRows shown = table.run(3);
+        for (auto& row : cellsOf(shown, table.columns().size())) rows.push_back(row);
+        if (marks) marks->insert(marks->end(), shown.marks.begin(), shown.marks.end());
+    }
+    return rows;
 }
 
 const std::string kHeader =
@@ -69,9 +104,11 @@ TEST(PageTable, RunsTheExampleAsPilaroBatch) {
     PageTable table(recordsOf(file(PILARO_EXAMPLE_TABLE)));
     ASSERT_EQ(table.refusal(), "");
     ASSERT_EQ(table.rowCount(), 11u);
-    EXPECT_EQ(table.run(3), 3u);
+    std::vector<RowMark> rowMarks = table.run(3).marks;
+    EXPECT_EQ(rowMarks.size(), 3u);
+    EXPECT_EQ(table.rowsRun(), 3u);
     EXPECT_FALSE(table.finished());
-    while (!table.finished()) table.run(3);
+    runWhole(table, &rowMarks);
 
     // As the README's summary of the example has them.
     EXPECT_EQ(table.summary(),
@@ -81,15 +118,12 @@ TEST(PageTable, RunsTheExampleAsPilaroBatch) {
               "  无结果：第 12 行\n"
               "合计：1 个构件，11 行，1 行校核不通过，1 行无结果\n");
     std::vector<std::string> marks;
-    std::vector<std::size_t> governing;
-    for (std::size_t i = 0; i < table.marks().size(); ++i) {
-        marks.emplace_back(rowMarkName(table.marks()[i].mark));
-        if (table.marks()[i].governing) governing.push_back(i + 2);  // the file's line
-        EXPECT_EQ(table.marks()[i].member, 0u);
-    }
+    for (RowMark mark : rowMarks) marks.emplace_back(rowMarkName(mark));
     EXPECT_EQ(marks,
               (std::vector<std::string>{"design", "design", "design", "design", "design", "design",
                                         "design", "pass", "fail", "pass", "none"}));
+    std::vector<std::size_t> governing;
+    for (std::size_t row : table.governingRows()) governing.push_back(row + 2);  // the file's line
     EXPECT_EQ(governing, (std::vector<std::size_t>{3, 10}));
 
     const std::string csv = table.csv();
@@ -99,7 +133,11 @@ TEST(PageTable, RunsTheExampleAsPilaroBatch) {
             "\r\n恒载+汽车（最大弯矩）,P1,配筋计算,25号,Ⅱ级,5000,3000,1.2,0.05,10,,,3,done,,完成,"
             ".5167,1.22629,.63692,.07825,1.87936,.0183,207.021,"),
         std::string::npos);
-    EXPECT_EQ(table.sheetRows().size(), 11u);
+    // The sheet holds the two header rows and a row for each row run.
+    const std::vector<table::WorkbookPart> parts = table.workbook();
+    ASSERT_EQ(parts.back().name, "xl/worksheets/sheet1.xml");
+    EXPECT_NE(parts.back().xml.find("<row r=\"13\">"), std::string::npos);
+    EXPECT_EQ(parts.back().xml.find("<row r=\"14\">"), std::string::npos);
 
     ASSERT_EQ(table.memberCount(), 1u);
     EXPECT_EQ(table.memberSubject(0).english, "member P1");
@@ -121,10 +159,9 @@ TEST(PageTable, ShowsEachRowsMessageInChinese) {
         "a,P1,配筋计算,25号,Ⅱ级,5000kN,3000,1.2,0.05,10,,\n"
         "b,P1,配筋计算,25号,Ⅱ级,5000,3000,0,0.05,10,,\n"
         "c,P1,配筋计算,25号,Ⅱ级,5000,3000,1.2,0.05,10,,\n"));
-    while (!table.finished()) table.run(10);
+    std::vector<std::vector<std::string>> shown = runWhole(table);
     const std::vector<CellRow> saved = recordsOf(table.csv());
-    const std::vector<CellRow> shown = recordsOf(table.shownCsv());
-    ASSERT_EQ(shown.size(), 4u);
+    ASSERT_EQ(shown.size(), 3u);
     ASSERT_EQ(saved.size(), 4u);
     const auto message = static_cast<std::size_t>(
         std::find(saved[0].cells.begin(), saved[0].cells.end(), "message") -
@@ -141,13 +178,79 @@ TEST(PageTable, ShowsEachRowsMessageInChinese) {
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         EXPECT_EQ(saved[i + 1].cells[message], rows[i].saved) << i;
-        EXPECT_EQ(shown[i + 1].cells[message], rows[i].shown) << i;
+        EXPECT_EQ(shown[i][message], rows[i].shown) << i;
         // Every other cell is pilaro-batch's.
-        std::vector<std::string> others = shown[i + 1].cells;
+        std::vector<std::string> others = shown[i];
         others[message] = saved[i + 1].cells[message];
         EXPECT_EQ(others, saved[i + 1].cells) << i;
     }
-    EXPECT_EQ(shown[0].cells, saved[0].cells);
+    std::vector<std::string> names;
+    for (const ShownColumn& column : table.columns()) names.push_back(column.english);
+    EXPECT_EQ(names, saved[0].cells);
+}
+
+// The screen shows every cell as typed, where the CSV guards a formula-like
+// one; a character beyond the BMP counts two of the page's UTF-16 units.
+TEST(PageTable, ShowsCellsAsTyped) {
+    const struct {
+        std::string name;  // as typed, and shown
+        std::string csv;   // as the CSV writes it
+    } cases[] = {
+        {"+1+1", "'+1+1"},
+        {"-2+3", "'-2+3"},
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"@SUM(1)", "'@SUM(1)"},
+        {"-5", "-5"},
+        {"𝄞 恒载", "𝄞 恒载"},
+    };
+    std::string csv = kHeader;
+    for (const auto& c : cases)
+        csv += "\"" + std::regex_replace(c.name, std::regex("\""), "\"\"") +
+               "\",P1,design,25,2,5000,3000,1.2,0.05,10,,\n";
+    PageTable table(recordsOf(csv));
+    const ShownRows shown = table.run(std::size(cases));
+    const std::vector<std::vector<std::string>> rows = cellsOf(shown, table.columns().size());
+    const std::string written = table.csv();
+    ASSERT_EQ(rows.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(rows[i][0], cases[i].name);
+        EXPECT_NE(written.find("\r\n" + cases[i].csv + ",P1,"), std::string::npos) << cases[i].csv;
+    }
+    // "𝄞 恒载" is two units, a blank and two more.
+    const std::size_t last = (std::size(cases) - 1) * table.columns().size();
+    EXPECT_EQ(shown.cellEnds[last] - shown.cellEnds[last - 1], 5u);
+}
+
+// The compact view shows a row's names, its answers and its status, in
+// that order; the current code's utilisation where the table has its
+// columns.
+TEST(PageTable, TheCompactViewShowsTheAnswers) {
+    const struct {
+        std::string row;
+        std::vector<std::string> compact;
+    } cases[] = {
+        {"a,P1,design,25,2,5000,3000,1.2,0.05,10,,",
+         {"name", "member", "type", "row", "AgRequired", "Nq", "verdict", "statusText"}},
+        {"a,P1,design,C30,HRB400,5000,3000,1.2,0.05,10,,",
+         {"name", "member", "type", "row", "AgRequired", "Nq", "verdict", "utilisation",
+          "statusText"}},
+    };
+    for (const auto& c : cases) {
+        PageTable table(recordsOf(kHeader + c.row + "\n"));
+        std::vector<std::string> compact(c.compact.size());
+        std::size_t shownCompact = 0;
+        for (const ShownColumn& column : table.columns()) {
+            if (column.compactPlace < 0) continue;
+            ASSERT_LT(static_cast<std::size_t>(column.compactPlace), compact.size()) << c.row;
+            compact[static_cast<std::size_t>(column.compactPlace)] = column.english;
+            ++shownCompact;
+        }
+        EXPECT_EQ(shownCompact, c.compact.size()) << c.row;
+        EXPECT_EQ(compact, c.compact) << c.row;
+        // Its headings are the workbook's: Chinese with units above the CSV's names.
+        EXPECT_EQ(table.columns()[5].chinese, "轴向力（kN）");
+        EXPECT_EQ(table.columns()[5].english, "Nj");
+    }
 }
 
 // Why a member has no diagram, in Chinese, naming the member and the
@@ -158,7 +261,7 @@ TEST(PageTable, TellsWhyAMemberHasNoDiagramInChinese) {
                   "M,强度校核,25号,Ⅱ级,5000,3000,1.2,0.05,10,24D28\n"
                   "M,强度校核,25号,Ⅱ级,5000,3000,1.4,0.06,10,24D28\n"
                   "N,强度校核,25号,Ⅱ级,5000kN,3000,1.2,0.05,10,24D28\n"));
-    while (!table.finished()) table.run(10);
+    runWhole(table);
     const std::vector<std::string> why[] = {
         {"构件 M：第 2 行与第 3 行的截面直径、保护层不同，不是同一截面，不画图"},
         {"构件 N：每一行都有输入错误，不画图"},
@@ -210,17 +313,44 @@ TEST(PageTable, ReadsUtf8AsSuchAndAnythingElseAsGb18030) {
 }
 
 TEST(PageTable, RefusesTextThatIsNeitherAtTheLaterOfItsBadLines) {
+    // The page's decoder, here one that refuses the lines that hold `bad`,
+    // is asked line by line.
     const struct {
         std::string bytes;
-        long firstBadGb18030Line;
+        std::string bad;
         std::string_view message;
     } cases[] = {
         // No UTF-8 from line 3, no GB18030 from line 1 or line 4.
-        {"a\nb\n\xFF\nc\n", 1, "输入的第 3 行既不是 UTF-8 也不是 GB18030 文本"},
-        {"a\nb\n\xC3\xFB\n\xFF\n", 4, "输入的第 4 行既不是 UTF-8 也不是 GB18030 文本"},
+        {"a\nb\n\xFF\nc\n", "a", "输入的第 3 行既不是 UTF-8 也不是 GB18030 文本"},
+        {"a\nb\n\xC3\xFB\n\xFF\n", "\xFF", "输入的第 4 行既不是 UTF-8 也不是 GB18030 文本"},
+        // The last line, without a line break, cut short.
+        {"a\r\nb\r\n\xC3", "\xC3", "输入的第 3 行既不是 UTF-8 也不是 GB18030 文本"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(neitherEncoding(c.bytes, c.firstBadGb18030Line), c.message) << c.bytes;
+    for (const auto& c : cases) {
+        std::vector<std::string> asked;
+        const auto decodes = [&](std::string_view line) {
+            asked.emplace_back(line);
+            return line.find(c.bad) == std::string_view::npos;
+        };
+        EXPECT_EQ(undecodableText(c.bytes, decodes), c.message) << c.bytes;
+        // Asked no further than the first line it refuses.
+        EXPECT_EQ(asked.back().find(c.bad) != std::string::npos, true) << c.bytes;
+    }
+}
+
+TEST(PageTable, FindsTheSeparatorOfAFileAndOfPastedCellsAlike) {
+    const struct {
+        std::string text;
+        char separator;
+    } cases[] = {
+        {"名称,构件,类型\n1\t2\t3\n", ','},
+        {"\xEF\xBB\xBF名称;构件;类型\r\n", ';'},
+        {"名称\t构件\t类型\r\na,b\tc\td\r\n", '\t'},
+        {"\"a,b\"\t构件\n", '\t'},
+        {"名称", ','},
+        {"", ','},
+    };
+    for (const auto& c : cases) EXPECT_EQ(tableSeparator(c.text), c.separator) << c.text;
 }
 
 // The README's worked examples, as the form gives them.

@@ -6,6 +6,8 @@ import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
 
+import { plain } from '../../web/page/module_values.js';
+
 const modulePath = resolve(process.argv[2]);
 const createPilaroModule = createRequire(import.meta.url)(modulePath);
 const pilaro = await createPilaroModule({
@@ -35,10 +37,10 @@ lines.forEach((line, index) => {
   if (cells[2]) pilaro.pick(state, 'cbohnt', (shown.cbohnt = cells[2]));
   if (cells[3]) pilaro.pick(state, 'cbogj', (shown.cbogj = cells[3]));
   const texts = { ...shown, ...Object.fromEntries(fields.map((name, i) => [name, cells[4 + i]])) };
-  const outcome = pilaro.run(state, texts);
+  const outcome = plain(pilaro.run(state, texts));
   out.push(`${n}\t${outcome.status}\t${outcome.message}\n`);
   for (const readOut of outcome.readOuts) out.push(`${readOut.field}\t${readOut.text}\n`);
-  const report = pilaro.report(state, n % 2 === 0 ? 1000 : 80, characterWidth);
+  const report = plain(pilaro.report(state, n % 2 === 0 ? 1000 : 80, characterWidth));
   out.push(`report ${report.pointSize.toFixed(6)}\n`);
   for (const placed of report.lines)
     out.push(`${placed.map((run) => `${run.x.toFixed(3)}\t${run.text}\t`).join('')}\n`);

@@ -2,7 +2,9 @@
 // reads it (its bytes' encoding from the module, papaparse through the
 // page's own table_records.js) and run by the WebAssembly module under
 // node, and its CSV output and summary must be pilaro-batch's byte for
-// byte, and a refused table must give pilaro-batch's message. The tables:
+// byte, its rows shown the CSV's cells as typed, its workbook
+// pilaro-batch's (filter included), and a refused table must give
+// pilaro-batch's message. The tables:
 // the example, 2,000 realistic rows, and 2,000 awkward ones (aliases, cells
 // that are no numbers, bars, blank and quoted lines, stray cells, markup,
 // formulas, near-axial loads), the example of the current code beside the
@@ -18,27 +20,73 @@ import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { test } from 'node:test';
 
+import { plain } from '../../web/page/module_values.js';
 import { recordsOf } from '../../web/page/table_records.js';
+import { sheetOf } from './workbook_cells.mjs';
 
 const [modulePath, nodeModules, batch, example, loadCaseTable] = process.argv.slice(2);
-const Papa = createRequire(join(resolve(nodeModules), 'noop.js'))('papaparse');
+const required = createRequire(join(resolve(nodeModules), 'noop.js'));
+const Papa = required('papaparse');
+const ExcelJS = required('exceljs');
+const { zipSync } = required('fflate');
 const createPilaroModule = createRequire(import.meta.url)(resolve(modulePath));
 const pilaro = await createPilaroModule({ wasmBinary: readFileSync(resolve(modulePath).replace(/\.js$/, '.wasm')) });
 const work = mkdtempSync(join(tmpdir(), 'pilaro-table-parity-'));
 
-// As the page's worker runs a file.
+// As the page's worker runs a file: its encoding and separator from the
+// module, papaparse through the page's own table_records.js, a few rows at
+// a time; the rows as the page shows them, the CSV, the summary and the
+// workbook's parts.
 function page(bytes) {
   const text = new TextDecoder(pilaro.tableEncoding(bytes)).decode(bytes);
-  const records = recordsOf(Papa, text, ',');
+  const records = recordsOf(Papa, text, pilaro.tableSeparator(text.slice(0, 1 << 16)));
   if (records.unclosedAt) return { refusal: pilaro.unclosedQuote(records.unclosedAt) };
-  const run = new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines);
-  try {
-    if (run.refusal()) return { refusal: run.refusal() };
-    while (!run.finished()) run.run(97);
-    return { csv: Buffer.from(run.csv()), summary: run.summary() };
-  } finally {
-    run.delete();
+  const opening = plain(pilaro.openTable({
+    cells: records.bytes, cellLengths: records.lengths, recordCells: records.counts, lines: records.lines,
+  }));
+  if (opening.refusal) return { refusal: opening.refusal };
+  const shown = [];
+  for (let run = 0; run < opening.rowCount;) {
+    const rows = plain(pilaro.runTableRows(97));
+    const count = opening.columns.length;
+    for (let k = 0; k < rows.marks.length; ++k) {
+      const row = [];
+      for (let c = 0; c < count; ++c) {
+        const at = k * count + c;
+        row.push(rows.cells.slice(at === 0 ? 0 : rows.cellEnds[at - 1], rows.cellEnds[at]));
+      }
+      shown.push(row);
+    }
+    run = rows.rowsRun;
   }
+  const end = plain(pilaro.tableEnd());
+  return {
+    csv: Buffer.from(end.csv), summary: end.summary, shown, columns: opening.columns,
+    workbook: zipSync(Object.fromEntries(plain(pilaro.tableWorkbook()).map((p) => [p.name, p.bytes]))),
+  };
+}
+
+// pilaro-batch's workbook of the same table.
+function pilaroBatchWorkbook(bytes) {
+  const input = join(work, 'table.csv');
+  writeFileSync(input, bytes);
+  try {
+    execFileSync(batch, [input, '-o', join(work, 'out.xlsx')], { stdio: 'ignore' });
+  } catch (failed) {
+    if (failed.status !== 1 && failed.status !== 3) throw failed; // some check fails, some row has no result
+  }
+  return join(work, 'out.xlsx');
+}
+
+// The cells the page should show of pilaro-batch's CSV: every cell as
+// typed, where the CSV guards a formula-like one with an apostrophe (no
+// table below types an apostrophe of its own), but for the message, which
+// the page tells in Chinese.
+function shownOfCsv(csv, message) {
+  const rows = Papa.parse(csv.toString('utf8').replace(/^\uFEFF/, ''), { delimiter: ',' }).data;
+  if (rows.at(-1).length === 1 && rows.at(-1)[0] === '') rows.pop();
+  const typed = (cell) => (/^'[=+\-@\t\r]/.test(cell) ? cell.slice(1) : cell);
+  return rows.slice(1).map((row) => row.map((cell, k) => (k === message ? null : typed(cell))));
 }
 
 function pilaroBatch(bytes) {
@@ -158,12 +206,17 @@ test('tables run in the page as pilaro-batch runs them', async (t) => {
     'both methods, awkward': bothMethodsTable(2000),
   };
   for (const [name, bytes] of Object.entries(tables)) {
-    await t.test(name, () => {
+    await t.test(name, async () => {
       const native = pilaroBatch(bytes);
       const wasm = page(bytes);
       assert.equal(wasm.refusal, undefined);
       assert.equal(wasm.summary, native.summary);
       assert.deepEqual(differences(native.csv, wasm.csv), []);
+      // The rows shown are the CSV's cells as typed.
+      const message = wasm.columns.findIndex((c) => c.english === 'message');
+      assert.deepEqual(wasm.shown.map((row) => row.with(message, null)), shownOfCsv(native.csv, message));
+      // The workbook is pilaro-batch's, filter included.
+      assert.deepEqual(await sheetOf(ExcelJS, wasm.workbook), await sheetOf(ExcelJS, pilaroBatchWorkbook(bytes)));
     });
   }
 

@@ -11,7 +11,7 @@
 //   node table_test.mjs PAGE CHROMIUM NODE_MODULES PILARO_BATCH EXAMPLE LOAD_CASE_TABLE
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -19,11 +19,13 @@ import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
 import { openBrowser } from './browser.mjs';
+import { sheetOf as sheetOfWith } from './workbook_cells.mjs';
 
 const [page, chromiumPath, nodeModules, batch, example, loadCaseTable] = process.argv.slice(2);
 const required = createRequire(join(resolve(nodeModules), 'noop.js'));
 const Papa = required('papaparse');
 const ExcelJS = required('exceljs');
+const sheetOf = (file) => sheetOfWith(ExcelJS, file);
 const pageUrl = pathToFileURL(resolve(page)).href;
 
 const work = mkdtempSync(join(tmpdir(), 'pilaro-tables-'));
@@ -43,7 +45,8 @@ function pilaroBatch(input, options = [], extension = 'csv') {
     summary = failed.stdout; // status 1 or 3: some check fails, some row has no result
     said = failed.stderr.toString();
   }
-  return { csv: readFileSync(out), summary: summary.toString(), said, out };
+  // A refused table has no output.
+  return { csv: existsSync(out) ? readFileSync(out) : null, summary: summary.toString(), said, out };
 }
 
 // The moment the example pier's load point stands at (D 1.2 m, l0 10 m,
@@ -78,45 +81,39 @@ const browser = await openBrowser(chromiumPath, nodeModules, {
 const { tab, problems, network } = browser;
 await browser.context.grantPermissions(['clipboard-read', 'clipboard-write']);
 
+// The table section is busy from the moment a file is chosen or cells are
+// pasted until the table is shown whole or refused; a refusal is told in
+// the message box.
 async function finished() {
-  await tab.waitForSelector('body[data-table="done"], body[data-table="refused"]', { timeout: 60000 });
-  return tab.evaluate(() => document.body.dataset.table);
+  await tab.waitForSelector('#tables:not([aria-busy])', { timeout: 60000 });
+  return (await tab.evaluate(() => document.getElementById('message').open)) ? 'refused' : 'done';
 }
 async function openFile(path) {
-  await tab.evaluate(() => delete document.body.dataset.table);
   await tab.setInputFiles('#tablefile', path);
   return finished();
 }
 async function paste(text) {
-  await tab.evaluate(() => delete document.body.dataset.table);
   await tab.evaluate((t) => navigator.clipboard.writeText(t), text);
   await tab.focus('#tablepaste');
   await tab.keyboard.press('Control+V');
   return finished();
 }
-const shownCells = () =>
-  tab.evaluate(() => [...document.querySelectorAll('#results tr')].map((row) => [...row.cells].map((c) => c.textContent)));
+// Every column shown (显示全部列) and written.
+async function allColumns(shown = true) {
+  if ((await tab.isChecked('#allcolumns')) !== shown) await tab.click('#allcolumns');
+  await tab.waitForSelector('#results:not([aria-busy])');
+}
+// The cells of the results in every column: the CSV's names, then the rows.
+async function shownCells() {
+  await allColumns();
+  return tab.evaluate(() =>
+    [...document.querySelectorAll('#results tr')].slice(1).map((row) => [...row.cells].map((c) => c.textContent)));
+}
 async function downloaded(button) {
   const [download] = await Promise.all([tab.waitForEvent('download'), tab.click(button)]);
   const path = join(work, download.suggestedFilename());
   await download.saveAs(path);
   return { path, name: download.suggestedFilename(), bytes: readFileSync(path) };
-}
-
-// A sheet as its cells' values, types, number formats and boldness.
-async function sheetOf(path) {
-  const workbook = new ExcelJS.Workbook();
-  await workbook.xlsx.readFile(path);
-  const sheet = workbook.worksheets[0];
-  const rows = [];
-  sheet.eachRow({ includeEmpty: true }, (row) => {
-    const cells = [];
-    row.eachCell({ includeEmpty: true }, (cell) =>
-      cells.push([cell.value, cell.type, cell.numFmt ?? null, Boolean(cell.font?.bold)]));
-    while (cells.length && cells.at(-1)[0] === null) cells.pop();
-    rows.push(cells);
-  });
-  return { name: sheet.name, frozen: sheet.views[0]?.ySplit, widths: sheet.columns.map((c) => c.width), rows };
 }
 
 test('the load-case tables and diagrams', async (t) => {
@@ -153,6 +150,74 @@ test('the load-case tables and diagrams', async (t) => {
     assert.ok(csv.bytes.equals(expected.csv), 'the CSV is pilaro-batch\'s byte for byte');
     const xlsx = await downloaded('#exportxlsx');
     assert.deepEqual(await sheetOf(xlsx.path), await sheetOf(pilaroBatch(example, [], 'xlsx').out));
+  });
+
+  await t.test('the results have the workbook\'s header rows: Chinese with units above the CSV\'s names', async () => {
+    await allColumns();
+    const heads = await tab.evaluate(() =>
+      [...document.querySelectorAll('#results thead tr')].map((row) => [...row.cells].map((c) => c.textContent)));
+    const sheet = await sheetOf(pilaroBatch(example, [], 'xlsx').out);
+    const [english, chinese] = sheet.rows.slice(0, 2).map((row) => row.map((cell) => cell[0]));
+    assert.deepEqual(heads, [chinese, english]);
+    assert.deepEqual(english, cellsOf(expected.csv)[0]);
+  });
+
+  // Whether each named column's header shows whole in the results' frame,
+  // as it stands scrolled.
+  const inView = (names) =>
+    tab.evaluate((wanted) => {
+      const frame = document.querySelector('.results-frame').getBoundingClientRect();
+      const names = [...document.querySelectorAll('#results thead tr:last-child th')];
+      return wanted.map((name) => {
+        const cell = names.find((th) => th.textContent === name)?.getBoundingClientRect();
+        return Boolean(cell) && cell.left >= frame.left && cell.right <= frame.right;
+      });
+    }, names);
+
+  await t.test('at 1366 px the answers show without scrolling, every column one click away', async () => {
+    await tab.setViewportSize({ width: 1366, height: 768 });
+    try {
+      for (const [file, answers] of [
+        [example, ['name', 'AgRequired', 'Nq', 'verdict']],
+        [join(dirname(example), 'pier_jtg3362_load_cases.csv'), ['name', 'AgRequired', 'verdict', 'utilisation']],
+      ]) {
+        assert.equal(await openFile(file), 'done');
+        await allColumns(false);
+        assert.deepEqual(await inView(answers), answers.map(() => true), file);
+        // The compact view starts with the name.
+        assert.equal(await tab.textContent('#results thead tr:last-child th:first-child'), 'name');
+        await allColumns();
+        assert.equal(await tab.evaluate(() => document.querySelector('#results tbody tr').cells.length),
+          cellsOf(pilaroBatch(file).csv)[0].length, file);
+      }
+    } finally {
+      await tab.setViewportSize({ width: 1200, height: 900 });
+    }
+  });
+
+  await t.test('the name stays in view when the results scroll sideways', async () => {
+    assert.equal(await openFile(example), 'done');
+    await allColumns();
+    assert.deepEqual(await inView(['name', 'Nj']), [true, true]);
+    await tab.evaluate(() => {
+      const frame = document.querySelector('.results-frame');
+      frame.scrollLeft = frame.scrollWidth;
+    });
+    assert.deepEqual(await inView(['name', 'Nj', 'verdict']), [true, false, true]);
+    const names = await tab.evaluate(() => {
+      const frame = document.querySelector('.results-frame').getBoundingClientRect();
+      const cell = document.querySelector('#results tbody tr td').getBoundingClientRect();
+      return cell.left >= frame.left && cell.right <= frame.right;
+    });
+    assert.equal(names, true);
+  });
+
+  await t.test('the members\' summary folds', async () => {
+    assert.equal(await tab.isVisible('#summary'), true);
+    await tab.click('#summaryfold > summary');
+    assert.equal(await tab.isVisible('#summary'), false);
+    await tab.click('#summaryfold > summary');
+    assert.equal(await tab.isVisible('#summary'), true);
   });
 
   await t.test('a saved table opens again alike', async () => {
@@ -265,15 +330,38 @@ test('the load-case tables and diagrams', async (t) => {
     await tab.click('#message-ok');
   });
 
-  await t.test('a refused table shows pilaro-batch\'s message and nothing of the table before', async () => {
+  await t.test('a refused table shows pilaro-batch\'s message and leaves the table shown as it was', async () => {
+    assert.equal(await openFile(example), 'done');
+    const before = await shownCells();
+    const diagrams = await tab.evaluate(() => document.querySelectorAll('#diagram svg').length);
     const refused = join(work, 'refused.csv');
     writeFileSync(refused, readFileSync(example, 'utf8').replace('弯矩', '弯矩力'));
     assert.equal(await openFile(refused), 'refused');
     // The message suggests the name, and goes on to say what to do.
     assert.ok((await tab.textContent('#message-text')).startsWith('列名“弯矩力”不是已知的列名，是否应为“弯矩”？'));
     await tab.click('#message-ok');
-    assert.equal(await tab.evaluate(() => document.querySelectorAll('#results tr, #diagram svg').length), 0);
-    assert.equal(await tab.isDisabled('#exportcsv'), true);
+    assert.deepEqual(await shownCells(), before);
+    assert.equal(await tab.evaluate(() => document.querySelectorAll('#diagram svg').length), diagrams);
+    assert.equal(await tab.textContent('#summary'), expected.summary);
+    assert.equal(await tab.textContent('#tablestatus'), 'pier_load_cases.csv');
+    // Its downloads are still the table shown's.
+    assert.ok((await downloaded('#exportcsv')).bytes.equals(expected.csv));
+    // So after cells pasted that are no table.
+    assert.equal(await paste('no table here'), 'refused');
+    const noTable = join(work, 'no-table.csv');
+    writeFileSync(noTable, 'no table here');
+    assert.equal(`pilaro-batch: ${await tab.textContent('#message-text')}\n`, pilaroBatch(noTable).said);
+    await tab.click('#message-ok');
+    assert.deepEqual(await shownCells(), before);
+    assert.equal(await tab.isDisabled('#exportcsv'), false);
+  });
+
+  await t.test('cells pasted from anywhere find their separator as a file does', async () => {
+    const rows = Papa.parse(readFileSync(example, 'utf8')).data.filter((r) => r.length > 1);
+    for (const delimiter of [',', ';', '\t']) {
+      assert.equal(await paste(Papa.unparse(rows, { delimiter, newline: '\n' })), 'done', delimiter);
+      assert.deepEqual(await shownCells(), shownOf(expected), delimiter);
+    }
   });
 
   await t.test('markup in a name is shown as text and runs nothing', async () => {
@@ -289,9 +377,13 @@ test('the load-case tables and diagrams', async (t) => {
       line.replace(/^[^,]*,P1/, `"${nameOf(i).replaceAll('"', '""')}","${member.replaceAll('"', '""')}"`))].join('\n'));
     assert.equal(await openFile(table), 'done');
     const batchRun = pilaroBatch(table);
-    const expectedCells = shownOf(batchRun);
+    // The screen shows each name as typed, where the CSV guards the
+    // formula-like ones with an apostrophe.
+    const expectedCells = shownOf(batchRun).map((row, i) => (i === 0 ? row : row.with(0, nameOf(i - 1))));
     assert.deepEqual(await shownCells(), expectedCells);
     assert.ok(expectedCells.some((row) => row[0] === markup));
+    assert.deepEqual(cellsOf(batchRun.csv).slice(1, 9).filter((r, i) => i % 2 === 0).map((r) => r[0]),
+      formulas.map((f) => `'${f}`));
     // The downloads guard the formula-like names as pilaro-batch's files do.
     const csv = await downloaded('#exportcsv');
     assert.ok(csv.bytes.equals(batchRun.csv), 'the CSV is pilaro-batch\'s byte for byte');
@@ -414,6 +506,7 @@ test('the load-case tables and diagrams', async (t) => {
     const big = join(work, 'rows2000.csv');
     writeFileSync(big, execFileSync('sh', [loadCaseTable, '2000']));
     assert.equal(await openFile(big), 'done');
+    await allColumns();
     const shown = await tab.evaluate(() => [...document.querySelectorAll('#results tbody tr')].map((r) => r.cells[13].textContent));
     const statuses = cellsOf(pilaroBatch(big).csv).slice(1).map((row) => row[13]);
     assert.equal(shown.length, 2000);

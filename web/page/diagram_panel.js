@@ -4,23 +4,27 @@
 // results are stale; while they are shown, no member is chosen in the
 // member list, so that choosing any member draws it again.
 import { diagramSvg, savePng, saveSvg } from './diagram_view.js';
+import { plain } from './module_values.js';
 
 const panel = document.getElementById('diagram');
-const tools = document.getElementById('diagram-tools');
-const members = document.getElementById('member');
+const tools = /** @type {HTMLTemplateElement} */ (document.getElementById('diagram-tools'));
+const members = /** @type {HTMLSelectElement} */ (document.getElementById('member'));
 
-// `value` is the module's answer: { diagrams, problems, style }.
-export function showDiagrams(value) {
+// `answer` is the module's: { diagrams, problems, style }.
+export function showDiagrams(answer) {
   delete panel.dataset.source;
   delete panel.dataset.stale;
+  const value = plain(answer);
   const figures = value.diagrams.map((layout) => {
     const svg = diagramSvg(layout, value.style);
     const figure = document.createElement('figure');
     // The downloads' buttons, as the page's markup captions them.
-    const buttons = tools.content.cloneNode(true);
+    const buttons = /** @type {DocumentFragment} */ (tools.content.cloneNode(true));
     const saves = { svg: () => saveSvg(svg), png: () => savePng(svg, value.style) };
-    for (const b of buttons.querySelectorAll('[data-save]'))
-      b.addEventListener('click', saves[b.dataset.save]);
+    const marked = /** @type {NodeListOf<HTMLButtonElement>} */ (
+      buttons.querySelectorAll('[data-save]')
+    );
+    for (const b of marked) b.addEventListener('click', saves[b.dataset.save]);
     figure.append(svg, buttons);
     return figure;
   });

@@ -82,7 +82,7 @@ function axes(layout, style) {
 }
 
 function curve(layout, style) {
-  if (!layout.cap) return [];
+  if (!layout.cap.length) return [];
   const [from, to] = layout.cap;
   return [
     line(from, to, {

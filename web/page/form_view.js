@@ -2,6 +2,7 @@
 // control table, at its place, with the control's name as its id. The
 // keyboard visits them in the order the module gives (the inputs, then
 // 运  行, then 打  印); the read-outs are out of it.
+import { plain } from './module_values.js';
 
 function frame(row) {
   const element = document.createElement('fieldset');
@@ -30,7 +31,7 @@ function field(row) {
 
 function list(row, pilaro) {
   const element = document.createElement('select');
-  for (const entry of pilaro.entries(row.name)) {
+  for (const entry of plain(pilaro.entries(row.name))) {
     const option = document.createElement('option');
     option.textContent = entry;
     option.value = entry;
@@ -116,20 +117,24 @@ function flowOrder(root, rows) {
 }
 
 export function buildForm(root, pilaro) {
-  const box = pilaro.windowBox();
+  const box = plain(pilaro.windowBox());
   root.style.setProperty('--width', box.width);
   root.style.setProperty('--height', box.height);
   const containers = new Map([[box.name, root]]);
   const controls = new Map();
   const focusables = new Map();
+  /** @type {HTMLSelectElement[]} */
   const lists = [];
+  /** @type {HTMLInputElement[]} */
   const options = [];
+  /** @type {HTMLInputElement[]} */
   const inputs = [];
+  /** @type {HTMLInputElement[]} */
   const readOuts = [];
   const buttons = new Map();
   const windowParts = [];
 
-  for (const row of pilaro.controls()) {
+  for (const row of plain(pilaro.controls())) {
     if (skipped(row)) continue;
     const made = make(row, pilaro);
     if (!made) continue;
@@ -143,10 +148,11 @@ export function buildForm(root, pilaro) {
     if (row.kind === 'frame') containers.set(row.name, element);
     controls.set(row.name, row.kind === 'option' ? element : (focusable ?? element));
     if (focusable) focusables.set(row.name, focusable);
-    if (row.kind === 'list') lists.push(element);
-    if (row.kind === 'option') options.push(focusable);
-    if (row.kind === 'field' && !row.readOut) inputs.push(element);
-    if (row.readOut) readOuts.push(element);
+    if (row.kind === 'list') lists.push(/** @type {HTMLSelectElement} */ (element));
+    if (row.kind === 'option') options.push(/** @type {HTMLInputElement} */ (focusable));
+    if (row.kind === 'field' && !row.readOut)
+      inputs.push(/** @type {HTMLInputElement} */ (element));
+    if (row.readOut) readOuts.push(/** @type {HTMLInputElement} */ (element));
     if (row.enterRuns) element.dataset.enterRuns = 'true';
     if (row.action) buttons.set(row.action, element);
   }

@@ -1,5 +1,5 @@
 // The form's help (帮助): its sections from the module, in a dialog.
-const dialog = document.getElementById('help');
+const dialog = /** @type {HTMLDialogElement} */ (document.getElementById('help'));
 document.getElementById('help-close').addEventListener('click', () => dialog.close());
 
 export function showHelp(sections) {

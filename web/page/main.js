@@ -8,6 +8,7 @@ import { clearFormDiagrams, markFormDiagrams, showFormDiagrams } from './diagram
 import { buildForm } from './form_view.js';
 import { showHelp } from './help_dialog.js';
 import { ask, showMessage } from './message_dialog.js';
+import { plain } from './module_values.js';
 import { printReport, prepareReport } from './printed_report.js';
 import { restoreInputs, saveInputs } from './saved_inputs.js';
 import { startTableView } from './table_view.js';
@@ -19,7 +20,7 @@ function start(pilaro) {
   const staleHint = pilaro.staleHint();
 
   const showControls = () => {
-    for (const control of pilaro.shownControls(state))
+    for (const control of plain(pilaro.shownControls(state)))
       form.controls.get(control.control).hidden = !control.shown;
   };
   const pick = (list) => {
@@ -58,7 +59,7 @@ function start(pilaro) {
   let measure = null;
   const run = () => {
     const texts = form.controlTexts();
-    const outcome = pilaro.run(state, texts);
+    const outcome = plain(pilaro.run(state, texts));
     for (const readOut of outcome.readOuts) form.controls.get(readOut.field).value = readOut.text;
     // The diagram of the run just made, from the same texts.
     if (outcome.done) {
@@ -79,14 +80,14 @@ function start(pilaro) {
     });
   }
   form.buttons.get('print').addEventListener('click', () => {
-    const outcome = pilaro.print(state, form.controlTexts());
+    const outcome = plain(pilaro.print(state, form.controlTexts()));
     if (outcome.message) showMessage(outcome.message, focusOf(outcome.focus));
     if (outcome.prints) printReport(pilaro, state, outcome);
   });
   // The browser's own print command prints the same report, or the reason
   // there is none.
   window.addEventListener('beforeprint', () =>
-    prepareReport(pilaro, state, pilaro.print(state, form.controlTexts())),
+    prepareReport(pilaro, state, plain(pilaro.print(state, form.controlTexts()))),
   );
 
   // 示例 fills in the worked design example, asking first where it would
@@ -94,7 +95,7 @@ function start(pilaro) {
   document.getElementById('example').addEventListener('click', async () => {
     const question = pilaro.exampleQuestion(state, form.controlTexts());
     if (question && !(await ask(question))) return;
-    const example = pilaro.example();
+    const example = plain(pilaro.example());
     for (const { control, text } of example.entries) {
       const list = form.controls.get(control);
       list.value = text;
@@ -109,14 +110,17 @@ function start(pilaro) {
   // 清空 returns the form to how it opened, results and diagram included.
   document.getElementById('clear').addEventListener('click', async () => {
     if (!(await ask(pilaro.clearQuestion()))) return;
-    for (const { control, text } of pilaro.clear(state)) form.controls.get(control).value = text;
+    for (const { control, text } of plain(pilaro.clear(state)))
+      form.controls.get(control).value = text;
     for (const list of form.lists) list.selectedIndex = -1;
     for (const option of form.options) option.checked = false;
     showControls();
     clearFormDiagrams();
     edited();
   });
-  document.getElementById('help-open').addEventListener('click', () => showHelp(pilaro.help()));
+  document
+    .getElementById('help-open')
+    .addEventListener('click', () => showHelp(plain(pilaro.help())));
 
   form.element.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';

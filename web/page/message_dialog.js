@@ -1,7 +1,7 @@
 // The message box of a run that did not complete (the message and 确定),
 // and the question asked before the form's inputs are replaced (确定 and
 // 取消). Once a message is read, the focus goes where the form says.
-const dialog = document.getElementById('message');
+const dialog = /** @type {HTMLDialogElement} */ (document.getElementById('message'));
 const ok = document.getElementById('message-ok');
 let focusAfter = null;
 ok.addEventListener('click', () => dialog.close());
@@ -20,7 +20,7 @@ export function showMessage(text, focus = null) {
   ok.focus();
 }
 
-const question = document.getElementById('question');
+const question = /** @type {HTMLDialogElement} */ (document.getElementById('question'));
 document.getElementById('question-ok').addEventListener('click', () => question.close('ok'));
 document
   .getElementById('question-cancel')

@@ -3,6 +3,8 @@
 // Where the form refuses to print (no run yet, stale results), the page
 // holds that message instead, so that the browser's own print command
 // prints no sheet either.
+import { plain } from './module_values.js';
+
 const report = document.getElementById('report');
 const canvas = document.createElement('canvas').getContext('2d');
 
@@ -35,7 +37,7 @@ export function prepareReport(pilaro, state, outcome) {
     return;
   }
   const width = report.getBoundingClientRect().width;
-  const printed = pilaro.report(state, width, measure(getComputedStyle(report).fontFamily));
+  const printed = plain(pilaro.report(state, width, measure(getComputedStyle(report).fontFamily)));
   report.style.fontSize = `${printed.pointSize}pt`;
   report.replaceChildren(...printed.lines.map(line));
 }

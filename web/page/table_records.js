@@ -1,5 +1,5 @@
 // A table's text as records of cells (papaparse), in the form the module's
-// TableRun takes them, all at once: every record's cells in turn as UTF-8
+// openTable takes them, all at once: every record's cells in turn as UTF-8
 // and each cell's length in bytes, how many cells each record has, and the
 // line each starts on (the first line is 1). Which records count, and what
 // their cells mean, is the module's to say.

@@ -32,6 +32,10 @@ const files = folders.flatMap((folder) =>
     .filter((name) => /\.m?js$/.test(name))
     .map((name) => join(web, folder, name)),
 );
+// The module's types are laid out by Prettier too.
+const declarations = readdirSync(join(web, 'page'))
+  .filter((name) => name.endsWith('.d.ts'))
+  .map((name) => join(web, 'page', name));
 
 // The page runs in the browser (its table worker in a worker), the tools
 // under node; the module and its wasm come in under the bundler's names.
@@ -75,7 +79,7 @@ if (report) process.stdout.write(report);
 problems += results.reduce((n, r) => n + r.errorCount + r.warningCount, 0);
 
 const layout = { singleQuote: true, printWidth: 100 };
-for (const file of files) {
+for (const file of [...files, ...declarations]) {
   const text = readFileSync(file, 'utf8');
   const options = { ...layout, filepath: file };
   if (args.write) {

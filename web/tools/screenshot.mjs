@@ -39,7 +39,7 @@ try {
   for (const [id, text] of Object.entries(fields)) await page.fill(`#${id}`, text);
   await page.click('#cmdrun');
   await page.setInputFiles('#tablefile', example);
-  await page.waitForSelector('body[data-table="done"]');
+  await page.waitForSelector('#tables:not([aria-busy]) #results tbody tr');
   // The rows in view are drawn in the frames after they come.
   await page.evaluate(
     () => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))),

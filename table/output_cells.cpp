@@ -1,0 +1,23 @@
+#include "table/output_cells.h"
+
+namespace pilaro::table {
+
+std::vector<OutputCell> outputCells(const RowOutcome& o, const OutputLayout& layout,
+                                    MessageColumn messages) {
+    std::vector<OutputCell> cells;
+    for (std::size_t i = 0; i < kArchivedColumnCount; ++i) cells.push_back({o.row.cells[i], true});
+    for (const std::string& cell : o.row.otherCells) cells.push_back({cell, true});
+    cells.push_back({std::to_string(o.row.line), false});
+    cells.push_back({std::string(o.status), false});
+    cells.push_back(
+        {messages == MessageColumn::Output ? o.message : toldMessage(o, Language::Chinese), false});
+    cells.push_back({o.statusText, false});
+    // The archived read-outs as they always were; after them the γ0 cell
+    // as typed, then the current code's.
+    std::vector<std::string> results = resultCells(o, layout);
+    for (std::size_t i = 0; i < results.size(); ++i)
+        cells.push_back({std::move(results[i]), i >= kReadOuts.size()});
+    return cells;
+}
+
+}  // namespace pilaro::table

@@ -1,0 +1,29 @@
+// One output row's cells, in the order of outputColumnNames, as the row
+// holds them: the CSV writes them, guarded, and the page shows them as
+// typed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "table/row_outcome.h"
+#include "table/row_writer.h"
+
+namespace pilaro::table {
+
+struct OutputCell {
+    std::string text;
+    // A cell a CSV guards from being taken for a formula (spreadsheetText):
+    // the input's cells and those after the archived read-outs (γ0 as
+    // typed first). A screen shows every cell as it is.
+    bool guarded = false;
+};
+
+// The input cells, the cells of the table's other columns, the row's line,
+// its status, its message (the output's, or what the user is told in
+// Chinese), its status in Chinese, then the read-outs (resultCells).
+[[nodiscard]] std::vector<OutputCell> outputCells(const RowOutcome& outcome,
+                                                  const OutputLayout& layout,
+                                                  MessageColumn messages);
+
+}  // namespace pilaro::table
