@@ -30,8 +30,8 @@ struct HelpSection {
 };
 
 // The form's help, in reading order: the two calculations, the fields and
-// their units, the verdict, the factor eta, the N-M diagram, and what an
-// edit does to results shown.
+// their units, the verdict, the factor eta, the N-M diagram, the choice of
+// method, and what an edit does to results shown.
 [[nodiscard]] std::span<const HelpSection> formHelp();
 
 }  // namespace pilaro::messages

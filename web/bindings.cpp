@@ -13,6 +13,7 @@
 #include "form/form_events.h"
 #include "form/keyboard.h"
 #include "form/shown_results.h"
+#include "jtg3362/status_name.h"
 #include "web/bound_values.h"
 #include "web/page_report.h"
 
@@ -30,6 +31,7 @@ std::string_view kindName(ControlKind kind) {
         case ControlKind::TextField:
             return "field";
         case ControlKind::DropDownList:
+        case ControlKind::ChoiceList:
             return "list";
         case ControlKind::OptionButton:
             return "option";
@@ -64,9 +66,10 @@ int keyboardStop(std::string_view name) {
     return at == order.end() ? -1 : static_cast<int>(at - order.begin()) + 1;
 }
 
-// The form's controls in table order, each with its place in twips,
-// whether it is one of the read-out fields, what a button does, where Tab
-// visits it and whether Enter in it runs.
+// The form's controls in table order, each with its place in twips on
+// the page (the choice of method above the grade lists), whether it is one
+// of the read-out fields, what a button does, where Tab visits it and
+// whether Enter in it runs.
 val controls() {
     return array(mainWindowControls(), [](const ControlRow& row) {
         val o = val::object();
@@ -75,7 +78,7 @@ val controls() {
         o.set("container", text(row.container));
         o.set("text", text(row.text));
         o.set("left", row.left);
-        o.set("top", row.top);
+        o.set("top", pageTop(row));
         o.set("width", row.width);
         o.set("height", row.height);
         o.set("tabIndex", keyboardStop(row.name));
@@ -86,28 +89,33 @@ val controls() {
     });
 }
 
-val windowBox() {
+// The form's client area for the method the state holds.
+val windowBox(const CalcState& state) {
+    const FormBox box = formBox(state.method);
     val o = val::object();
     o.set("name", text(kWindowName));
-    o.set("width", kClientWidthTwips);
-    o.set("height", kClientHeightTwips);
+    o.set("width", box.width);
+    o.set("height", box.height);
     return o;
 }
 
-val entries(const std::string& list) {
-    return array(listEntries(list), text);
+val listValues(const std::vector<ListContents>& lists) {
+    return array(lists, [](const ListContents& l) {
+        val o = val::object();
+        o.set("list", text(l.list));
+        o.set("entries", array(l.entries, text));
+        o.set("shown", text(l.shown));
+        return o;
+    });
 }
 
-void pick(CalcState& state, const std::string& list, const std::string& entry) {
-    pickEntry(state, list, entry);
+// Every list with its entries and the entry it shows.
+val lists(const CalcState& state) {
+    return listValues(formLists(state));
 }
 
-void choose(CalcState& state, const std::string& option) {
-    chooseOption(state, option);
-}
-
-val shown(const CalcState& state) {
-    return array(shownControls(state), [](const ControlShown& c) {
+val shownValues(const std::vector<ControlShown>& shown) {
+    return array(shown, [](const ControlShown& c) {
         val o = val::object();
         o.set("control", text(c.control));
         o.set("shown", c.shown);
@@ -115,13 +123,43 @@ val shown(const CalcState& state) {
     });
 }
 
+// What the page shows anew after the pick: see FormChange.
+val pick(CalcState& state, const std::string& list, const std::string& entry) {
+    const FormChange change = pickEntry(state, list, entry);
+    val o = val::object();
+    o.set("lists", listValues(change.lists));
+    o.set("fields", array(change.fields, [](const ControlSetting& s) {
+              val field = val::object();
+              field.set("control", text(s.control));
+              field.set("text", text(s.text));
+              return field;
+          }));
+    o.set("shown", shownValues(change.shown));
+    o.set("resultsCleared", change.resultsCleared);
+    return o;
+}
+
+void choose(CalcState& state, const std::string& option) {
+    chooseOption(state, option);
+}
+
+val shown(const CalcState& state) {
+    return shownValues(shownControls(state));
+}
+
+std::string_view runStatusName(const RunOutcome& outcome) {
+    if (outcome.status) return statusName(*outcome.status);
+    if (outcome.currentStatus) return jtg3362::statusName(*outcome.currentStatus);
+    return "refused";
+}
+
 // `controls` maps the names of the form's fields and lists to the texts
 // they show.
 val run(CalcState& state, val controls) {
     const RunOutcome outcome = pressRun(state, controlTextOf(controls));
     val o = val::object();
-    o.set("done", outcome.status == CalcStatus::Done);
-    o.set("status", outcome.status ? text(statusName(*outcome.status)) : text("refused"));
+    o.set("done", outcome.shown);
+    o.set("status", text(runStatusName(outcome)));
     o.set("message", outcome.message);
     o.set("focus", text(outcome.focus));
     o.set("readOuts", array(outcome.readOuts, [](const ShownReadOut& r) {
@@ -173,7 +211,7 @@ EMSCRIPTEN_BINDINGS(pilaro_form) {
     emscripten::class_<pilaro::CalcState>("State").constructor<>();
     emscripten::function("controls", &controls);
     emscripten::function("windowBox", &windowBox);
-    emscripten::function("entries", &entries);
+    emscripten::function("lists", &lists);
     emscripten::function("pick", &pick);
     emscripten::function("choose", &choose);
     emscripten::function("shownControls", &shown);

@@ -24,8 +24,9 @@ val settings(const std::vector<ControlSetting>& list) {
     });
 }
 
-val example() {
-    const FormExample made = designExample();
+// The example of the method the state holds.
+val example(const CalcState& state) {
+    const FormExample made = designExample(state.method);
     val o = val::object();
     o.set("option", text(made.option));
     o.set("entries", settings(made.entries));
@@ -44,7 +45,8 @@ std::string clearQuestion() {
     return messages::formNotice(FormNotice::ClearQuestion).chinese;
 }
 
-// The state as a form just opened, and every field's opening text.
+// The state as a form just opened (but for its method), and every field's
+// opening text; the lists show what formLists gives (lists).
 val clear(CalcState& state) {
     return settings(clearForm(state));
 }
