@@ -58,6 +58,7 @@ class CurrentReader {
         }
         if (onlyBlanks(text)) {
             in.As = 0.0;
+            reading_.steelText.clear();
             return true;
         }
         // 28D28 is bars here, never 2.8 x 10^29.
@@ -111,9 +112,12 @@ CurrentReading readCurrentForm(const CalcState& state, const ControlText& contro
         *value = *number;
     }
     if (state.type == CalcType::Check && !reader.steel(in)) return reading;
-    // The road follows the area, as in the archived method: a check given
-    // none is designed. Bars typed are checked, however few.
-    in.task = in.As != 0 || in.bars ? jtg3362::Task::Check : jtg3362::Task::Design;
+    // A check given no steel at all is designed, as in the archived method.
+    // Steel typed is checked, however little: pilaro-batch checks a row of
+    // this code whose area is 0, and bars typed are counted, however few.
+    const bool steelTyped = !reading.steelText.empty();
+    in.task =
+        state.type == CalcType::Check && steelTyped ? jtg3362::Task::Check : jtg3362::Task::Design;
     if (in.task == jtg3362::Task::Design) {
         in.As = 0.0;
         in.bars.reset();

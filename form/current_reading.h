@@ -29,8 +29,9 @@ struct CurrentReading {
 //   then the given area in Check, each hold one whole number or nothing,
 //   which is 0; the given area holds bars of the current code's sizes
 //   ("28D28") or a number, and D is no exponent there.
-// A check whose given area reads as 0 is a design, as in the archived
-// method. The grades and γ0 come from the state.
+// A check whose given area is left empty is a design, as in the archived
+// method; an area typed as 0 is checked, as pilaro-batch checks that row.
+// The grades and γ0 come from the state.
 [[nodiscard]] CurrentReading readCurrentForm(const CalcState& state,
                                              const ControlText& controlText);
 

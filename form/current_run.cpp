@@ -41,7 +41,7 @@ RunOutcome pressCurrentRun(CalcState& state, const ControlText& controlText) {
     // The road follows the area, not the option: a check without one is
     // designed, which the option chosen would not tell.
     if (out.message.empty() && state.type == CalcType::Check && input.task == jtg3362::Task::Design)
-        out.message = messages::formNotice(messages::FormNotice::CheckRanAsDesign).chinese;
+        out.message = messages::formNotice(messages::FormNotice::CurrentCheckRanAsDesign).chinese;
     return out;
 }
 

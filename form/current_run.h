@@ -11,7 +11,7 @@ namespace pilaro {
 
 // A refused or stopped run leaves every read-out as it was; a design whose
 // section must be enlarged shows its figures at 5 % with its message. A
-// check whose given area reads as 0 is designed, and says so.
+// check given no steel is designed, and says so; an area of 0 is checked.
 [[nodiscard]] RunOutcome pressCurrentRun(CalcState& state, const ControlText& controlText);
 
 }  // namespace pilaro

@@ -26,6 +26,10 @@ Wording formNoticeWording(FormNotice notice) {
             return {"清空全部输入和计算结果？", "Clear every input and result?"};
         case FormNotice::ExampleQuestion:
             return {"用示例数据替换已输入的数据？", "Replace what was typed with the example?"};
+        case FormNotice::CurrentCheckRanAsDesign:
+            return {"未输入{1}，已按配筋计算，结果见“配筋结果”。",
+                    "No {1} was given: the section was designed instead; see the design "
+                    "results."};
     }
     return {};
 }

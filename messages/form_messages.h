@@ -16,6 +16,8 @@ enum class FormNotice {
     StaleHint,         // what greyed results say when pointed at
     ClearQuestion,     // before 清空
     ExampleQuestion,   // before 示例 replaces what was typed
+    // Under JTG 3362-2018, where an area of 0 is checked: {1} as above.
+    CurrentCheckRanAsDesign,
 };
 
 [[nodiscard]] Wording formNoticeWording(FormNotice notice);

@@ -211,6 +211,28 @@ TEST(CurrentCodeForm, ARunShowsPilaroBatchsCells) {
           {"txtutil", "0.455"},
           {"txtjg", "通过验算！"},
           {"txtqjl", "0.0100"}}},
+        // An area typed as 0 is checked, as pilaro-batch checks that row:
+        // the section carries nothing at this eccentricity.
+        {"check of no steel",
+         "C30",
+         "HRB400",
+         "1.0（二级）",
+         "optqd",
+         [] {
+             Texts t = kPier;
+             t["txtag1"] = "0";
+             return t;
+         }(),
+         {{"txte0", "0.6000"},
+          {"txteta", "1.1024"},
+          {"txtalpha", "0.0000"},
+          {"txtalphat", "1.2500"},
+          {"txtnu", "0.00"},
+          {"txtmu", "0.00"},
+          {"txtphi", "0.9822"},
+          {"txtnumax", "13796.97"},
+          {"txtjg", "重新配筋！"},
+          {"txtqjl", "0.0000"}}},
     };
     for (const auto& c : cases) {
         CurrentForm form(c.concrete, c.steel, c.gamma0, c.option);
@@ -347,11 +369,12 @@ TEST(CurrentCodeForm, WithoutAGradeTheRunStopsAtItsList) {
 }
 
 // γ0 and every input the run read mark its results stale; a check given
-// no steel is designed and says so, as in the archived method.
+// no steel at all (an empty field) is designed and says so, as in the
+// archived method.
 TEST(CurrentCodeForm, StaleMarksAndTheCheckThatRanAsADesign) {
     CurrentForm form("C30", "HRB400", "1.0（二级）", "optqd");
     const RunOutcome designed = form.run(kPier);
-    EXPECT_EQ(designed.message, "未输入纵向钢筋面积（或为0），已按配筋计算，结果见“配筋结果”。");
+    EXPECT_EQ(designed.message, "未输入纵向钢筋面积，已按配筋计算，结果见“配筋结果”。");
     EXPECT_EQ(shownOf(designed).at("txtag2"), "138.12");
     EXPECT_EQ(shownOf(designed).at("txtqjl"), "");
     EXPECT_TRUE(pressPrint(form.state, controlsOf(form.texts)).prints);

@@ -88,7 +88,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("help", helpWording, HelpText::WindowProgram, HelpText::Footer);
     expectEveryWording("help label", helpLabel, HelpLabel::Usage, HelpLabel::Excludes);
     expectEveryWording("form notice", formNoticeWording, FormNotice::CheckRanAsDesign,
-                       FormNotice::ExampleQuestion);
+                       FormNotice::CurrentCheckRanAsDesign);
     expectEveryWording("method", methodWording, MethodWord::Archived, MethodWord::Jtg3362);
     expectEveryWording("safety grade", importanceFactorWording, SafetyGrade::First,
                        SafetyGrade::Third);
