@@ -113,12 +113,12 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {"Label22", K::Caption, "Frame3", "校核结果", 2640, 840, 855, 255, 51},
     {"txtjg", K::TextField, "Frame3", " ", 3360, 840, 1095, 270, 52, R::Verdict},
 
-    // The current code's bar of 40 mm, in the place of the archived 34 mm
-    // that it lacks. Its other read-outs that the archived form has by name
-    // (the area, the ratios, the other bars, the verdict) show in their
-    // archived fields.
-    {"Label41", K::Caption, "Frame2", "D40＝", 2640, 1680, 495, 255, 78, {}, kCurrent},
-    {"txtd40", K::TextField, "Frame2", "", 3360, 1680, 1095, 270, 78, C::D40, kCurrent},
+    // The current code's bar of 40 mm, after its 36 mm, which takes the
+    // place of the archived 34 mm that the code lacks (kCurrentPlaces). Its
+    // other read-outs that the archived form has by name (the area, the
+    // ratios, the other bars, the verdict) show in their archived fields.
+    {"Label41", K::Caption, "Frame2", "D40＝", 2640, 2040, 615, 255, 68, {}, kCurrent},
+    {"txtd40", K::TextField, "Frame2", "", 3360, 2040, 1095, 270, 68, C::D40, kCurrent},
 
     // The current code's own read-outs, in a frame below the band.
     {"Frame6",
@@ -150,6 +150,14 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {"txtnumax", K::TextField, "Frame6", "", 6360, 1380, 1095, 270, 76, C::NuAxial},
     {"Label40", K::Caption, "Frame6", "利用率", 120, 1740, 2160, 255, 68},
     {"txtutil", K::TextField, "Frame6", "", 2400, 1740, 1095, 270, 77, C::Utilisation},
+});
+
+// Where a control of both methods stands under the current code, where
+// that differs from its row: the bars of 36 mm in the place of the
+// archived 34 mm, so that the bar counts run D32, D36, D40.
+constexpr std::array kCurrentPlaces = std::to_array<ControlPlace>({
+    {"Label30", 2640, 1680, 615, 255},
+    {"txtd36", 3360, 1680, 1095, 270},
 });
 
 // The kind of control a role needs, so that every front end finds the
@@ -218,10 +226,29 @@ constexpr bool namesAreUnique() {
     return true;
 }
 
+// A control that moves under the current code is one of both methods,
+// and moves into the place of a control of the archived method alone in
+// its container, which the current code hides.
+constexpr bool movesIntoArchivedPlaces() {
+    for (const ControlPlace& moved : kCurrentPlaces) {
+        const ControlRow* row = nullptr;
+        for (const ControlRow& each : kControls)
+            if (each.name == moved.control) row = &each;
+        if (!row || row->method) return false;
+        bool vacated = false;
+        for (const ControlRow& each : kControls)
+            vacated = vacated || (each.method == kArchived && each.container == row->container &&
+                                  each.left == moved.left && each.top == moved.top);
+        if (!vacated) return false;
+    }
+    return true;
+}
+
 consteval bool tableIsWhole() {
     for (const ControlRow& row : kControls)
         if (!roleFitsKind(row)) return false;
-    return everyRoleOnce() && namesAreUnique() && methodsNest() && archivedAreaKept();
+    return everyRoleOnce() && namesAreUnique() && methodsNest() && archivedAreaKept() &&
+           movesIntoArchivedPlaces();
 }
 static_assert(tableIsWhole());
 
@@ -249,6 +276,19 @@ static_assert(kMethodBand.top + kMethodBand.height < kCurrentFrame.top);
 
 std::span<const ControlRow> mainWindowControls() {
     return kControls;
+}
+
+std::vector<ControlPlace> methodPlaces(table::Method method) {
+    std::vector<ControlPlace> places;
+    for (const ControlPlace& moved : kCurrentPlaces) {
+        if (method == kCurrent) {
+            places.push_back(moved);
+            continue;
+        }
+        const ControlRow& row = *findControl(moved.control);
+        places.push_back({row.name, row.left, row.top, row.width, row.height});
+    }
+    return places;
 }
 
 FormBox formBox(table::Method method) {

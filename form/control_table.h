@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "form/control_role.h"
 #include "table/row_method.h"
@@ -69,6 +70,21 @@ struct FormBox {
     int height;
 };
 [[nodiscard]] FormBox formBox(table::Method method);
+
+// A control's place in its container, in twips.
+struct ControlPlace {
+    std::string_view control;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The places of the controls of both methods that stand elsewhere under
+// the current code (the bars of 36 mm, in the place of the archived 34
+// mm), as they stand under `method`: their rows' places for the archived
+// method.
+[[nodiscard]] std::vector<ControlPlace> methodPlaces(table::Method method);
 
 // Where the page shows a control of the window's own client area: the
 // band of the method's choice at the top, above the grade lists, and the

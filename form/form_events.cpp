@@ -74,6 +74,7 @@ FormChange switchedTo(CalcState& state, Method method) {
     // Before any option the given area's field is as the front end opened
     // it.
     change.shown = state.type == CalcType::None ? methodControls(state) : shownControls(state);
+    change.places = methodPlaces(method);
     change.resultsCleared = true;
     return change;
 }

@@ -11,6 +11,7 @@
 
 #include "form/calc_state.h"
 #include "form/control_setting.h"
+#include "form/control_table.h"
 #include "form/form_reading.h"
 #include "form/read_out_fields.h"
 #include "form/run_outcome.h"
@@ -45,11 +46,14 @@ struct ControlShown {
 // What the front end shows anew after a list's pick: nothing for a grade
 // or γ0; after a switch of method, the grade lists of that method with its
 // picks, every read-out at its opening text (the results belonged to the
-// other method), the controls shown, and the form's new client area.
+// other method), the controls shown and moved, and the form's new client
+// area.
 struct FormChange {
     std::vector<ListContents> lists;
     std::vector<ControlSetting> fields;
     std::vector<ControlShown> shown;
+    // The controls that stand elsewhere under the method now chosen.
+    std::vector<ControlPlace> places;
     bool resultsCleared = false;
 };
 

@@ -112,6 +112,9 @@ void MainWindow::apply(const FormChange& change) {
     for (const ControlSetting& field : change.fields)
         qobject_cast<QLineEdit*>(control(field.control))->setText(toQString(field.text));
     showControls(change.shown);
+    for (const ControlPlace& place : change.places)
+        control(place.control)
+            ->setGeometry(twipsToPixelRect(place.left, place.top, place.width, place.height));
     fitToMethod();
     if (change.resultsCleared && diagramWindow_) diagramWindow_->clear();
 }

@@ -135,6 +135,15 @@ val pick(CalcState& state, const std::string& list, const std::string& entry) {
               return field;
           }));
     o.set("shown", shownValues(change.shown));
+    o.set("places", array(change.places, [](const ControlPlace& p) {
+              val place = val::object();
+              place.set("control", text(p.control));
+              place.set("left", p.left);
+              place.set("top", p.top);
+              place.set("width", p.width);
+              place.set("height", p.height);
+              return place;
+          }));
     o.set("resultsCleared", change.resultsCleared);
     return o;
 }

@@ -105,6 +105,11 @@ test('the page under JTG 3362-2018', async (t) => {
     assert.deepEqual(await hidden(['cbogamma', ...Object.keys(cellOf)]), []);
     assert.deepEqual(await hidden(archivedOnly), archivedOnly);
     assert.equal(await tab.inputValue('#txtnj'), '5000');
+    // The bar counts run D32, D36, D40 down the column, where the archived
+    // form has D34 and D36.
+    const tops = await tab.evaluate(() =>
+      ['txtd32', 'txtd36', 'txtd40'].map((id) => document.getElementById(id).getBoundingClientRect().top));
+    assert.ok(tops[0] < tops[1] && tops[1] < tops[2], tops.join(' '));
     // Read-only, and captioned with their units.
     assert.equal(await tab.evaluate(() => document.getElementById('txtnumax').readOnly), true);
     const frame = await tab.evaluate(() => document.getElementById('txte0').closest('fieldset').textContent);
@@ -181,8 +186,10 @@ test('the page under JTG 3362-2018', async (t) => {
   });
 
   await t.test('switching back, the archived method runs as it always did', async () => {
+    const archivedD36 = await tab.evaluate(() => document.getElementById('txtd40').getBoundingClientRect().top);
     await chooseMethod(0);
     assert.deepEqual(await hidden(['cbogamma', 'txte0', 'txtss']), ['cbogamma', 'txte0']);
+    assert.equal(await tab.evaluate(() => document.getElementById('txtd36').getBoundingClientRect().top), archivedD36);
     assert.equal(await tab.inputValue('#txte0'), '');
     await tab.selectOption('#cbohnt', '25号');
     await tab.selectOption('#cbogj', 'Ⅱ级');

@@ -185,6 +185,16 @@ export function buildForm(root, pilaro, state) {
       for (const each of contents) showList(controls.get(each.list), each);
     },
     resize: (size) => resize(root, size),
+    // A control moved within its frame, as the module places it.
+    move: (moved) => {
+      const element = controls.get(moved.control);
+      place(element, {
+        left: moved.left,
+        top: moved.top,
+        width: moved.width,
+        height: moved.height,
+      });
+    },
     // The texts of the input fields, by name.
     fieldTexts: () => Object.fromEntries(inputs.map((input) => [input.id, input.value])),
     // What the fields and the lists show, by name, as a run reads them; a

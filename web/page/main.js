@@ -31,6 +31,7 @@ function start(pilaro) {
     form.showLists(change.lists);
     for (const { control, text } of change.fields) form.controls.get(control).value = text;
     show(change.shown);
+    for (const moved of change.places) form.move(moved);
     form.resize(pilaro.windowBox(state));
     if (change.resultsCleared) clearFormDiagrams();
   };
