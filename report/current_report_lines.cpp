@@ -124,9 +124,14 @@ std::vector<ReportLine> currentReportLines(const CurrentCodeState& current) {
         line({"α＝" + figure(ReadOut::Alpha, r.alpha), "αt＝" + figure(ReadOut::AlphaT, r.alphaT),
               "Nud＝" + figure(ReadOut::Nu, r.Nud) + " kN",
               "Mud＝" + figure(ReadOut::Mu, r.Mud) + " kN·m"}));
-    lines.push_back(line(
-        {"φ＝" + figure(ReadOut::Phi, r.phi), "Nmax＝" + figure(ReadOut::NuAxial, r.Nmax) + " kN",
-         "利用率γ0Nd/min(Nud, Nmax)＝" + texts[jtg3362::readOutIndex(ReadOut::Utilisation)]}));
+    // A section that carries nothing has no utilisation: its read-out is
+    // empty, and the sheet leaves it out rather than print a bare ＝.
+    std::vector<std::string> limit{"φ＝" + figure(ReadOut::Phi, r.phi),
+                                   "Nmax＝" + figure(ReadOut::NuAxial, r.Nmax) + " kN"};
+    if (const std::string& utilisation = texts[jtg3362::readOutIndex(ReadOut::Utilisation)];
+        !utilisation.empty())
+        limit.push_back("利用率γ0Nd/min(Nud, Nmax)＝" + utilisation);
+    lines.push_back(line(std::move(limit)));
     for (ReportLine& steelLine : steelLines(current, texts)) lines.push_back(std::move(steelLine));
     lines.push_back(line({"校核结果＝" + std::string(verdictText(r.verdict))}));
     return lines;

@@ -246,6 +246,8 @@ TEST(CurrentCodeForm, ARunShowsPilaroBatchsCells) {
         for (const auto& [field, text] : c.cells) expected[field] = text;
         EXPECT_EQ(shownOf(outcome), expected) << c.name;
         EXPECT_TRUE(pressPrint(form.state, controlsOf(form.texts)).prints) << c.name;
+        // Every run on show has its diagram, as pilaro-batch draws the row.
+        EXPECT_EQ(formDiagrams(form.state, controlsOf(form.texts)).diagrams.size(), 1u) << c.name;
     }
 }
 

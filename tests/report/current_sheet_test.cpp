@@ -137,5 +137,26 @@ TEST(CurrentSheet, ASectionToEnlargeSaysSo) {
     EXPECT_EQ(lines.back(), (std::vector<std::string>{"校核结果＝重新配筋！"}));
 }
 
+// Steel typed as 0 is checked: the section has no state that carries a
+// load at e = 0.66 m > r = 0.6 m, so Nud and Mud are 0 and there is no
+// utilisation to print. φ = 1 - 0.02 x (8.333 - 7) / 1.5 = 0.98222 (0.9822
+// down), Nmax = 0.9 x 0.98222 x 13.8 MPa x π 0.36 m² = 13796.970 kN.
+TEST(CurrentSheet, ACheckOfNoSteelCarriesNothing) {
+    Texts texts = kPier;
+    texts["cbogamma"] = "1.0（二级）";
+    texts["txtag1"] = "0";
+    const Lines lines = runsOf(sheetOf(texts, "optqd"));
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(
+        lines[lines.size() - 4],
+        (std::vector<std::string>{"α＝0.0000", "αt＝1.2500", "Nud＝0.00 kN", "Mud＝0.00 kN·m"}));
+    EXPECT_EQ(lines[lines.size() - 3],
+              (std::vector<std::string>{"φ＝0.9822", "Nmax＝13796.97 kN"}));
+    EXPECT_EQ(
+        lines[lines.size() - 2],
+        (std::vector<std::string>{"校核钢筋＝0", "纵向钢筋面积＝0.00 cm2", "配筋率＝0.0000"}));
+    EXPECT_EQ(lines.back(), (std::vector<std::string>{"校核结果＝重新配筋！"}));
+}
+
 }  // namespace
 }  // namespace pilaro
