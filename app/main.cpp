@@ -2,9 +2,12 @@
 // its icon; --help and --version answered before any of it.
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
+#include "app/font_configuration.h"
 #include "engine/vector_state.h"
 #include "messages/program_help.h"
 #include "ui/look_and_feel.h"
@@ -31,7 +34,10 @@ const char* answerWithoutWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (const char* answer = answerWithoutWindow(argc, argv))
         return std::fputs(answer, stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+    // Fontconfig's configuration is read while Qt connects to the display.
+    std::thread fontConfiguration = pilaro::readFontConfigurationAhead();
     QApplication app(argc, argv);
+    if (fontConfiguration.joinable()) fontConfiguration.join();
     // Qt's start-up leaves the upper vector halves in use; the engine
     // clears them as it is entered, and once here for all that follows.
     pilaro::clearUpperVectorHalves();
@@ -41,7 +47,9 @@ int main(int argc, char** argv) {
     pilaro::installQtChineseTranslations(app);
 
     pilaro::MainWindow window;
-    window.setWindowIcon(QIcon(QStringLiteral(":/pilaro.png")));
+    // From the pixmap: a QIcon made from a file name first asks the icon
+    // engine plugins whether they read it, a millisecond of start-up.
+    window.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/pilaro.png"))));
     window.show();
     return app.exec();
 }

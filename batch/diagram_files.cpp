@@ -78,7 +78,7 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options,
         std::vector<Message> problems;
         const std::vector<Diagram> diagrams = diagramsOf(member, name, columns, problems);
         for (const Message& problem : problems) say(problem, options.language);
-        if (!problems.empty()) status = std::max(status, kExitSomeFailOrNoResult);
+        if (!problems.empty()) status = std::max(status, kExitSomeNotRun);
         for (const Diagram& d : diagrams) {
             const std::string stem =
                 unique(diagramStem(member.member, hasMemberColumn, d.steelKey, diagrams.size() > 1),
@@ -92,10 +92,11 @@ int writeDiagrams(const DiagramTable& table, const BatchOptions& options,
                 if (bytes.empty()) throw fileError(FileProblem::CannotDraw, {picture});
                 writeFile(picture, bytes, options.language);
                 writeFile(figures, diagramCsv(d), options.language);
-                std::fputs(messages::diagramFileLine(name, d.steelText, picture)
-                               .in(options.language)
-                               .c_str(),
-                           summary);
+                if (summary)
+                    std::fputs(messages::diagramFileLine(name, d.steelText, picture)
+                                   .in(options.language)
+                                   .c_str(),
+                               summary);
             } catch (const messages::MessageError& e) {
                 say(e.message(), options.language);
                 status = kExitUsageOrFileError;

@@ -16,9 +16,9 @@ namespace pilaro::batch {
 void prepareDiagramDirectory(const std::string& directory);
 
 // Draws and writes every member's diagrams and names each file on
-// `summary`. Problems go to standard error, naming the table's columns as
-// `columns` found them. The exit status: kExitAllPass,
-// kExitSomeFailOrNoResult when a member gets no diagram, or
+// `summary` (none when it is null). Problems go to standard error, naming
+// the table's columns as `columns` found them. The exit status:
+// kExitAllPass, kExitSomeNotRun when a member gets no diagram, or
 // kExitUsageOrFileError when a file cannot be written.
 [[nodiscard]] int writeDiagrams(const diagram::DiagramTable& table, const BatchOptions& options,
                                 const table::ColumnMap& columns, std::FILE* summary);

@@ -1,27 +1,24 @@
 #include "batch/layout_ahead.h"
 
 #include "messages/wording.h"
-#include "table/csv_reader.h"
 #include "table/row_method.h"
+#include "table/table_start.h"
 
 namespace pilaro::batch {
 
-table::OutputLayout layoutAhead(table::InputText& text, char separator,
-                                const table::ColumnMap& columns) {
+table::OutputLayout layoutAhead(const InputTable& input, const table::ColumnMap& columns) {
     bool current = false;
     if (!table::outputLayout(columns, false).currentCode) {
-        text.restart();
         try {
-            // The header names no grade.
-            table::CsvReader reader(text.utf8(), separator);
+            TableReading reading = input.read();
+            table::RowsAfterHeader rows(*reading.records);
             table::CellRow record;
-            while (!current && reader.next(record))
+            while (!current && rows.next(record))
                 current = table::namesCurrentCode(record, columns);
         } catch (const messages::MessageError&) {
             // The run tells it, at the row where it stands.
         }
     }
-    text.restart();
     return table::outputLayout(columns, current);
 }
 

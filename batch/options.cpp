@@ -69,20 +69,29 @@ std::string footer(Language language) {
         text += "  " + names + "  " + help + "\n";
     }
     return text +
-           messages::fill(
-               messages::helpWording(HelpText::Footer),
-               {std::to_string(table::kMembersShownWhole), std::to_string(kExitAllPass),
-                std::to_string(kExitSomeFailOrNoResult), std::to_string(kExitUsageOrFileError)})
+           messages::fill(messages::helpWording(HelpText::Footer),
+                          {std::to_string(table::kMembersShownWhole), std::to_string(kExitAllPass),
+                           std::to_string(kExitSomeFail), std::to_string(kExitSomeNotRun),
+                           std::to_string(kExitUsageOrFileError)})
                .in(language);
 }
 
+// The format by the extension, in any case: R.CSV is CSV.
 std::optional<OutputFormat> formatOfExtension(const std::string& path) {
-    const auto dot = path.find_last_of('.');
-    const std::string extension = dot == std::string::npos ? "" : path.substr(dot + 1);
+    const auto dot = path.find_last_of("./");
+    std::string extension =
+        dot == std::string::npos || path[dot] == '/' ? "" : path.substr(dot + 1);
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     if (extension == "csv") return OutputFormat::Csv;
-    if (extension == "jsonl" || extension == "json") return OutputFormat::JsonLines;
+    if (extension == "jsonl") return OutputFormat::JsonLines;
+    if (extension == "json") return OutputFormat::JsonArray;
     if (extension == "xlsx") return OutputFormat::Xlsx;
     return std::nullopt;
+}
+
+bool isJson(OutputFormat format) {
+    return format == OutputFormat::JsonLines || format == OutputFormat::JsonArray;
 }
 
 std::optional<OutputFormat> formatNamed(const std::string& name) {
@@ -188,7 +197,10 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
                    messages::fill(messages::helpWording(HelpText::Summary),
                                   {std::to_string(table::kMembersShownWhole)})
                        .in(language))
-        ->option_text("auto|all");
+        ->option_text("auto|all|none");
+    app.add_flag("-q,--quiet", options.quiet, helpText(HelpText::Quiet, language));
+    app.add_option("--sheet", options.sheet, helpText(HelpText::Sheet, language))
+        ->option_text("NAME");
     CLI::Option* diagram =
         app.add_option("--diagram", options.diagramDirectory, helpText(HelpText::Diagram, language))
             ->option_text("DIR");
@@ -206,7 +218,7 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
     if (!oneOf("--format", format, {"", "csv", "json", "xlsx"}, language) ||
         !oneOf("--separator", separator, {"", ",", ";", "tab", "comma", "semicolon"}, language) ||
         !oneOf("--lang", languageName, {"zh", "en"}, language) ||
-        !oneOf("--summary", summary, {"auto", "all"}, language) ||
+        !oneOf("--summary", summary, {"auto", "all", "none"}, language) ||
         !oneOf("--diagram-format", diagramFormat, {"", "svg", "png", "pdf"}, language))
         return kExitUsageOrFileError;
     options.jobs = defaultJobs();
@@ -224,19 +236,25 @@ std::variant<BatchOptions, int> parseOptions(int argc, char** argv) {
     const std::optional<OutputFormat> named = formatNamed(format);
     if (!options.output.empty()) {
         const std::optional<OutputFormat> byExtension = formatOfExtension(options.output);
-        if (named && byExtension && *named != *byExtension)
+        // -f json goes with .json and .jsonl alike.
+        const bool agree = !named || !byExtension || *named == *byExtension ||
+                           (isJson(*named) && isJson(*byExtension));
+        if (!agree)
             return usageError(UsageProblem::FormatContradictsExtension, {format, options.output},
                               language);
         if (!named && !byExtension)
             return usageError(UsageProblem::UnknownFormat, {options.output}, language);
-        options.format = named ? *named : *byExtension;
+        options.format = byExtension ? *byExtension : *named;
     } else if (named) {
         options.format = *named;
     }
     if (options.format == OutputFormat::Xlsx && options.output.empty())
         return usageError(UsageProblem::XlsxNeedsOutput, {}, language);
     if (!separator.empty()) options.separator = table::separatorNamed(separator).value_or(',');
-    options.summaryOfEveryMember = summary == "all";
+    options.summary = options.quiet       ? SummaryShown::None
+                      : summary == "all"  ? SummaryShown::All
+                      : summary == "none" ? SummaryShown::None
+                                          : SummaryShown::Auto;
     if (diagramFormat == "png")
         options.diagramFormat = diagram::DiagramFormat::Png;
     else if (diagramFormat == "pdf")

@@ -33,7 +33,7 @@ int defaultJobs() {
 }
 
 void runRowsInOrder(
-    table::CsvReader& reader, const table::ColumnMap& columns,
+    table::RecordSource& reader, const table::ColumnMap& columns,
     const table::ProvidedSteels& provided, int jobs,
     const std::function<void(const table::RowOutcome& outcome, std::uint64_t bytesRead)>& take) {
     using oneapi::tbb::filter_mode;

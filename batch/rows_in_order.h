@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "table/columns.h"
-#include "table/csv_reader.h"
+#include "table/record_source.h"
 #include "table/row_input.h"
 #include "table/row_outcome.h"
 
@@ -24,7 +24,7 @@ int defaultJobs();
 // An exception from the reader or from `take` stops the run and is thrown
 // on.
 void runRowsInOrder(
-    table::CsvReader& reader, const table::ColumnMap& columns,
+    table::RecordSource& reader, const table::ColumnMap& columns,
     const table::ProvidedSteels& provided, int jobs,
     const std::function<void(const table::RowOutcome& outcome, std::uint64_t bytesRead)>& take);
 

@@ -15,9 +15,9 @@
 
 #include "bench/named_cases.h"
 #include "engine/calculation.h"
-#include "engine/check_solver.h"
 #include "engine/interaction_curve.h"
 #include "engine/resistance.h"
+#include "engine/search/check_solver.h"
 #include "engine/vector_state.h"
 #include "tests/support/upper_halves.h"
 
@@ -63,7 +63,8 @@ void checkSolverAlone(benchmark::State& state, Registers registers) {
     for (auto _ : state) {
         prepare(registers);
         CheckSolution solution;
-        benchmark::DoNotOptimize(solveCheckAtRatio(in, rho, solution));
+        CoefficientMemo memo(in.g, in.Rg, in.Eg);
+        benchmark::DoNotOptimize(solveCheckAtRatio(in, rho, solution, memo, Reading::Fresh));
         benchmark::DoNotOptimize(solution);
     }
 }

@@ -2,7 +2,8 @@
 # pilaro-batch on a table of 100,000 load cases, CSV to CSV, with every core
 # and with one, against the engine's own time for the same runs on one core;
 # the same for 100,000 near-axial rows (pile caps under axial load); and the
-# peak memory at 10,000 and 100,000 rows, which must not grow with the rows.
+# peak memory at 10,000 and 100,000 rows, which must not grow with the rows,
+# and the peak of the same table piped on standard input against the file's.
 #
 #   bench/batch_table.sh [rows] [rounds]     (defaults 100000 and 5)
 #
@@ -100,3 +101,7 @@ measure "near-axial rows" "$work/near.csv"
 read -r _ smallPeak < <(timed "$work/small.csv" -o "$work/small-out.csv")
 read -r _ fullPeak < <(timed "$work/table.csv" -o "$work/out.csv")
 echo "peak memory, every core, side by side: $((rows / 10)) rows $smallPeak KiB, $rows rows $fullPeak KiB"
+/usr/bin/time -f '%e %M' -o "$work/time" sh -c "cat '$work/table.csv' | '$batch' - -o '$work/piped.csv'" >/dev/null 2>&1 || true
+pipePeak=$(tail -n 1 "$work/time" | cut -d' ' -f2)
+cmp -s "$work/out.csv" "$work/piped.csv" || echo "  the outputs from the file and from the pipe differ!"
+echo "peak memory from a pipe: $pipePeak KiB, $(awk -v p="$pipePeak" -v f="$fullPeak" 'BEGIN { printf "%.2f", p / f }') x the file's"

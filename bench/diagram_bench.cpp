@@ -8,9 +8,9 @@
 
 #include "diagram/diagram_contents.h"
 #include "diagram/diagram_picture.h"
-#include "engine/curve_top.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
+#include "engine/search/curve_top.h"
 #include "table/output_file.h"
 
 namespace {

@@ -6,7 +6,7 @@ namespace pilaro {
 namespace {
 
 // Rows of the material tables.
-constexpr std::size_t k15 = 0, k20 = 1, k25 = 2, k40 = 4, k50 = 5, k60 = 6;             // concrete
+constexpr std::size_t k15 = 0, k20 = 1, k25 = 2, k30 = 3, k40 = 4, k50 = 5, k60 = 6;    // concrete
 constexpr std::size_t kGrade1 = 0, kGrade2 = 1, kGrade3 = 2, kGrade4 = 3, kGrade5 = 4;  // steel
 
 // D, a, l0, Nj, Mj, Ag, concrete, steel. The "found" cases come from
@@ -40,7 +40,7 @@ constexpr std::array<NamedCase, 12> kCases = {{
      {0.93, 0.063, 3.4, 246.72191581610483, 13.796286721145453, 0, k40, kGrade3}},
 }};
 
-constexpr std::array<NamedCase, 9> kEdgeCases = {{
+constexpr std::array<NamedCase, 11> kEdgeCases = {{
     // The worked design with its own check: one check run more.
     {"design_example_checked", {1.2, 0.05, 10, 5000, 3000, 0, k25, kGrade2}},
     // A pier under axial force alone: the written search lands on a false
@@ -61,6 +61,42 @@ constexpr std::array<NamedCase, 9> kEdgeCases = {{
     // Found by pilaro_edge_runs among realistic runs: a slender design
     // under a small load whose written search runs away downwards.
     {"design_running_away_down", {1.23, 0.069, 41, 300, 4.3, 0, k50, kGrade1}},
+    // Ⅳ级 steel near the axis: the written search climbs to a pole of the
+    // design's ratio beyond xi = 5 and circles it, and each check of the
+    // least ratio walks up to past full compression.
+    {"design_near_axial_grade_IV", {0.6, 0.08, 5, 4269, 33.4, 0, k25, kGrade4}},
+    {"design_near_axial_grade_IV_found", {1.03, 0.065, 17.6, 11140, 2.3, 0, k25, kGrade4}},
+}};
+
+// The slowest inputs found, of any size (pilaro_edge_runs' search of
+// absurd inputs, and near-axial runs): many of them end without a result.
+constexpr std::array<NamedCase, 6> kWorstInputs = {{
+    // A design 3.6 mm across: its least ratio checks ratios whose areas
+    // report as 0.000 cm^2, checks of plain concrete that step down from
+    // 0.55 to the drift bound (249 ms once).
+    {"design_3_6_mm",
+     {0.0035527635981391155, 0.00052441777315856658, 0.0012774532892148355, 0.0047152807364255799,
+      1.5450342343005845e-05, 0, k50, kGrade3}},
+    {"design_0_33_mm_not_converging",
+     {0.00032683761766658879, 1.4192563425761799e-05, 0, 2996032.5104280161, 143252.96157446946, 0,
+      k25, kGrade1}},
+    // A 12.5 m pier checked with 16 cm^2: a ratio of 1.3e-5, whose search
+    // runs away above the section (8 ms once).
+    {"check_12_5_m_16_cm2",
+     {12.5, 0.080280719939997969, 33.220609045712415, 364.91546967204317, 6686.3973808748897, 16,
+      k30, kGrade4}},
+    // Near the axis, the check of a ratio of 1 circles wholly beyond
+    // xi = 1.5 close to the band's edge, once stepped to the trial cap
+    // (215 ms).
+    {"design_near_axial_cycling_beyond_1_5", {1.07, 0.054, 2.6, 10113, 112.1, 0, k15, kGrade2}},
+    // The slowest of 40,000 absurd inputs once those were mended, and a
+    // design whose cycle is pushed to the band's edge and followed to the
+    // cap.
+    {"design_7_4_mm",
+     {0.0073678699132604785, 0.0022438604368453042, 0, 0.54528746998441102, 1.0296583909564978e-05,
+      0, k15, kGrade1}},
+    {"design_band_edge_to_cap",
+     {0.93, 0.063, 3.4, 246.72191581610483, 13.796286721145453, 0, k40, kGrade3}},
 }};
 
 }  // namespace
@@ -71,6 +107,10 @@ std::span<const NamedCase> namedCases() {
 
 std::span<const NamedCase> edgeCases() {
     return kEdgeCases;
+}
+
+std::span<const NamedCase> worstInputs() {
+    return kWorstInputs;
 }
 
 }  // namespace pilaro

@@ -22,4 +22,8 @@ std::span<const NamedCase> namedCases();
 // load, and checks of members under axial force alone.
 std::span<const NamedCase> edgeCases();
 
+// The slowest inputs found, absurd ones among them, whatever their
+// outcome: what the engine costs at its worst.
+std::span<const NamedCase> worstInputs();
+
 }  // namespace pilaro

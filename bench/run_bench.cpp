@@ -11,8 +11,8 @@
 #include "bench/named_cases.h"
 #include "bench/trial_sequence.h"
 #include "engine/calculation.h"
-#include "engine/check_solver.h"
-#include "engine/design_solver.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/design_solver.h"
 #include "engine/section.h"
 
 namespace pilaro {
@@ -28,13 +28,14 @@ const char* mismatch(const SearchResult& search, const TrialSequence& replay) {
 }
 
 void search(const SectionCase& s, const SolverInput& in) {
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
     if (s.Ag == 0) {
         DesignSolution solution;
-        benchmark::DoNotOptimize(solveDesign(in, solution));
+        benchmark::DoNotOptimize(solveDesign(in, solution, memo));
         benchmark::DoNotOptimize(solution);
     } else {
         CheckSolution solution;
-        benchmark::DoNotOptimize(solveCheck(in, s.Ag, solution));
+        benchmark::DoNotOptimize(solveCheck(in, s.Ag, solution, memo));
         benchmark::DoNotOptimize(solution);
     }
 }
@@ -115,6 +116,22 @@ void edgeRunOn(benchmark::State& state, const NamedCase& named) {
     }
 }
 
+// A whole run of one of the slowest inputs, whatever its outcome (many
+// end without a result).
+void worstRunOn(benchmark::State& state, const NamedCase& named) {
+    const CalcInput input = calcInputOf(named.section);
+    CalcResult result;
+    const std::uint64_t before = allocationCount();
+    const CalcStatus outcome = runCalculation(input, result);
+    state.counters["allocs"] = static_cast<double>(allocationCount() - before);
+    state.counters["status"] = static_cast<double>(outcome);
+    for (auto _ : state) {
+        CalcStatus status = runCalculation(input, result);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
 // The solver alone: its search loop, the only part that grows with the
 // number of trials.
 void searchOn(benchmark::State& state, const NamedCase& named) {
@@ -142,6 +159,10 @@ const bool registered = [] {
     for (const NamedCase& named : edgeCases())
         benchmark::RegisterBenchmark(("runCalculation/" + std::string(named.name)).c_str(),
                                      edgeRunOn, named)
+            ->Unit(benchmark::kMicrosecond);
+    for (const NamedCase& named : worstInputs())
+        benchmark::RegisterBenchmark(("worstInput/" + std::string(named.name)).c_str(), worstRunOn,
+                                     named)
             ->Unit(benchmark::kMicrosecond);
     for (const NamedCase& named : namedCases())
         benchmark::RegisterBenchmark(("search/" + std::string(named.name)).c_str(), searchOn, named)

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/check_solver.h"
-#include "engine/design_solver.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/design_solver.h"
 
 namespace pilaro {
 
@@ -40,12 +40,13 @@ std::optional<SolverInput> solverInputOf(const SectionCase& s) {
 SearchResult searchOf(const SectionCase& s) {
     const std::optional<SolverInput> in = solverInputOf(s);
     if (!in) return SearchResult{SearchEnd::ZeroDivisor, 0.0, 0, false};
+    CoefficientMemo memo(in->g, in->Rg, in->Eg);
     if (s.Ag == 0) {
         DesignSolution solution;
-        return solveDesign(*in, solution);
+        return solveDesign(*in, solution, memo);
     }
     CheckSolution solution;
-    return solveCheck(*in, s.Ag, solution);
+    return solveCheck(*in, s.Ag, solution, memo);
 }
 
 }  // namespace pilaro
@@ -55,11 +56,12 @@ namespace pilaro {
 SearchResult writtenSearchOf(const SectionCase& s) {
     const std::optional<SolverInput> in = solverInputOf(s);
     if (!in) return SearchResult{SearchEnd::ZeroDivisor, 0.0, 0, false};
+    CoefficientMemo memo(in->g, in->Rg, in->Eg);
     if (s.Ag == 0) {
-        DesignTrial trial{*in};
+        DesignTrial trial{*in, memo, Reading::Fresh};
         return writtenSearch(trial, kDesignSteps);
     }
-    CheckTrial trial{*in, givenSteelRatio(s.Ag, s.D)};
+    CheckTrial trial{*in, givenSteelRatio(s.Ag, s.D), memo, Reading::Fresh};
     return writtenSearch(trial, kCheckSteps);
 }
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "engine/calculation.h"
-#include "engine/search.h"
+#include "engine/search/written_search.h"
 #include "engine/solver_input.h"
 
 namespace pilaro {

@@ -46,6 +46,23 @@ SectionCase randomSection(std::mt19937_64& random, bool check) {
     return s;
 }
 
+SectionCase absurdSection(std::mt19937_64& random) {
+    SectionCase s{};
+    s.concrete = std::uniform_int_distribution<std::size_t>(0, concreteGrades().size() - 1)(random);
+    s.steel = std::uniform_int_distribution<std::size_t>(0, steelGrades().size() - 1)(random);
+    s.D = logUniform(random, 1e-5, 100);
+    s.a = s.D * uniform(random, 0, 0.5);
+    s.l0 = std::uniform_int_distribution<int>(0, 3)(random) == 0
+               ? 0.0
+               : s.D * logUniform(random, 0.1, 500);
+    s.Nj = logUniform(random, 1e-3, 1e8);
+    const bool noMoment = std::uniform_int_distribution<int>(0, 2)(random) == 0;
+    s.Mj = noMoment ? 0.0 : s.Nj * s.D * logUniform(random, 1e-4, 1e3);
+    const bool check = std::uniform_int_distribution<int>(0, 1)(random) == 1;
+    if (check) s.Ag = kPi * s.D * s.D / 4 * 10000 * logUniform(random, 1e-4, 1);
+    return s;
+}
+
 SectionCase nearAxialSection(std::mt19937_64& random, bool check, double highestLoad) {
     SectionCase s = randomSection(random, false);
     const double rho = uniform(random, 0.004, 0.04);

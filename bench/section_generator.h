@@ -17,4 +17,11 @@ SectionCase randomSection(std::mt19937_64& random, bool check);
 // ratio (the ratio a check is given).
 SectionCase nearAxialSection(std::mt19937_64& random, bool check, double highestLoad = 1.6);
 
+// A case no engineer means but a typo or a generated table can hand the
+// engine: diameters from 0.01 mm to 100 m, any cover inside the section,
+// lengths, loads and eccentricities over many orders of size, no moment in
+// a third of the cases, and in half of them a given area from a hundredth
+// of a per cent of the section to all of it.
+SectionCase absurdSection(std::mt19937_64& random);
+
 }  // namespace pilaro

@@ -6,7 +6,8 @@ set(PILARO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/pilaro)
 set(PILARO_PACKAGE_MAINTAINER "Pilaro developers <pilaro@example.org>")
 
 install(FILES ${PROJECT_SOURCE_DIR}/package/copyright DESTINATION ${PILARO_DOC_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/examples/pier_load_cases.csv
+install(FILES ${PROJECT_SOURCE_DIR}/examples/pier_load_cases_clean.csv
+              ${PROJECT_SOURCE_DIR}/examples/pier_load_cases.csv
               ${PROJECT_SOURCE_DIR}/examples/pier_load_cases_gb18030.csv
               ${PROJECT_SOURCE_DIR}/examples/pier_jtg3362_load_cases.csv
         DESTINATION ${PILARO_DOC_DIR}/examples)
@@ -46,7 +47,8 @@ foreach(program pilaro pilaro-batch)
   add_custom_command(
     OUTPUT ${page}.gz
     COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${PILARO_HELP2MAN} --no-info --locale=C.UTF-8
-            --include=${include} --output=${page} $<TARGET_FILE:${program}>
+            --section=1 --include=${include} --output=${page}
+            $<TARGET_FILE:${program}>
     COMMAND ${PILARO_GZIP} -9nf ${page}
     DEPENDS ${program} ${include}
     COMMENT "Making the manual page of ${program}"

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/calculation.h"
+#include "engine/calc_records.h"
 
 namespace pilaro {
 

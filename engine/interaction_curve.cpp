@@ -4,8 +4,9 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/curve_top.h"
 #include "engine/resistance.h"
+#include "engine/search/curve_top.h"
+#include "engine/search/search_outcome.h"
 #include "engine/section.h"
 #include "engine/vector_state.h"
 

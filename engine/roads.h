@@ -2,9 +2,10 @@
 // reports, each ending in the run's status.
 #pragma once
 
-#include "engine/calculation.h"
-#include "engine/check_solver.h"
-#include "engine/design_solver.h"
+#include "engine/calc_records.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/design_solver.h"
+#include "engine/solver_input.h"
 
 namespace pilaro {
 
@@ -18,8 +19,5 @@ namespace pilaro {
 [[nodiscard]] CalcStatus designRoad(const SolverInput& in, DesignSolution& solution);
 
 [[nodiscard]] CalcStatus checkRoad(const SolverInput& in, double Ag, CheckSolution& solution);
-
-// The run's status where a search ends so.
-[[nodiscard]] CalcStatus statusOf(SearchEnd end);
 
 }  // namespace pilaro

@@ -10,7 +10,7 @@
 // clearUpperVectorHalves():
 //   runCalculation (both), deriveSection        engine/calculation.h
 //   interactionCurve, loadPoint                 engine/interaction_curve.h
-//   smallestEccentricityDepth                   engine/curve_top.h
+//   smallestEccentricityDepth                   engine/search/curve_top.h
 //   givenSteelRatio                             engine/resistance.h
 //   readOuts                                    engine/read_outs.h
 //   numberToText, fixedDecimalsText,

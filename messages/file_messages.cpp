@@ -34,6 +34,8 @@ Wording fileProblemWording(FileProblem problem) {
                     "the diagram file {1} would replace a table of this run"};
         case FileProblem::CannotDraw:
             return {"无法画出 {1}", "cannot draw {1}"};
+        case FileProblem::CannotKeepStandardInput:
+            return {"无法在 {1} 中暂存标准输入：{2}", "cannot keep standard input in {1}: {2}"};
     }
     return {};
 }

@@ -20,6 +20,7 @@ enum class FileProblem {
     CannotMakeDiagramFolder,   // {1} the folder, {2} the reason
     DiagramWouldReplaceTable,  // {1} the diagram's file
     CannotDraw,                // {1} the picture's file
+    CannotKeepStandardInput,   // {1} the folder it is kept in, {2} the reason
 };
 
 [[nodiscard]] Wording fileProblemWording(FileProblem problem);

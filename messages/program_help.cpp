@@ -39,21 +39,24 @@ Wording helpWording(HelpText text) {
                 "Designs or checks each row of a table of load cases of a circular "
                 "reinforced-concrete member, as the window calculates it."};
         case HelpText::Input:
-            return {"荷载组合表（CSV 文件），- 为标准输入",
-                    "the table of load cases (a CSV file); - for standard input"};
+            return {"荷载组合表：CSV 或 Unicode 文本文件，或 Excel 工作簿（.xlsx）；- 为标准输入",
+                    "the table of load cases: a CSV or Unicode text file, or an Excel workbook "
+                    "(.xlsx); - for standard input"};
         case HelpText::Output:
             return {
-                "结果写到 FILE（.csv、.jsonl 或 .xlsx，格式由扩展名决定），"
+                "结果写到 FILE（.csv、.json、.jsonl 或 .xlsx，格式由扩展名决定，不分大小写），"
                 "要么完整写成，要么不写；默认写到标准输出（CSV）",
-                "write the results to FILE (.csv, .jsonl or .xlsx, the format by the "
-                "extension), whole or not at all; standard output (CSV) by default"};
+                "write the results to FILE (.csv, .json, .jsonl or .xlsx, the format by the "
+                "extension in any case), whole or not at all; standard output (CSV) by "
+                "default"};
         case HelpText::Format:
             return {"输出格式；有 --output 时须与其扩展名一致",
                     "the output's format; with --output it must match the extension"};
         case HelpText::Separator:
-            return {"输入的分隔符：逗号、分号或制表符；默认由标题行判断",
-                    "the input's separator: comma, semicolon or tab; found from the header row "
-                    "by default"};
+            return {
+                "输入的分隔符：逗号、分号或制表符；默认由第一个含分隔符的行（通常是表头行）判断",
+                "the input's separator: comma, semicolon or tab; found from the first row "
+                "that shows one (the header, as a rule) by default"};
         case HelpText::Provide:
             return {
                 "以此钢筋代替各行自己的钢筋作强度校核：钢筋如 24D28（12D28+12D25），"
@@ -69,9 +72,9 @@ Wording helpWording(HelpText text) {
         case HelpText::Summary:
             return {
                 "auto：构件超过 {1} 个时只列出不通过、无结果和控制的行（默认）；"
-                "all：列出每个构件",
+                "all：列出每个构件；none：不写汇总",
                 "auto: above {1} members, only the failing, the unanswered and the governing "
-                "rows (the default); all: every member"};
+                "rows (the default); all: every member; none: no summary"};
         case HelpText::Diagram:
             return {"把每个构件的 N–M 相互作用图及其荷载组合画到 DIR（不存在时创建）",
                     "draw each member's N–M interaction diagram with its load cases into DIR "
@@ -91,16 +94,25 @@ Wording helpWording(HelpText text) {
             return {"显示版本并退出", "print the version and exit"};
         case HelpText::InputColumns:
             return {
-                "输入：CSV 文件，第一行为列名，其后每行一个荷载组合。文件为 UTF-8（带或不带\n"
-                "BOM）或 GB18030（Excel 的“CSV (逗号分隔)”）均可；分隔符为逗号、分号或制表符。\n"
-                "列名用下列任一名称（英文不分大小写），顺序不限，可在括号中注明单位，\n"
-                "如 轴向力(kN)、直径（m），单位须与该列相同，不作换算：\n",
-                "Input: a CSV file, the column names in its first row, then one load case a "
-                "row, in\nUTF-8 (with or without a BOM) or GB18030 (Excel's \"CSV "
-                "(逗号分隔)\"), separated by\ncommas, semicolons or tabs. Each column by any "
-                "of its names (English in any case),\nin any order, with its unit in brackets "
-                "if wished, such as 轴向力(kN) or 直径（m）;\nthe unit must be the column's, "
-                "none is converted:\n"};
+                "输入：CSV 文件，UTF-8（带或不带 BOM）或 GB18030（Excel 的“CSV (逗号分隔)”），\n"
+                "分隔符为逗号、分号或制表符；Excel 的“Unicode 文本”（带 BOM 的 UTF-16）；或 Excel\n"
+                "工作簿（.xlsx）的第一张工作表，或 --sheet 所指的工作表。表头行为前 10 行中第一个\n"
+                "含全部必需列的行，其上的标题行跳过；紧接表头的单位行（kN、kN·m、m …）也跳过；\n"
+                "其后每行一个荷载组合。列名用下列任一名称（英文不分大小写），顺序不限，可在括号中\n"
+                "注明单位，如 "
+                "轴向力(kN)、直径（米），单位须与该列相同，不作换算。其他列（如备注）\n"
+                "原样作为文字写到结果中输入列之后；与已知列名相近的列名视为写错：\n",
+                "Input: a CSV file in UTF-8 (with or without a BOM) or GB18030 (Excel's \"CSV "
+                "(逗号分隔)\"),\nseparated by commas, semicolons or tabs; Excel's Unicode "
+                "Text (UTF-16 with a BOM); or\nthe first sheet of an Excel workbook (.xlsx), or "
+                "the sheet --sheet names. The header is\nthe first of the first 10 rows that "
+                "holds every required column; title rows above it\nare skipped, and so is a "
+                "units row right under it (kN, kN·m, m …); then one load case\na row. Each "
+                "column by any of its names (English in any case), in any order, with its\nunit "
+                "in brackets if wished, such as 轴向力(kN) or 直径（米）; the unit must be the\n"
+                "column's, none is converted. Any other column (remarks, say) is written to the "
+                "output\nas text after the input columns; a name close to a known one is taken "
+                "as misspelt:\n"};
         case HelpText::Unit:
             return {"单位 {1}", "in {1}"};
         case HelpText::Footer:
@@ -114,8 +126,9 @@ Wording helpWording(HelpText text) {
 
 退出状态：
   {2}  每行都有结果，校核全部通过
-  {3}  有校核不通过、有行无结果、有构件未能画图，或 --provide 所给的构件不在表中
-  {4}  用法或文件错误)",
+  {3}  有校核不通过，或有配筋计算需加大截面
+  {4}  有行无法读取或无法计算（或有构件未能画图）；优先于 {3}
+  {5}  用法或文件错误（包括汇总无法写出、--provide 所给的构件不在表中）)",
                     R"(
 The summary (each member's governing cases: the most steel, the failing checks and
 the smallest Nq/Nj, the rows without a result, then a total) goes to standard
@@ -127,10 +140,18 @@ With --diagram DIR, each member's N–M interaction diagram is written to
 DIR/<member>.svg (or .png, .pdf), and its figures to DIR/<member>.csv.
 
 Exit status:
-  {2}  every row has a result and every check passes
-  {3}  a check fails, a row has no result, a member gets no diagram, or a member
-     given steel by --provide is not in the table
-  {4}  usage or file error)"};
+  {2}  every row answered, every check passes
+  {3}  some check fails, or some design needs a larger section
+  {4}  some row could not be read or run (or a member gets no diagram); wins over {3}
+  {5}  usage or file error (a summary that cannot be written, a member given
+     steel by --provide that is not in the table, among them))"};
+        case HelpText::Sheet:
+            return {"读取 .xlsx 工作簿中名为 NAME 的工作表（默认为第一张可见的工作表）",
+                    "read the sheet NAME of an .xlsx workbook (the first visible sheet by "
+                    "default)"};
+        case HelpText::Quiet:
+            return {"只写出错误：不写汇总，也不显示进度",
+                    "print only errors: no summary and no progress"};
     }
     return {};
 }

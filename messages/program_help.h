@@ -26,7 +26,9 @@ enum class HelpText {
     Version,
     InputColumns,  // before the list of columns
     Unit,          // {1} a column's unit
-    Footer,        // {1} the members a summary shows whole; {2}, {3}, {4} the exit statuses
+    Footer,        // {1} the members a summary shows whole; {2} to {5} the exit statuses
+    Sheet,
+    Quiet,
 };
 
 [[nodiscard]] Wording helpWording(HelpText text);

@@ -15,8 +15,9 @@ Wording tableProblemWording(TableProblem problem) {
                 "; the accepted names are {1}; English names in any case, each with or "
                 "without its unit in brackets: 轴向力(kN), 直径（m）"};
         case TableProblem::UnitNotConverted:
-            return {"列名{1}：{2}的单位是 {3}，不作单位换算",
-                    "{1}: column {2} is in {3}; no unit is converted"};
+            return {"列名{1}：{2}的单位须为 {3}；本程序不换算单位，请把这一列换算为 {3} 后再计算",
+                    "{1}: column {2} must be in {3}; no unit is converted, so convert the "
+                    "column to {3} first"};
         case TableProblem::NoUnit:
             return {"列名{1}：{2}没有单位", "{1}: column {2} has no unit"};
         case TableProblem::AtColumn:
@@ -55,6 +56,24 @@ Wording tableProblemWording(TableProblem problem) {
                     "several tables"};
         case TableProblem::TablesNotStarted:
             return {"表格计算无法启动：{1}", "the tables cannot start: {1}"};
+        case TableProblem::MisspeltColumn:
+            return {
+                "列名{1}不是已知的列名，是否应为“{2}”？请改正列名；不参与计算的列（如备注）"
+                "请用与已知列名不相近的名称",
+                "column {1} is no known name: did you mean {2}? Correct the name; a column "
+                "that is not calculated (such as remarks) needs a name unlike the known ones"};
+        case TableProblem::NoHeaderFound:
+            return {"前 {1} 行中没有表头行：表头行须含以下各列：{2}",
+                    "none of the first {1} rows is a header row, which names the columns {2}"};
+        case TableProblem::UnitsRowNotConverted:
+            return {
+                "第 {4} 行（单位行）：{2}的单位须为 {3}，而不是{1}；本程序不换算单位，"
+                "请把这一列换算为 {3} 后再计算",
+                "line {4} (the units row): column {2} must be in {3}, not {1}; no unit is "
+                "converted, so convert the column to {3} first"};
+        case TableProblem::NotUtf16:
+            return {"输入的第 {1} 行不是有效的 UTF-16 文本",
+                    "line {1} of the input is no valid UTF-16 text"};
     }
     return {};
 }

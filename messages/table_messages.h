@@ -29,6 +29,10 @@ enum class TableProblem {
     ProvidedMemberWithoutColumn,  // {1} the member given steel, {2} the member column
     TooManyRowsForPage,           // {1} the table's rows, {2} the page's limit
     TablesNotStarted,             // {1} why the page's tables cannot run
+    MisspeltColumn,               // {1} the header cell quoted, {2} the name it is near
+    NoHeaderFound,                // {1} the rows searched, {2} the required columns
+    UnitsRowNotConverted,  // {1} the unit cell quoted, {2} the column, {3} its unit, {4} the line
+    NotUtf16,              // {1} the line
 };
 
 [[nodiscard]] Wording tableProblemWording(TableProblem problem);

@@ -13,6 +13,9 @@ namespace pilaro::table {
 struct CellRow {
     long line = 0;  // the line the record starts on; the first line is 1
     std::vector<std::string> cells;
+    // What a workbook's cells of the record hold that no text stands for
+    // (a date, a formula without its result): errors of the row.
+    std::vector<messages::Message> problems = {};
 };
 
 // A record of nothing but blanks and tabs, which a table skips.

@@ -94,30 +94,43 @@ std::string chineseHeading(Column c) {
     return heading;
 }
 
-std::optional<ColumnMap> readHeader(const std::vector<std::string>& header,
-                                    messages::Message& error) {
+std::vector<std::string> ColumnMap::otherHeadings() const {
+    std::vector<std::string> headings;
+    for (const OtherColumn& other : others) headings.push_back(other.heading);
+    return headings;
+}
+
+HeaderReading readHeaderRow(const std::vector<std::string>& header) {
     using messages::tableMessage;
     using messages::TableProblem;
+    HeaderReading reading;
     ColumnMap map;
     map.headerCells = header.size();
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string_view text = trimBlanks(header[i]);
         if (text.empty()) continue;
         const HeaderCell cell = readHeaderCell(text);
+        if (cell.otherColumn) {
+            map.others.push_back({i, std::string(text)});
+            continue;
+        }
+        ++reading.knownCells;
         if (!cell.column) {
-            error = cell.problem + tableMessage(TableProblem::AtColumn, {std::to_string(i + 1)});
-            if (cell.unknownName)
-                error = error + tableMessage(TableProblem::AcceptedNames, {acceptedHeaderNames()});
-            return std::nullopt;
+            if (reading.error.empty())
+                reading.error =
+                    cell.problem + tableMessage(TableProblem::AtColumn, {std::to_string(i + 1)});
+            continue;
         }
         const std::size_t column = indexOf(*cell.column);
         auto& position = map.position[column];
         if (position) {
-            error = tableMessage(
-                TableProblem::ColumnTwice,
-                {columnLabel(*cell.column), std::to_string(*position + 1), std::to_string(i + 1),
-                 messages::quoted(map.headings[column]), messages::quoted(text)});
-            return std::nullopt;
+            if (reading.error.empty())
+                reading.error =
+                    tableMessage(TableProblem::ColumnTwice,
+                                 {columnLabel(*cell.column), std::to_string(*position + 1),
+                                  std::to_string(i + 1), messages::quoted(map.headings[column]),
+                                  messages::quoted(text)});
+            continue;
         }
         position = i;
         map.headings[column] = text;
@@ -127,11 +140,18 @@ std::optional<ColumnMap> readHeader(const std::vector<std::string>& header,
         if (columnNames()[i].required && !map.position[i])
             missing.emplace_back(columnLabel(static_cast<Column>(i)));
     }
-    if (!missing.empty()) {
-        error = tableMessage(TableProblem::MissingColumns, {messages::listOf(missing)});
-        return std::nullopt;
-    }
-    return map;
+    reading.holdsRequired = missing.empty();
+    if (reading.error.empty() && !missing.empty())
+        reading.error = tableMessage(TableProblem::MissingColumns, {messages::listOf(missing)});
+    if (reading.error.empty()) reading.columns = std::move(map);
+    return reading;
+}
+
+std::optional<ColumnMap> readHeader(const std::vector<std::string>& header,
+                                    messages::Message& error) {
+    HeaderReading reading = readHeaderRow(header);
+    if (!reading.columns) error = reading.error;
+    return std::move(reading.columns);
 }
 
 }  // namespace pilaro::table

@@ -57,6 +57,14 @@ messages::Field fieldOf(Column c);
 // shows it.
 std::string chineseHeading(Column c);
 
+// A column of the table that is none of the known ones (备注): carried
+// through to the output as text, after the input columns, under its
+// header cell.
+struct OtherColumn {
+    std::size_t position = 0;
+    std::string heading;  // as the header wrote it, without the blanks around it
+};
+
 // Where each column stands in the file's rows.
 struct ColumnMap {
     std::array<std::optional<std::size_t>, kColumnCount> position;
@@ -64,18 +72,31 @@ struct ColumnMap {
     // Each column's header cell as the table wrote it, without the blanks
     // around it: "轴力(kN)".
     std::array<std::string, kColumnCount> headings;
+    std::vector<OtherColumn> others;  // in the table's order
 
     bool has(Column c) const { return position[indexOf(c)].has_value(); }
+    // The other columns' headings, in order.
+    std::vector<std::string> otherHeadings() const;
 };
 
 // The column as messages name it to the user: as the table's header wrote
 // it, or by its own name where the table lacks it (钢筋面积, 钢筋面积/Ag).
 messages::Message columnAsWritten(const ColumnMap& columns, Column c);
 
-// The header row as a column map (table/header_names.h says which names a
-// cell may give). An unknown name, a unit that is not the column's, a
-// column named twice or a required column missing is an error; its message
-// is in `error`. Blank header cells name no column.
+// What a record says as a header row (table/header_names.h says which
+// names a cell may give). A name that is no column's nor near one is
+// another column. A misspelt name, a unit that is not the column's, a
+// column named twice or a required column missing is an error. Blank
+// header cells name no column.
+struct HeaderReading {
+    std::optional<ColumnMap> columns;  // a header without fault
+    messages::Message error;           // else why not
+    std::size_t knownCells = 0;        // cells that name a known column, or nearly
+    bool holdsRequired = false;        // every required column is named
+};
+HeaderReading readHeaderRow(const std::vector<std::string>& header);
+
+// The same, with the message in `error` when the row is no header.
 std::optional<ColumnMap> readHeader(const std::vector<std::string>& header,
                                     messages::Message& error);
 

@@ -101,7 +101,9 @@ void CsvReader::Parser::feedLine() {
     ++lineNumber_;
     bytesRead_ += line_.size() + 1;
     if (lineNumber_ == 1 && line_.starts_with("\xEF\xBB\xBF")) line_.erase(0, 3);
-    if (separator_ == 0) useSeparator(separatorOf(line_));
+    // Lines before the first that shows a separator hold one cell each,
+    // whichever it is.
+    if (separator_ == 0 && showsSeparator(line_)) useSeparator(separatorOf(line_));
     line_ += '\n';
     if (!recordOpen_) {
         recordStart_ = lineNumber_;

@@ -10,23 +10,24 @@
 #include <memory>
 
 #include "table/cell_row.h"
+#include "table/record_source.h"
 
 namespace pilaro::table {
 
-class CsvReader {
+class CsvReader : public RecordSource {
   public:
     // `separator` 0: the one the first line holds (separatorOf).
     explicit CsvReader(std::istream& in, char separator = 0);
-    ~CsvReader();
+    ~CsvReader() override;
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
     // The next record that is not wholly blank; false at the end of the
     // text. Throws messages::MessageError when the text cannot be read or a
     // quoted cell is never closed.
-    bool next(CellRow& record);
+    bool next(CellRow& record) override;
 
-    std::uint64_t bytesRead() const;
+    [[nodiscard]] std::uint64_t bytesRead() const override;
 
   private:
     struct Parser;

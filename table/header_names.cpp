@@ -1,5 +1,6 @@
 #include "table/header_names.h"
 
+#include <algorithm>
 #include <array>
 
 #include "messages/table_messages.h"
@@ -74,25 +75,73 @@ std::string nameKey(std::string_view name) {
     return folded(name, kBlanks);
 }
 
-// "kN·m", "KN.m", "kN*m" and "kNm" are one unit, as are "cm2", "cm²" and
-// "cm^2".
+// "kN·m", "KN.m", "kN*m", "kNm" and 千牛·米 are one unit, as are "cm2",
+// "cm²", "cm^2" and 平方厘米; 毫米 is "mm", which no column is in.
 std::string unitKey(std::string_view unit) {
-    static constexpr std::array<Fold, 13> kFolds = {{
-        {" ", ""},
-        {"\t", ""},
-        {"　", ""},
-        {"·", ""},
-        {"・", ""},
-        {"•", ""},
-        {"⋅", ""},
-        {"×", ""},
-        {".", ""},
-        {"*", ""},
-        {"-", ""},
-        {"²", "2"},
-        {"^2", "2"},
+    static constexpr std::array<Fold, 25> kFolds = {{
+        {" ", ""},      {"\t", ""},     {"　", ""},          {"·", ""},           {"・", ""},
+        {"•", ""},      {"∙", ""},      {"⋅", ""},           {"×", ""},           {".", ""},
+        {"*", ""},      {"-", ""},      {"²", "2"},          {"^2", "2"},         {"米", "m"},
+        {"毫米", "mm"}, {"厘米", "cm"}, {"平方厘米", "cm2"}, {"平方毫米", "mm2"}, {"平方米", "m2"},
+        {"千牛", "kn"}, {"兆牛", "mn"}, {"牛", "n"},         {"吨", "t"},         {"千克", "kg"},
     }};
     return folded(unit, kFolds);
+}
+
+// The units a cell of a units row may name: the columns' own, and those
+// of other tables, which are told as units that are not converted.
+bool isUnitKey(std::string_view key) {
+    static constexpr std::array<std::string_view, 22> kKeys = {
+        "kn",  "knm", "m",  "cm2", "mm",  "cm", "km",  "n",  "mn",  "t",   "kg",
+        "kgf", "tf",  "tm", "tfm", "mnm", "nm", "nmm", "m2", "mm2", "kpa", "mpa"};
+    for (std::string_view k : kKeys)
+        if (key == k) return true;
+    return false;
+}
+
+// The characters of a key, so that a Chinese name's distance counts
+// characters, not bytes.
+std::vector<std::string_view> charactersOf(std::string_view key) {
+    std::vector<std::string_view> characters;
+    for (std::size_t i = 0; i < key.size();) {
+        std::size_t length = 1;
+        while (i + length < key.size() &&
+               (static_cast<unsigned char>(key[i + length]) & 0xC0) == 0x80)
+            ++length;
+        characters.push_back(key.substr(i, length));
+        i += length;
+    }
+    return characters;
+}
+
+// The edit distance of two keys, in characters.
+std::size_t distance(std::string_view a, std::string_view b) {
+    const std::vector<std::string_view> x = charactersOf(a), y = charactersOf(b);
+    std::vector<std::size_t> row(y.size() + 1);
+    for (std::size_t j = 0; j <= y.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= x.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= y.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] =
+                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[y.size()];
+}
+
+// Whether an unknown name looks like a known one misspelt: one character
+// added, dropped or changed (轴向 for 轴向力, Nj1 for Nj), or two in a
+// long name. A changed character of a two-character name (No, My) and
+// names of one character (b) are names of other columns.
+bool looksMisspelt(std::string_view unknown, std::string_view known) {
+    const std::size_t u = charactersOf(unknown).size(), k = charactersOf(known).size();
+    if (u < 2 || k < 2) return false;
+    const std::size_t d = distance(unknown, known);
+    if (d == 1) return k >= 3 || u != k;
+    return d == 2 && std::min(u, k) >= 6;
 }
 
 struct NameAndUnit {
@@ -123,6 +172,15 @@ NameAndUnit splitUnit(std::string_view text) {
     return {text, std::nullopt};
 }
 
+// The known name that `name` seems a misspelling of; empty when none.
+std::string_view nearName(std::string_view name) {
+    const std::string key = nameKey(name);
+    for (std::size_t i = 0; i < kColumnCount; ++i)
+        for (std::string_view known : namesOf(static_cast<Column>(i)))
+            if (looksMisspelt(key, nameKey(known))) return known;
+    return {};
+}
+
 std::optional<Column> columnNamed(std::string_view name) {
     const std::string key = nameKey(name);
     const auto& names = columnNames();
@@ -141,10 +199,14 @@ HeaderCell readHeaderCell(std::string_view text) {
     using messages::TableProblem;
     const NameAndUnit parts = splitUnit(text);
     const std::optional<Column> column = columnNamed(parts.name);
-    if (!column)
-        return {std::nullopt,
-                messages::tableMessage(TableProblem::UnknownColumn, {messages::quoted(text)}),
-                true};
+    if (!column) {
+        const std::string_view near = nearName(parts.name);
+        if (near.empty()) return {std::nullopt, {}, true};
+        return {
+            std::nullopt,
+            messages::tableMessage(TableProblem::MisspeltColumn, {messages::quoted(text), near}),
+            false};
+    }
     const std::string unit = parts.unit ? unitKey(*parts.unit) : std::string();
     const Unit own = columnNames()[indexOf(*column)].unit;
     if (unit.empty() || unit == unitKey(unitText(own))) return {column, {}, false};
@@ -157,6 +219,13 @@ HeaderCell readHeaderCell(std::string_view text) {
             messages::tableMessage(TableProblem::UnitNotConverted,
                                    {messages::quoted(text), named, unitText(own)}),
             false};
+}
+
+std::optional<bool> isUnitOf(std::string_view text, Unit own) {
+    const NameAndUnit parts = splitUnit(text);
+    const std::string key = unitKey(parts.unit && parts.name.empty() ? *parts.unit : text);
+    if (!isUnitKey(key)) return std::nullopt;
+    return own != Unit::None && key == unitKey(unitText(own));
 }
 
 std::vector<std::string_view> namesOf(Column c) {

@@ -17,11 +17,18 @@ namespace pilaro::table {
 
 struct HeaderCell {
     std::optional<Column> column;
-    messages::Message problem;  // without a column: why
-    bool unknownName = false;   // the problem is a name no column has
+    messages::Message problem;  // without a column: why, unless the name is another column's
+    bool otherColumn = false;   // a name no column has nor is near: a column carried through
 };
 
+// A known name with its unit if any; a name near a known one (轴向 for
+// 轴向力, Nj1 for Nj) is taken as misspelt, and its problem suggests the
+// name; any other name is another column.
 HeaderCell readHeaderCell(std::string_view text);
+
+// A cell of a units row under a column in `own`: nothing when the text
+// names no unit (kN, (kN), 千牛·米, mm …); else whether it is `own`.
+std::optional<bool> isUnitOf(std::string_view text, Unit own);
 
 // Every name of a column: its Chinese and English names, then the others.
 std::vector<std::string_view> namesOf(Column c);

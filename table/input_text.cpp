@@ -44,17 +44,41 @@ MessageError neitherError(long firstBadUtf8Line, long firstBadGb18030Line) {
     return MessageError(neitherEncodingMessage(firstBadUtf8Line, firstBadGb18030Line));
 }
 
-// GB18030 text converted to UTF-8 in pieces; a character cut between two
-// pieces is carried to the next. Counts the lines it has converted (a line
-// break is one byte in both encodings, never part of another character).
-class Gb18030Decoder {
+const char* iconvName(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Utf16Le:
+            return "UTF-16LE";
+        case TextEncoding::Utf16Be:
+            return "UTF-16BE";
+        case TextEncoding::Utf8:
+        case TextEncoding::Gb18030:
+            break;
+    }
+    return "GB18030";
+}
+
+bool isUtf16(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+}
+
+// The error for text that is no text of its encoding, at `line`.
+MessageError undecodable(TextEncoding encoding, long firstBadUtf8Line, long line) {
+    if (isUtf16(encoding)) return tableError(TableProblem::NotUtf16, {std::to_string(line)});
+    return neitherError(firstBadUtf8Line, line);
+}
+
+// GB18030 or UTF-16 text (its byte-order mark kept, as U+FEFF, which the
+// CSV reader drops) converted to UTF-8 in pieces; a character cut between
+// two pieces is carried to the next. Counts the lines it has converted.
+class IconvDecoder {
   public:
-    Gb18030Decoder() : iconv_(iconv_open("UTF-8", "GB18030")) {
+    explicit IconvDecoder(TextEncoding encoding = TextEncoding::Gb18030)
+        : iconv_(iconv_open("UTF-8", iconvName(encoding))) {
         if (iconv_ == reinterpret_cast<iconv_t>(-1)) throw tableError(TableProblem::NoGb18030, {});
     }
-    ~Gb18030Decoder() { iconv_close(iconv_); }
-    Gb18030Decoder(const Gb18030Decoder&) = delete;
-    Gb18030Decoder& operator=(const Gb18030Decoder&) = delete;
+    ~IconvDecoder() { iconv_close(iconv_); }
+    IconvDecoder(const IconvDecoder&) = delete;
+    IconvDecoder& operator=(const IconvDecoder&) = delete;
 
     // Appends the UTF-8 of `piece` to `out`; false at bytes that are no
     // GB18030 character, whose line is then line().
@@ -63,6 +87,7 @@ class Gb18030Decoder {
         carry_.clear();
         char* in = input.data();
         std::size_t inLeft = input.size();
+        const std::size_t before = out.size();
         std::size_t written = out.size();
         bool good = true;
         while (inLeft > 0) {
@@ -78,7 +103,8 @@ class Gb18030Decoder {
             break;
         }
         out.resize(written);
-        line_ += static_cast<long>(std::count(input.data(), in, '\n'));
+        line_ += static_cast<long>(
+            std::count(out.begin() + static_cast<std::ptrdiff_t>(before), out.end(), '\n'));
         return good;
     }
 
@@ -97,7 +123,8 @@ class Gb18030Decoder {
 
 // Reads the source in pieces and hands out their UTF-8.
 struct InputText::Converter : std::streambuf {
-    explicit Converter(std::istream& in) : in_(in), piece_(kPiece, '\0'), stream_(this) {}
+    Converter(std::istream& in, TextEncoding encoding)
+        : in_(in), piece_(kPiece, '\0'), decoder_(encoding), encoding_(encoding), stream_(this) {}
 
     int_type underflow() override {
         while (gptr() == egptr()) {
@@ -108,11 +135,11 @@ struct InputText::Converter : std::streambuf {
             out_.clear();
             if (got == 0) {
                 ended_ = true;
-                if (!decoder_.finished()) throw neitherError(0, decoder_.line());
+                if (!decoder_.finished()) throw undecodable(encoding_, 0, decoder_.line());
                 continue;
             }
             if (!decoder_.feed(std::string_view(piece_.data(), got), out_))
-                throw neitherError(0, decoder_.line());
+                throw undecodable(encoding_, 0, decoder_.line());
             setg(out_.data(), out_.data(), out_.data() + out_.size());
         }
         return traits_type::to_int_type(*gptr());
@@ -120,7 +147,8 @@ struct InputText::Converter : std::streambuf {
 
     std::istream& in_;
     std::string piece_, out_;
-    Gb18030Decoder decoder_;
+    IconvDecoder decoder_;
+    TextEncoding encoding_;
     bool ended_ = false;
     std::istream stream_;
 };
@@ -140,23 +168,32 @@ InputText::InputText(std::istream& in) : source_(&in) {
 
     text::Utf8Scan scan;
     std::uint64_t size = 0;
+    std::string head;
     eachPiece(*source_, [&](std::string_view piece) {
+        if (head.size() < 2) head += piece.substr(0, 2 - head.size());
         scan.feed(piece);
         size += piece.size();
     });
     rewind(*source_, start);
     start_ = start;
-    if (encodingOf(scan) == TextEncoding::Utf8) {
+    // UTF-16 only with its byte-order mark, as Excel saves "Unicode 文本".
+    if (head == "\xFF\xFE")
+        encoding_ = TextEncoding::Utf16Le;
+    else if (head == "\xFE\xFF")
+        encoding_ = TextEncoding::Utf16Be;
+    else if (encodingOf(scan) == TextEncoding::Utf8) {
         utf8Size_ = size;
         return;
-    }
+    } else
+        encoding_ = TextEncoding::Gb18030;
 
     // Checked whole before a row is read, so that a file that is neither
     // stops the run before anything is written.
-    encoding_ = TextEncoding::Gb18030;
-    Gb18030Decoder decoder;
+    IconvDecoder decoder(encoding_);
     std::string out;
-    const auto neither = [&] { return neitherError(scan.firstBadLine(), decoder.line()); };
+    const auto neither = [&] {
+        return undecodable(encoding_, scan.firstBadLine(), decoder.line());
+    };
     eachPiece(*source_, [&](std::string_view piece) {
         out.clear();
         if (!decoder.feed(piece, out)) throw neither();
@@ -164,12 +201,12 @@ InputText::InputText(std::istream& in) : source_(&in) {
     });
     if (!decoder.finished()) throw neither();
     rewind(*source_, start);
-    converter_ = std::make_unique<Converter>(*source_);
+    converter_ = std::make_unique<Converter>(*source_, encoding_);
 }
 
 void InputText::restart() {
     rewind(*source_, start_);
-    if (converter_) converter_ = std::make_unique<Converter>(*source_);
+    if (converter_) converter_ = std::make_unique<Converter>(*source_, encoding_);
 }
 
 InputText::~InputText() = default;

@@ -8,15 +8,25 @@
 
 #include "table/columns.h"
 #include "table/row_writer.h"
+#include "table/sheet_cells.h"
 
 namespace pilaro::table {
 
-// One JSON object per line; `columns` says which input cells the file had.
-// A row's result has its method's read-outs: the archived method's under
-// their names, or the current code's with "method": "JTG 3362-2018" first.
-std::unique_ptr<RowWriter> makeJsonLinesWriter(std::FILE* out, const ColumnMap& columns);
+// JSON Lines (.jsonl: one object per line), or one JSON document (.json:
+// an array of the same objects, one a line).
+enum class JsonForm { Lines, Array };
 
-// An .xlsx workbook at `path`, written when finish() returns.
-std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path, const OutputLayout& layout = {});
+// Each row an object: its line, its input cells (`columns` says which the
+// file had; the other columns under their headings), its status and
+// message, its errors as a list, and its read-outs: the archived method's
+// under their names, or the current code's with "method": "JTG 3362-2018"
+// first.
+std::unique_ptr<RowWriter> makeJsonWriter(std::FILE* out, const ColumnMap& columns,
+                                          JsonForm form = JsonForm::Lines);
+
+// An .xlsx workbook at `path`, written when finish() returns. A load case
+// past `mostLoadCases` (a sheet's, or fewer) throws messages::MessageError.
+std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path, const OutputLayout& layout = {},
+                                          std::size_t mostLoadCases = kMostSheetLoadCases);
 
 }  // namespace pilaro::table

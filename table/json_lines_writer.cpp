@@ -1,16 +1,25 @@
 #include <nlohmann/json.hpp>
-#include <stdexcept>
 
-#include "messages/file_messages.h"
 #include "table/io_writers.h"
 
 namespace pilaro::table {
 
 namespace {
 
-class JsonLinesWriter : public RowWriter {
+class JsonWriter : public RowWriter {
   public:
-    JsonLinesWriter(std::FILE* out, const ColumnMap& columns) : out_(out), columns_(columns) {}
+    JsonWriter(std::FILE* out, const ColumnMap& columns, JsonForm form)
+        : out_(out), columns_(columns), form_(form) {
+        // A heading the table names twice keeps its later cells under the
+        // heading with the column's number.
+        for (const OtherColumn& other : columns_.others) {
+            std::string key = other.heading;
+            for (const std::string& taken : otherKeys_)
+                if (taken == key) key += " (" + std::to_string(other.position + 1) + ")";
+            otherKeys_.push_back(std::move(key));
+        }
+        if (form_ == JsonForm::Array) writeOrThrow(out_, "[");
+    }
 
     void write(const RowOutcome& o) override {
         nlohmann::ordered_json input = nlohmann::ordered_json::object();
@@ -19,6 +28,10 @@ class JsonLinesWriter : public RowWriter {
             if (columns_.position[i] || !o.row.cells[i].empty())
                 input[std::string(columnNames()[i].english)] = o.row.cells[i];
         }
+        for (std::size_t i = 0; i < otherKeys_.size() && i < o.row.otherCells.size(); ++i)
+            input[otherKeys_[i]] = o.row.otherCells[i];
+        nlohmann::ordered_json errors = nlohmann::ordered_json::array();
+        for (const RowError& error : o.row.errors) errors.push_back(error.output.english);
         nlohmann::ordered_json result = nlohmann::ordered_json::object();
         if (o.ranCurrentCode()) {
             result["method"] = kJtg3362MethodName;
@@ -33,28 +46,36 @@ class JsonLinesWriter : public RowWriter {
         }
         nlohmann::ordered_json line = {{"row", o.row.line},          {"input", std::move(input)},
                                        {"status", o.status},         {"message", o.message},
-                                       {"statusText", o.statusText}, {"result", std::move(result)}};
+                                       {"statusText", o.statusText}, {"errors", std::move(errors)},
+                                       {"result", std::move(result)}};
         // A cell that is not UTF-8 is shown with replacement characters.
         std::string text = line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-        text += '\n';
-        if (std::fwrite(text.data(), 1, text.size(), out_) != text.size())
-            throw messages::fileError(messages::FileProblem::OutputNotWritten, {});
+        if (form_ == JsonForm::Lines) {
+            text += '\n';
+        } else {
+            text.insert(0, rows_ == 0 ? "\n" : ",\n");
+        }
+        ++rows_;
+        writeOrThrow(out_, text);
     }
 
     void finish() override {
-        if (std::fflush(out_) != 0 || std::ferror(out_))
-            throw messages::fileError(messages::FileProblem::OutputNotWritten, {});
+        if (form_ == JsonForm::Array) writeOrThrow(out_, rows_ == 0 ? "]\n" : "\n]\n");
+        flushOrThrow(out_);
     }
 
   private:
     std::FILE* out_;
     ColumnMap columns_;
+    JsonForm form_;
+    std::vector<std::string> otherKeys_;
+    long rows_ = 0;
 };
 
 }  // namespace
 
-std::unique_ptr<RowWriter> makeJsonLinesWriter(std::FILE* out, const ColumnMap& columns) {
-    return std::make_unique<JsonLinesWriter>(out, columns);
+std::unique_ptr<RowWriter> makeJsonWriter(std::FILE* out, const ColumnMap& columns, JsonForm form) {
+    return std::make_unique<JsonWriter>(out, columns, form);
 }
 
 }  // namespace pilaro::table

@@ -97,20 +97,21 @@ std::span<const ReadOut> currentTableReadOuts() {
 }
 
 OutputLayout outputLayout(const ColumnMap& columns, bool someRowIsCurrentCode) {
-    return {someRowIsCurrentCode || columns.has(Column::Gamma0)};
+    return {someRowIsCurrentCode || columns.has(Column::Gamma0), columns.otherHeadings()};
 }
 
-std::vector<std::string_view> outputColumnNames(const OutputLayout& layout) {
-    std::vector<std::string_view> names;
+std::vector<std::string> outputColumnNames(const OutputLayout& layout) {
+    std::vector<std::string> names;
     for (std::size_t i = 0; i < kArchivedColumnCount; ++i)
-        names.push_back(columnNames()[i].english);
+        names.emplace_back(columnNames()[i].english);
+    names.insert(names.end(), layout.others.begin(), layout.others.end());
     names.insert(names.end(), {"row", "status", "message", "statusText"});
-    for (const ReadOutEntry& readOut : kReadOuts) names.push_back(readOut.name);
+    for (const ReadOutEntry& readOut : kReadOuts) names.emplace_back(readOut.name);
     if (!layout.currentCode) return names;
-    names.push_back(columnNames()[indexOf(Column::Gamma0)].english);
-    names.push_back(kMethodColumn);
+    names.emplace_back(columnNames()[indexOf(Column::Gamma0)].english);
+    names.emplace_back(kMethodColumn);
     for (const OwnColumn& own : kCurrentOwnColumns)
-        names.push_back(jtg3362::readOutEntry(own.id).name);
+        names.emplace_back(jtg3362::readOutEntry(own.id).name);
     return names;
 }
 
@@ -118,6 +119,7 @@ std::vector<std::string> outputColumnNamesChinese(const OutputLayout& layout) {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < kArchivedColumnCount; ++i)
         names.push_back(chineseHeading(static_cast<Column>(i)));
+    names.insert(names.end(), layout.others.begin(), layout.others.end());
     names.insert(names.end(), {"行号", "状态代码", "信息", "状态"});
     for (const ReadOutEntry& readOut : kReadOuts) names.push_back(chineseName(readOut.id));
     if (!layout.currentCode) return names;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "messages/file_messages.h"
+#include "table/temporary_files.h"
 
 namespace pilaro::table {
 
@@ -102,17 +103,17 @@ bool sameFile(const std::string& a, const std::string& b) {
 OutputFile::OutputFile(std::string path, Language language)
     : path_(followLinks(path)), language_(language) {
     const mode_t permissions = permissionsFor(path_);
-    std::vector<char> name(path_.begin(), path_.end());
-    for (char c : std::string_view(".pilaro-XXXXXX")) name.push_back(c);
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
+    removeStaleTemporaryFiles(path_);
+    // Listed before it exists, so that an interruption at any moment after
+    // its creation removes it.
+    const int fd = createListedTemporaryFile(path_, temporaryPath_);
     if (fd < 0) throw fileError(FileProblem::CannotCreateBeside, path_);
-    temporaryPath_ = name.data();
-    // mkstemp makes the file private.
+    // Created private to its owner, it takes the permissions it is to have.
     if (fchmod(fd, permissions) != 0 || !(stream_ = fdopen(fd, "wb"))) {
         const int error = errno;
         close(fd);
         unlink(temporaryPath_.c_str());
+        unlistTemporaryFile(temporaryPath_);
         throw fileError(FileProblem::CannotWrite, temporaryPath_, error);
     }
 }
@@ -120,9 +121,12 @@ OutputFile::OutputFile(std::string path, Language language)
 OutputFile::~OutputFile() {
     // The file is given up: what its stream still holds does not matter.
     if (stream_) std::fclose(stream_);
-    if (!committed_ && unlink(temporaryPath_.c_str()) != 0 && errno != ENOENT) {
+    const bool removed = committed_ || unlink(temporaryPath_.c_str()) == 0 || errno == ENOENT;
+    const int error = errno;
+    unlistTemporaryFile(temporaryPath_);
+    if (!removed) {
         const messages::Message problem = messages::fileMessage(
-            FileProblem::CannotRemove, {temporaryPath_, messages::systemReason(errno)});
+            FileProblem::CannotRemove, {temporaryPath_, messages::systemReason(error)});
         std::fprintf(stderr, "%s: %s\n", program_invocation_short_name,
                      problem.in(language_).c_str());
     }
@@ -150,6 +154,7 @@ void OutputFile::commit() {
     if (std::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
         throw fileError(FileProblem::CannotWrite, path_);
     committed_ = true;
+    unlistTemporaryFile(temporaryPath_);
     syncFolderOf(path_);
 }
 

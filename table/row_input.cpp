@@ -7,6 +7,7 @@
 #include "jtg3362/bars.h"
 #include "messages/batch_messages.h"
 #include "messages/field_messages.h"
+#include "messages/sheet_messages.h"
 #include "messages/table_messages.h"
 #include "table/bar_notation.h"
 #include "table/cell_values.h"
@@ -125,6 +126,9 @@ class RowReader {
         row_.errors.push_back({messages::inColumn(output), messages::inColumn(told)});
     }
 
+    // A problem that names its cell itself.
+    void addOfCell(const Message& problem) { row_.errors.push_back({problem, problem}); }
+
     double number(Column c) {
         const NumberCell n = readNumber(cell(c));
         switch (n.problem) {
@@ -169,6 +173,34 @@ double givenSteel(RowReader& reader) {
         return 0;
     }
     return reader.number(Column::Ag);
+}
+
+// The characters a workbook counts in a text: UTF-16 units.
+std::size_t sheetCharacters(std::string_view text) {
+    std::size_t units = 0;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
+// A cell longer than a sheet's cell holds, which no output may cut short.
+void refuseLongCells(RowReader& reader, const CellRow& record, const ColumnMap& columns) {
+    for (std::size_t i = 0; i < record.cells.size(); ++i) {
+        if (record.cells[i].size() <= kMostCellCharacters ||
+            sheetCharacters(record.cells[i]) <= kMostCellCharacters)
+            continue;
+        std::optional<Message> name;
+        for (std::size_t c = 0; c < kColumnCount; ++c)
+            if (columns.position[c] == i) name = columnAsWritten(columns, static_cast<Column>(c));
+        for (const OtherColumn& other : columns.others)
+            if (other.position == i) name = Message(other.heading);
+        if (!name) continue;  // told as a cell under no column
+        const Message message = messages::sheetMessage(
+            messages::SheetProblem::CellTooLong, {*name, std::to_string(kMostCellCharacters)});
+        reader.add(message, message);
+    }
 }
 
 // The archived method has no γ0: its cell is empty or 1.0.
@@ -252,11 +284,19 @@ RowCase readRow(const CellRow& record, const ColumnMap& columns, const ProvidedS
         const auto& position = columns.position[i];
         if (position && *position < record.cells.size()) row.cells[i] = record.cells[*position];
     }
+    for (const OtherColumn& other : columns.others)
+        row.otherCells.push_back(other.position < record.cells.size() ? record.cells[other.position]
+                                                                      : std::string());
     RowReader reader(row, columns);
+    for (const Message& problem : record.problems) reader.addOfCell(problem);
+    refuseLongCells(reader, record, columns);
     for (std::size_t i = 0; i < record.cells.size(); ++i) {
-        const bool named = i < columns.headerCells &&
-                           std::find(columns.position.begin(), columns.position.end(), i) !=
-                               columns.position.end();
+        const bool named =
+            i < columns.headerCells &&
+            (std::find(columns.position.begin(), columns.position.end(), i) !=
+                 columns.position.end() ||
+             std::any_of(columns.others.begin(), columns.others.end(),
+                         [i](const OtherColumn& other) { return other.position == i; }));
         if (!named && !trimBlanks(record.cells[i]).empty()) {
             const Message message =
                 messages::fill(messages::fieldProblemWording(FieldProblem::UnderNoColumn),

@@ -56,9 +56,14 @@ struct RowError {
     messages::Message told;
 };
 
+// The most characters (UTF-16 units, as a workbook counts them) a cell of
+// a sheet holds; a longer cell is an error of its row, never cut short.
+inline constexpr std::size_t kMostCellCharacters = 32767;
+
 struct RowCase {
     long line = 0;
     std::array<std::string, kColumnCount> cells;  // as in the file, or the provided steel
+    std::vector<std::string> otherCells;          // under ColumnMap::others, as in the file
     Method method = Method::Archived;             // by the grades (table/row_method.h)
     CalcInput input;                              // the archived method's
     jtg3362::Input current;                       // the current code's

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,23 +17,35 @@
 
 namespace pilaro::table {
 
+// The output cannot be written, for `reason`: the system's (磁盘已满（No
+// space left on device）), or what is wrong with a workbook written. The
+// caller names the output.
+class WriteFailure : public std::runtime_error {
+  public:
+    explicit WriteFailure(messages::Message why)
+        : std::runtime_error(why.english), reason(std::move(why)) {}
+    messages::Message reason;
+};
+
 class RowWriter {
   public:
     virtual ~RowWriter() = default;
-    // Throws std::runtime_error when the output cannot be written.
+    // Throws WriteFailure when the output cannot be written.
     virtual void write(const RowOutcome& outcome) = 0;
     // Writes what is still held back; throws as write does.
     virtual void finish() = 0;
 };
 
 // Which columns an output table has. The archived method's are always
-// there, as they always were; the current code's (γ0, the method and the
-// read-outs the archived method lacks) follow them where the table has
-// the γ0 column or a row of the current code. A read-out of the same name
-// in both methods (verdict, rho, AgRequired, D12 … D36, rhoGiven) is one
-// column, whichever method gave it.
+// there, as they always were; the table's other columns (ColumnMap::others)
+// follow its input columns, under their own headings; the current code's
+// (γ0, the method and the read-outs the archived method lacks) follow the
+// read-outs where the table has the γ0 column or a row of the current
+// code. A read-out of the same name in both methods (verdict, rho,
+// AgRequired, D12 … D36, rhoGiven) is one column, whichever method gave it.
 struct OutputLayout {
     bool currentCode = false;
+    std::vector<std::string> others = {};  // the other columns' headings, in order
 };
 
 // The layout of a table with these columns, some of whose rows may name
@@ -40,12 +53,13 @@ struct OutputLayout {
 [[nodiscard]] OutputLayout outputLayout(const ColumnMap& columns, bool someRowIsCurrentCode);
 
 // The output's column names in order: the archived method's input
-// columns, "row", "status", "message", "statusText", the archived
-// method's read-outs, then the current code's columns.
-std::vector<std::string_view> outputColumnNames(const OutputLayout& layout = {});
+// columns, the table's other columns, "row", "status", "message",
+// "statusText", the archived method's read-outs, then the current code's
+// columns.
+std::vector<std::string> outputColumnNames(const OutputLayout& layout = {});
 
 // The same columns in Chinese with their units ("轴向力（kN）"), for a
-// second header row.
+// second header row; the other columns under their own headings.
 std::vector<std::string> outputColumnNamesChinese(const OutputLayout& layout = {});
 
 // A row's cells after "statusText", in the order of outputColumnNames: the
@@ -65,5 +79,10 @@ enum class MessageColumn { Output, ToldInChinese };
 std::unique_ptr<RowWriter> makeCsvWriter(std::FILE* out,
                                          MessageColumn messages = MessageColumn::Output,
                                          const OutputLayout& layout = {});
+
+// Writes all of `bytes`, or flushes what the stream holds; each throws
+// WriteFailure with the system's reason when it cannot.
+void writeOrThrow(std::FILE* out, std::string_view bytes);
+void flushOrThrow(std::FILE* out);
 
 }  // namespace pilaro::table

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "messages/sheet_messages.h"
 #include "table/cell_values.h"
 #include "table/row_writer.h"
 #include "text/shown_width.h"
@@ -14,18 +15,21 @@ using text::utf8CharLength;
 
 namespace {
 
-constexpr std::size_t kLongestCellText = 32000;  // a sheet's cell holds 32767 characters
 constexpr double kNarrowest = 4;
 constexpr double kWidest = 60;
 
 // Valid UTF-8 without control characters, as the sheet's XML must be;
-// anything else becomes U+FFFD.
+// anything else becomes U+FFFD. A text longer than a cell holds, which is
+// its row's error (table/row_input.h), is cut to what the cell holds.
 std::string sheetText(std::string_view text) {
     std::string out;
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size() && characters < kLongestCellText; ++characters) {
+    std::size_t units = 0;  // UTF-16 units, as a workbook counts characters
+    for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = utf8CharLength(text, i);
         const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t width = length == 4 ? 2 : 1;
+        if (units + width > kMostCellCharacters) break;
+        units += width;
         if (length > 0 && (lead >= 0x20 || lead == '\t' || lead == '\n')) {
             out.append(text, i, length);
             i += length;
@@ -61,9 +65,11 @@ SheetCell numberCell(std::string text, double value, std::string format = {}) {
 }  // namespace
 
 std::array<std::vector<std::string>, 2> sheetHeaderRows(const OutputLayout& layout) {
-    const std::vector<std::string_view> english = outputColumnNames(layout);
-    return {std::vector<std::string>(english.begin(), english.end()),
-            outputColumnNamesChinese(layout)};
+    std::vector<std::string> english = outputColumnNames(layout);
+    for (std::string& name : english) name = sheetText(name);
+    std::vector<std::string> chinese = outputColumnNamesChinese(layout);
+    for (std::string& name : chinese) name = sheetText(name);
+    return {std::move(english), std::move(chinese)};
 }
 
 std::vector<SheetCell> sheetRow(const RowOutcome& o, const OutputLayout& layout) {
@@ -76,6 +82,7 @@ std::vector<SheetCell> sheetRow(const RowOutcome& o, const OutputLayout& layout)
                              number.problem == NumberProblem::None;
         cells.push_back(numeric ? numberCell(cell, number.value) : textCell(cell));
     }
+    for (const std::string& cell : o.row.otherCells) cells.push_back(textCell(cell));
     cells.push_back(numberCell(std::to_string(o.row.line), static_cast<double>(o.row.line)));
     cells.push_back(textCell(o.status));
     cells.push_back(textCell(o.message));
@@ -92,6 +99,11 @@ std::vector<SheetCell> sheetRow(const RowOutcome& o, const OutputLayout& layout)
                                  : numberCell(text, number.value, numberFormatOf(text)));
     }
     return cells;
+}
+
+messages::MessageError tooManyRowsForSheet(std::size_t most) {
+    return messages::sheetError(messages::SheetProblem::TooManyRowsForSheet,
+                                {std::to_string(most), std::to_string(most + 2)});
 }
 
 void SheetColumnWidths::fitHeader(std::size_t column, std::string_view name) {

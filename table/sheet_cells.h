@@ -24,6 +24,14 @@ inline constexpr std::string_view kSheetName = "pilaro";
     const OutputLayout& layout = {});
 inline constexpr std::size_t kSheetFilterRow = 1;
 
+// The rows of a sheet, and so the most load cases a sheet holds under the
+// two header rows.
+inline constexpr std::size_t kSheetRows = 1048576;
+inline constexpr std::size_t kMostSheetLoadCases = kSheetRows - 2;
+
+// The refusal of a table of more than `most` load cases for a sheet.
+[[nodiscard]] messages::MessageError tooManyRowsForSheet(std::size_t most);
+
 struct SheetCell {
     enum class Kind { Empty, Text, Number };
     Kind kind = Kind::Empty;
@@ -36,7 +44,8 @@ struct SheetCell {
 
 // One output row: the input's number columns (Nj to Ag, and γ0) and the
 // row's line as numbers, the read-outs that are numbers in their own
-// format, and everything else as text.
+// format, and everything else, the table's other columns among it, as
+// text.
 [[nodiscard]] std::vector<SheetCell> sheetRow(const RowOutcome& outcome,
                                               const OutputLayout& layout = {});
 

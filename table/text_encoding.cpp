@@ -11,6 +11,8 @@ TextEncoding encodingOf(const text::Utf8Scan& wholeText) {
 }
 
 TextEncoding encodingOf(std::string_view wholeText) {
+    if (wholeText.starts_with("\xFF\xFE")) return TextEncoding::Utf16Le;
+    if (wholeText.starts_with("\xFE\xFF")) return TextEncoding::Utf16Be;
     text::Utf8Scan scan;
     scan.feed(wholeText);
     return encodingOf(scan);

@@ -14,10 +14,12 @@
 
 namespace pilaro::table {
 
-enum class TextEncoding { Utf8, Gb18030 };
+// UTF-16 only with its byte-order mark (table/file_kind.h finds it).
+enum class TextEncoding { Utf8, Gb18030, Utf16Le, Utf16Be };
 
-// After the scan has been fed the whole text.
+// After the scan has been fed the whole text: UTF-8 or GB18030.
 [[nodiscard]] TextEncoding encodingOf(const text::Utf8Scan& wholeText);
+// The same, or UTF-16 for a text that starts with its byte-order mark.
 [[nodiscard]] TextEncoding encodingOf(std::string_view wholeText);
 
 // The message for a text that is neither: it names the later of the two

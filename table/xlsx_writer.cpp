@@ -1,10 +1,14 @@
+#include <fcntl.h>
 #include <locale.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <system_error>
 
 #include "messages/file_messages.h"
 #include "table/io_writers.h"
@@ -38,15 +42,53 @@ class CLocaleCalls {
     locale_t previous_;
 };
 
+// The library tells of a failure with lines of its own on standard error
+// ("[ERROR] workbook_close(): ..."), which would reach the user beside the
+// run's own message: around the calls that touch files, standard error
+// goes nowhere. The writer's calls are made one at a time, and no other
+// part of a run writes to standard error meanwhile.
+class LibraryLinesHeld {
+  public:
+    LibraryLinesHeld() {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && nowhere >= 0) dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0) close(nowhere);
+    }
+    ~LibraryLinesHeld() {
+        std::fflush(stderr);
+        if (saved_ < 0) return;
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+    LibraryLinesHeld(const LibraryLinesHeld&) = delete;
+    LibraryLinesHeld& operator=(const LibraryLinesHeld&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
+// What a failed call into the library leaves: the system's reason where
+// it has one (a full disk), else the library's own.
+[[noreturn]] void throwWorkbookError(lxw_error error, int systemError) {
+    if (systemError != 0) throw WriteFailure(messages::systemReason(systemError));
+    throw WriteFailure(messages::Message(lxw_strerror(error)));
+}
+
 class XlsxWriter : public RowWriter {
   public:
-    XlsxWriter(const std::string& path, const OutputLayout& layout) : path_(path), layout_(layout) {
+    XlsxWriter(const std::string& path, const OutputLayout& layout, std::size_t mostLoadCases)
+        : path_(path), layout_(layout), mostLoadCases_(mostLoadCases) {
         const CLocaleCalls inC;
+        const LibraryLinesHeld held;
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;  // rows go to disk as they come
+        errno = 0;
         workbook_ = workbook_new_opt(path.c_str(), &options);
         if (!workbook_) throw fileError(FileProblem::WorkbookNotCreated, {});
         sheet_ = workbook_add_worksheet(workbook_, std::string(kSheetName).c_str());
+        if (!sheet_) throwWorkbookError(LXW_ERROR_CREATING_TMPFILE, errno);
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
         const auto header = sheetHeaderRows(layout_);
@@ -59,12 +101,14 @@ class XlsxWriter : public RowWriter {
         // Not finished: the workbook's own temporary files go; the caller
         // removes the output file.
         const CLocaleCalls inC;
+        const LibraryLinesHeld held;
         if (workbook_) workbook_close(workbook_);
     }
 
     void write(const RowOutcome& o) override {
         const CLocaleCalls inC;
-        if (row_ >= LXW_ROW_MAX) throw fileError(FileProblem::SheetFull, {});
+        if (loadCases_ >= mostLoadCases_) throw tooManyRowsForSheet(mostLoadCases_);
+        ++loadCases_;
         lxw_col_t col = 0;
         for (const SheetCell& cell : sheetRow(o, layout_)) {
             widths_.fit(col, cell);
@@ -89,12 +133,17 @@ class XlsxWriter : public RowWriter {
             static_cast<lxw_col_t>(widths.size() - 1)));
         lxw_workbook* workbook = workbook_;
         workbook_ = nullptr;
-        check(workbook_close(workbook));
+        {
+            const LibraryLinesHeld held;
+            errno = 0;
+            const lxw_error closed = workbook_close(workbook);
+            if (closed != LXW_NO_ERROR) throwWorkbookError(closed, errno);
+        }
         // The library writes the rows and parts to temporary files without
         // looking at the result; a full disk there would leave a sheet cut
         // short that its close does not report.
         if (const std::optional<messages::Message> fault = workbookFault(path_, row_))
-            throw fileError(FileProblem::WorkbookNotWritten, {*fault});
+            throw WriteFailure(*fault);
     }
 
   private:
@@ -118,8 +167,7 @@ class XlsxWriter : public RowWriter {
     }
 
     static void check(lxw_error error) {
-        if (error != LXW_NO_ERROR)
-            throw fileError(FileProblem::WorkbookNotWritten, {lxw_strerror(error)});
+        if (error != LXW_NO_ERROR) throw WriteFailure(messages::Message(lxw_strerror(error)));
     }
 
     std::string path_;
@@ -129,13 +177,16 @@ class XlsxWriter : public RowWriter {
     lxw_format* bold_ = nullptr;
     std::map<std::string, lxw_format*> formats_;
     lxw_row_t row_ = 0;
+    std::size_t mostLoadCases_;
+    std::size_t loadCases_ = 0;
     SheetColumnWidths widths_;
 };
 
 }  // namespace
 
-std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path, const OutputLayout& layout) {
-    return std::make_unique<XlsxWriter>(path, layout);
+std::unique_ptr<RowWriter> makeXlsxWriter(const std::string& path, const OutputLayout& layout,
+                                          std::size_t mostLoadCases) {
+    return std::make_unique<XlsxWriter>(path, layout, std::min(mostLoadCases, kMostSheetLoadCases));
 }
 
 }  // namespace pilaro::table

@@ -10,6 +10,7 @@
 #include "table/row_method.h"
 #include "table/row_outcome.h"
 #include "table/summary_text.h"
+#include "table/table_start.h"
 #include "table/text_encoding.h"
 
 namespace pilaro::web {
@@ -18,10 +19,25 @@ using table::CellRow;
 using table::RowOutcome;
 
 std::string_view tableEncoding(std::string_view bytes) {
-    return table::encodingOf(bytes) == table::TextEncoding::Utf8 ? "utf-8" : "gb18030";
+    switch (table::encodingOf(bytes)) {
+        case table::TextEncoding::Utf8:
+            return "utf-8";
+        case table::TextEncoding::Gb18030:
+            return "gb18030";
+        case table::TextEncoding::Utf16Le:
+            return "utf-16le";
+        case table::TextEncoding::Utf16Be:
+            return "utf-16be";
+    }
+    return "utf-8";
 }
 
 std::string neitherEncoding(std::string_view bytes, long firstBadGb18030Line) {
+    const table::TextEncoding encoding = table::encodingOf(bytes);
+    if (encoding == table::TextEncoding::Utf16Le || encoding == table::TextEncoding::Utf16Be)
+        return messages::tableMessage(messages::TableProblem::NotUtf16,
+                                      {std::to_string(firstBadGb18030Line)})
+            .chinese;
     text::Utf8Scan scan;
     scan.feed(bytes);
     return table::neitherEncodingMessage(scan.firstBadLine(), firstBadGb18030Line).chinese;
@@ -67,28 +83,30 @@ std::vector<CellRow> withoutBlankRecords(std::vector<CellRow> records) {
 PageTable::PageTable(std::vector<CellRow> records)
     : records_(withoutBlankRecords(std::move(records))) {
     using messages::TableProblem;
-    if (records_.empty()) {
-        refusal_ = messages::tableMessage(TableProblem::NoHeader, {}).chinese;
-        return;
-    }
-    if (records_.size() - 1 > kMostPageRows) {
-        refusal_ = messages::tableMessage(
-                       TableProblem::TooManyRowsForPage,
-                       {std::to_string(records_.size() - 1), std::to_string(kMostPageRows)})
-                       .chinese;
-        return;
-    }
+    firstRow_ = records_.size();
+    const std::size_t searched = std::min(records_.size(), table::kHeaderSearchRows + 1);
     messages::Message refusal;
-    const std::optional<table::ColumnMap> columns = table::readHeader(records_[0].cells, refusal);
-    if (!columns) {
+    std::optional<table::TableHeader> found =
+        table::findHeader(std::span(records_).first(searched), refusal);
+    if (!found) {
         refusal_ = refusal.chinese;
         return;
     }
-    columns_ = *columns;
+    table::TableHeader& header = *found;
+    if (records_.size() - header.firstRow > kMostPageRows) {
+        refusal_ = messages::tableMessage(TableProblem::TooManyRowsForPage,
+                                          {std::to_string(records_.size() - header.firstRow),
+                                           std::to_string(kMostPageRows)})
+                       .chinese;
+        return;
+    }
+    firstRow_ = header.firstRow;
+    columns_ = std::move(header.columns);
     // The output's columns, as pilaro-batch finds them before its rows.
-    const bool currentCode =
-        std::any_of(records_.begin() + 1, records_.end(),
-                    [&](const CellRow& r) { return table::namesCurrentCode(r, columns_); });
+    const auto rows = records_.begin() + static_cast<std::ptrdiff_t>(firstRow_);
+    const bool currentCode = std::any_of(rows, records_.end(), [&](const CellRow& r) {
+        return table::namesCurrentCode(r, columns_);
+    });
     layout_ = table::outputLayout(columns_, currentCode);
     writer_ = table::makeCsvWriter(csv_.stream(), table::MessageColumn::Output, layout_);
     shownWriter_ =

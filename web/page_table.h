@@ -56,8 +56,8 @@ struct MarkedRow {
 
 class PageTable {
   public:
-    // The table's records in order, the header first; blank ones are
-    // skipped, as in a file.
+    // The table's records in order: title rows, the header, a units row,
+    // the rows; blank ones are skipped, as in a file.
     explicit PageTable(std::vector<table::CellRow> records);
     ~PageTable();
     PageTable(const PageTable&) = delete;
@@ -80,8 +80,8 @@ class PageTable {
     [[nodiscard]] std::string shownCsv();
     [[nodiscard]] std::string summary() const;
     [[nodiscard]] const std::vector<MarkedRow>& marks() const { return marks_; }
-    // The workbook's header rows: its columns, the current code's where
-    // the table has them.
+    // The workbook's header rows: its columns, its other columns and the
+    // current code's where the table has them.
     [[nodiscard]] std::array<std::vector<std::string>, 2> sheetHeader() const {
         return table::sheetHeaderRows(layout_);
     }
@@ -107,10 +107,11 @@ class PageTable {
     [[nodiscard]] std::string savedTable() const;
 
   private:
-    [[nodiscard]] std::size_t firstRow() const { return refusal_.empty() ? 1 : records_.size(); }
+    [[nodiscard]] std::size_t firstRow() const { return firstRow_; }
     void markGoverningRows();
 
     std::vector<table::CellRow> records_;
+    std::size_t firstRow_ = 0;  // past the header and its units row
     std::string refusal_;
     table::ColumnMap columns_;
     table::OutputLayout layout_;

@@ -10,6 +10,7 @@
 #include "web/diagram_values.h"
 #include "web/engine_warm_up.h"
 #include "web/page_table.h"
+#include "web/page_workbook.h"
 
 namespace pilaro::web {
 namespace {
@@ -28,9 +29,9 @@ std::string tablesNotStartedFor(const std::string& reason) {
     return tablesNotStarted(reason);
 }
 
-// The separator of a file's cells, from its first line.
-std::string separatorOf(const std::string& firstLine) {
-    return std::string(1, table::separatorOf(firstLine));
+// The separator of a file's cells, from its first lines.
+std::string separatorOf(const std::string& firstLines) {
+    return std::string(1, table::separatorOfText(firstLines));
 }
 
 // The whole table in one call: `text` holds every record's cells in turn
@@ -50,6 +51,30 @@ PageTable* makeTable(const std::string& text, val lengths, val counts, val lines
         }
     }
     return new PageTable(std::move(records));
+}
+
+// What a file's bytes are: { kind: "text" or "workbook" } or { refusal }.
+val kindOfFile(const std::string& bytes, const std::string& name) {
+    std::string refused;
+    const std::string kind = fileKind(bytes, name, refused);
+    val o = val::object();
+    if (kind.empty())
+        o.set("refusal", refused);
+    else
+        o.set("kind", kind);
+    return o;
+}
+
+PageTable* tableOfWorkbook(PageWorkbook& workbook) {
+    return new PageTable(workbook.takeRecords());
+}
+
+std::string workbookRefusal(const PageWorkbook& workbook) {
+    return workbook.refusal();
+}
+
+void readPart(PageWorkbook& workbook, const std::string& events, bool found) {
+    workbook.read(events, found);
 }
 
 std::string refusal(const PageTable& table) {
@@ -139,8 +164,15 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
     emscripten::function("warmUpEngine", &warmUpEngine);
     emscripten::function("unclosedQuote", &unclosedQuote);
     emscripten::function("tablesNotStarted", &tablesNotStartedFor);
+    emscripten::function("fileKind", &kindOfFile);
+    emscripten::class_<PageWorkbook>("Workbook")
+        .constructor<std::string>()
+        .function("wanted", &PageWorkbook::wanted)
+        .function("read", &readPart)
+        .function("refusal", &workbookRefusal);
     emscripten::class_<PageTable>("TableRun")
         .constructor(&makeTable, emscripten::allow_raw_pointers())
+        .constructor(&tableOfWorkbook, emscripten::allow_raw_pointers())
         .function("refusal", &refusal)
         .function("rowCount", &PageTable::rowCount)
         .function("run", &PageTable::run)

@@ -12,16 +12,26 @@
 
 namespace pilaro::test {
 
-BatchRun runBatch(const ScratchFolder& folder, const std::vector<std::string>& args,
-                  const RunSettings& settings) {
+pid_t startBatch(const ScratchFolder& folder, const std::vector<std::string>& args,
+                 const RunSettings& settings) {
     const std::string out = folder.path() / ".out";
     const std::string err = folder.path() / ".err";
+    int pipeEnds[2] = {-1, -1};
+    if (settings.closedPipeOut && pipe(pipeEnds) != 0) return -1;
     const pid_t child = fork();
     if (child == 0) {
         if (chdir(folder.path().c_str()) != 0) _exit(127);
         dup2(open(settings.standardInput.c_str(), O_RDONLY), 0);
-        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        if (settings.closedPipeOut) {
+            close(pipeEnds[0]);
+            dup2(pipeEnds[1], 1);
+        } else {
+            const std::string to = settings.standardOutput.empty() ? out : settings.standardOutput;
+            dup2(open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        }
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        if (!settings.temporaryFolder.empty())
+            setenv("TMPDIR", settings.temporaryFolder.c_str(), 1);
         if (settings.fileSizeLimit > 0) {
             // A write past the limit then fails with EFBIG instead of a signal.
             signal(SIGXFSZ, SIG_IGN);
@@ -35,6 +45,21 @@ BatchRun runBatch(const ScratchFolder& folder, const std::vector<std::string>& a
         execv(PILARO_BATCH_PROGRAM, argv.data());
         _exit(127);
     }
+    if (settings.closedPipeOut) {
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+    }
+    return child;
+}
+
+BatchRun runBatch(const ScratchFolder& folder, const std::vector<std::string>& args,
+                  const RunSettings& settings) {
+    return waitForBatch(folder, startBatch(folder, args, settings));
+}
+
+BatchRun waitForBatch(const ScratchFolder& folder, pid_t child) {
+    const std::string out = folder.path() / ".out";
+    const std::string err = folder.path() / ".err";
     int status = 0;
     waitpid(child, &status, 0);
     BatchRun run;

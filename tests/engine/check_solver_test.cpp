@@ -1,12 +1,12 @@
-#include "engine/check_solver.h"
+#include "engine/search/check_solver.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine/design_solver.h"
 #include "engine/number_text.h"
+#include "engine/search/design_solver.h"
 #include "tests/engine/solver_fixture.h"
 
 namespace pilaro {
@@ -42,7 +42,7 @@ TEST(CheckSolver, WorkedExamples) {
     };
     for (const CheckCase& c : cases) {
         CheckSolution s;
-        const SearchResult r = solveCheck(solverInputOf(c.section), 45.239, s);
+        const SearchResult r = test::checkWithOwnMemo(solverInputOf(c.section), 45.239, s);
         ASSERT_EQ(r.end, SearchEnd::Landed);
         EXPECT_EQ(r.trials, c.trials);
         EXPECT_EQ(s.xi, c.xi);
@@ -70,7 +70,7 @@ TEST(CheckSolver, WithoutSlendernessMatchesTheInitialEccentricity) {
     const SolverInput in = solverInputOf(stocky);
     ASSERT_EQ(in.eta, 1);
     CheckSolution s;
-    ASSERT_EQ(solveCheck(in, 45.239, s).end, SearchEnd::Landed);
+    ASSERT_EQ(test::checkWithOwnMemo(in, 45.239, s).end, SearchEnd::Landed);
     const SectionCoefficients& c = s.coefficients;
     const double eq = (c.coefB * in.Ra + c.coefD * s.rhoGiven * in.g * in.Rg) /
                       (c.coefA * in.Ra + c.coefC * s.rhoGiven * in.Rg) * in.r;
@@ -105,7 +105,7 @@ TEST(CheckSolver, HighStrengthSteelThroughTheUnyieldedRange) {
     const Section section{2500, 3000, 1.2, 0.1, 10, test::k25, test::kIV};
     const SolverInput in = solverInputOf(section);
     CheckSolution s;
-    ASSERT_EQ(solveCheck(in, 118.8, s).end, SearchEnd::Landed);
+    ASSERT_EQ(test::checkWithOwnMemo(in, 118.8, s).end, SearchEnd::Landed);
     EXPECT_GT(2 * s.xi * in.Rg / in.g / 0.0033 / in.Eg + (1 - 2 * s.xi) / in.g, 1);
     CalcResult shown;
     ASSERT_EQ(runCalculation(inputOf(section, 118.8), shown), CalcStatus::Done);

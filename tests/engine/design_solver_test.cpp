@@ -1,4 +1,4 @@
-#include "engine/design_solver.h"
+#include "engine/search/design_solver.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ TEST(DesignSolver, LandsOnTheWrittenTrial) {
     };
     for (const LandingCase& c : cases) {
         DesignSolution s;
-        const SearchResult r = solveDesign(solverInputOf(c.section), s);
+        const SearchResult r = test::designWithOwnMemo(solverInputOf(c.section), s);
         ASSERT_EQ(r.end, SearchEnd::Landed);
         EXPECT_FALSE(r.refined);
         EXPECT_EQ(r.trials, c.trials);
@@ -42,7 +42,8 @@ TEST(DesignSolver, LandsOnTheWrittenTrial) {
 
 TEST(DesignSolver, MinimumRatioOfTheFirstExample) {
     DesignSolution s;
-    ASSERT_EQ(solveDesign(solverInputOf({1500, 5000, 1.2, 0.05, 10}), s).end, SearchEnd::Landed);
+    ASSERT_EQ(test::designWithOwnMemo(solverInputOf({1500, 5000, 1.2, 0.05, 10}), s).end,
+              SearchEnd::Landed);
     EXPECT_NEAR(s.coefficients.coefA, 1.256590, 5e-7);
     EXPECT_NEAR(s.coefficients.coefB, 0.641934, 5e-7);
     EXPECT_NEAR(s.coefficients.coefC, 0.123394, 5e-7);
@@ -75,7 +76,7 @@ TEST(DesignSolver, CirclingSearchIsRefinedInsideItsBracket) {
     const Section circling{1500, 500, 1.8, 0.05, 15, test::k50, test::kII};
     const SolverInput in = solverInputOf(circling);
     DesignSolution s;
-    const SearchResult r = solveDesign(in, s);
+    const SearchResult r = test::designWithOwnMemo(in, s);
     ASSERT_EQ(r.end, SearchEnd::Landed);
     EXPECT_TRUE(r.refined);
     EXPECT_LT(r.trials, 1000);
@@ -105,7 +106,7 @@ TEST(DesignSolver, CirclingSearchIsRefinedInsideItsBracket) {
 TEST(DesignSolver, RunawaySearchFindsTheBracketBelow) {
     const Section runaway{1259.2, 256, 1.06, 0.032, 31.1, test::k25, test::k5};
     DesignSolution s;
-    const SearchResult r = solveDesign(solverInputOf(runaway), s);
+    const SearchResult r = test::designWithOwnMemo(solverInputOf(runaway), s);
     ASSERT_EQ(r.end, SearchEnd::Landed);
     EXPECT_TRUE(r.refined);
     EXPECT_GT(s.xi, 0);
@@ -130,7 +131,7 @@ TEST(DesignSolver, CyclesThatRepeatOnlyUpToRounding) {
     };
     for (const Case& c : cases) {
         DesignSolution s;
-        const SearchResult r = solveDesign(solverInputOf(c.section), s);
+        const SearchResult r = test::designWithOwnMemo(solverInputOf(c.section), s);
         EXPECT_EQ(r.end, SearchEnd::Landed) << c.section.Nj;
         EXPECT_TRUE(r.refined) << c.section.Nj;
         EXPECT_LE(r.trials, c.mostTrials) << c.section.Nj;
@@ -142,7 +143,7 @@ TEST(DesignSolver, HighStrengthSteelThroughTheUnyieldedRange) {
     // 0.1 m, below xi of 0.5 no steel reaches it in compression (t1 > 1).
     const Section section{2500, 3000, 1.2, 0.1, 10, test::k25, test::kIV};
     DesignSolution s;
-    const SearchResult r = solveDesign(solverInputOf(section), s);
+    const SearchResult r = test::designWithOwnMemo(solverInputOf(section), s);
     ASSERT_EQ(r.end, SearchEnd::Landed);
     const SolverInput in = solverInputOf(section);
     EXPECT_GT(2 * s.xi * in.Rg / in.g / 0.0033 / in.Eg + (1 - 2 * s.xi) / in.g, 1);

@@ -8,10 +8,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/check_solver.h"
-#include "engine/cycle_follow.h"
-#include "engine/design_solver.h"
 #include "engine/resistance.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/cycle_follow.h"
+#include "engine/search/design_solver.h"
+#include "engine/search/written_search.h"
 #include "tests/engine/solver_fixture.h"
 
 namespace pilaro {
@@ -60,9 +61,10 @@ TEST(FastSearches, TheRangeScanLandsWhereEveryPointDoes) {
     int landed = 0;
     for (const Section& s : sections()) {
         const SolverInput in = solverInputOf(s);
+        CoefficientMemo memo(in.g, in.Rg, in.Eg);
         for (const double rho : {0.0, 0.01, 0.05}) {
-            DesignTrial design{in};
-            CheckTrial check{in, rho};
+            DesignTrial design{in, memo, Reading::Fresh};
+            CheckTrial check{in, rho, memo, Reading::Fresh};
             const SearchResult fast =
                 rho == 0 ? scanSectionRange(design, {}) : scanSectionRange(check, {});
             const SearchResult slow = rho == 0 ? scanEveryPoint(design) : scanEveryPoint(check);
@@ -108,11 +110,12 @@ TEST(FastSearches, ADesignSearchIsCutOnlyWhereItRunsAway) {
     int cut = 0;
     for (const Section& s : sections()) {
         const SolverInput in = solverInputOf(s);
-        NotingTrial fast{DesignTrial{in}};
+        CoefficientMemo memo(in.g, in.Rg, in.Eg);
+        NotingTrial fast{DesignTrial{in, memo, Reading::Fresh}};
         const SearchResult written = writtenSearch(fast, kDesignSteps);
         if (written.end != SearchEnd::NotConverging || !fast.cut) continue;
         ++cut;
-        DesignTrial slow{in};
+        DesignTrial slow{in, memo, Reading::Fresh};
         EXPECT_EQ(stepToTheDriftBound(slow).end, SearchEnd::NotConverging)
             << s.Nj << " Mj " << s.Mj;
     }
@@ -129,7 +132,8 @@ TEST(FastSearches, EveryCircuitOfACycleLiesWhereItsDriftSays) {
     };
     for (const Section& s : circling) {
         const SolverInput in = solverInputOf(s);
-        DesignTrial trial{in};
+        CoefficientMemo memo(in.g, in.Rg, in.Eg);
+        DesignTrial trial{in, memo, Reading::Fresh};
         // Step until the search comes back to a grid point, then record one
         // circuit.
         double xi = kSearchStart;

@@ -9,9 +9,10 @@
 #include <cmath>
 
 #include "engine/calculation.h"
-#include "engine/check_solver.h"
 #include "engine/materials.h"
 #include "engine/resistance.h"
+#include "engine/search/check_solver.h"
+#include "tests/engine/solver_fixture.h"
 
 namespace pilaro {
 namespace {
@@ -74,7 +75,7 @@ TEST(InteractionCurve, EveryCheckLiesOnItsCurve) {
             const SolverInput in = solverInputOf(s, Nj, Nj * e * s.D);
             const double rho = givenSteelRatio(s.Ag, s.D);
             CheckSolution check;
-            if (solveCheckAtRatio(in, rho, check).end != SearchEnd::Landed) continue;
+            if (test::checkRatioWithOwnMemo(in, rho, check).end != SearchEnd::Landed) continue;
             ++checks;
             const std::vector<CurvePoint> curve = interactionCurve(in, rho);
             ASSERT_GT(curve.size(), 100u);
@@ -96,7 +97,7 @@ TEST(InteractionCurve, StartsAtTheTopWhereAnAxialCheckEnds) {
         const SolverInput in = solverInputOf(s, 1000, 0);
         const double rho = givenSteelRatio(s.Ag, s.D);
         CheckSolution check;
-        ASSERT_EQ(solveCheckAtRatio(in, rho, check).end, SearchEnd::Landed);
+        ASSERT_EQ(test::checkRatioWithOwnMemo(in, rho, check).end, SearchEnd::Landed);
         ASSERT_TRUE(check.atSmallestEccentricity);
         const std::vector<CurvePoint> curve = interactionCurve(in, rho);
         ASSERT_FALSE(curve.empty());

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "engine/calculation.h"
-#include "engine/design_solver.h"
 #include "engine/materials.h"
 #include "engine/number_text.h"
+#include "engine/search/design_solver.h"
 #include "engine/section.h"
 #include "form/calc_state.h"
+#include "tests/engine/solver_fixture.h"
 
 namespace pilaro {
 namespace {
@@ -192,7 +193,7 @@ TEST(ModelEdges, DesignsNoLongerRestOnStatesBeyondTheLimit) {
     SolverInput in{};
     ASSERT_EQ(deriveSection(inputOf(kShortColumn, 6700, 150), derived, in), CalcStatus::Done);
     DesignSolution written;
-    ASSERT_EQ(solveDesign(in, written).end, SearchEnd::Landed);
+    ASSERT_EQ(test::designWithOwnMemo(in, written).end, SearchEnd::Landed);
     ASSERT_GT(written.xi, 1.5);
 
     for (const Case& c : cases) {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "engine/bar_counts.h"
-#include "engine/curve_top.h"
-#include "engine/least_ratio.h"
 #include "engine/resistance.h"
+#include "engine/search/curve_top.h"
+#include "engine/search/least_ratio.h"
 #include "tests/engine/solver_fixture.h"
 
 namespace pilaro {
@@ -122,7 +122,7 @@ Least leastByEveryMiddle(const SolverInput& in) {
         const double area =
             rho == 0.004 ? (0.001 * kPi) * in.D * in.D : kPi * rho * in.D * in.D / 4;
         const double given = selectBars(area).Ag;
-        return solveCheckAtRatio(in, 4 * given / kPi / in.D / in.D / 10000, c).end;
+        return test::checkRatioWithOwnMemo(in, 4 * given / kPi / in.D / in.D / 10000, c).end;
     };
     const auto design = [&](double rho, const CheckSolution& c) {
         DesignSolution d{c.xi, c.coefficients, rho, 0};
@@ -164,8 +164,9 @@ TEST(NearAxisAnswers, LeastCarryingRatioIsTheBisectionsOwn) {
                 const SolverInput& in = *reached;
                 const Least reference = leastByEveryMiddle(in);
                 CoefficientMemo memo(in.g, in.Rg, in.Eg);
+                AreaChecks checks(in, memo);
                 DesignSolution design;
-                const CalcStatus status = leastCarryingRatio(in, memo, design);
+                const CalcStatus status = leastCarryingRatio(checks, design);
                 ASSERT_EQ(status, reference.status) << s.D << " Nj " << s.Nj << " Mj " << s.Mj;
                 if (status != CalcStatus::Done) continue;
                 bisected += design.rho > 0.004;
@@ -178,6 +179,34 @@ TEST(NearAxisAnswers, LeastCarryingRatioIsTheBisectionsOwn) {
         }
     }
     EXPECT_GT(bisected, 60);
+}
+
+// Sections of a few millimetres report their areas to 0.001 cm^2, a
+// handful of areas for all the ratios: many middles of the bisection check
+// one area, and each area is checked once.
+TEST(NearAxisAnswers, TinySectionsShareTheChecksOfTheirAreas) {
+    int shared = 0;
+    for (const test::Grade steel : {test::kI, test::kIII, test::kIV})
+        for (const double D : {0.0012, 0.0035, 0.007})
+            for (const double load : {0.4, 0.9, 1.4}) {
+                Section s{0, 0, D, D / 8, D * 3, test::k30, steel};
+                s.Nj = load * squashLoad(s, 0.02);
+                s.Mj = s.Nj * D * 0.01;
+                const std::optional<SolverInput> reached = reachable(s);
+                if (!reached) continue;
+                const SolverInput& in = *reached;
+                const Least reference = leastByEveryMiddle(in);
+                CoefficientMemo memo(in.g, in.Rg, in.Eg);
+                AreaChecks checks(in, memo);
+                DesignSolution design;
+                ASSERT_EQ(leastCarryingRatio(checks, design), reference.status) << D << ' ' << load;
+                if (reference.status != CalcStatus::Done) continue;
+                EXPECT_EQ(design.rho, reference.design.rho) << D << ' ' << load;
+                EXPECT_EQ(design.requiredArea, reference.design.requiredArea) << D;
+                EXPECT_EQ(design.xi, reference.design.xi) << D << ' ' << load;
+                shared += design.rho > 0.004;
+            }
+    EXPECT_GT(shared, 5);
 }
 
 }  // namespace

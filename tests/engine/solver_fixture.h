@@ -5,6 +5,9 @@
 #include <string>
 
 #include "engine/calculation.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/coefficient_memo.h"
+#include "engine/search/design_solver.h"
 #include "engine/solver_input.h"
 #include "tests/support/grades.h"
 
@@ -43,6 +46,24 @@ inline SolverInput solverInputOf(const Section& s) {
         throw std::logic_error("the section's run stops before its solver (status " +
                                std::to_string(static_cast<int>(status)) + ")");
     return in;
+}
+
+// One solver call with a memo of the section's coefficients of its own, as
+// each run's road gives it one.
+inline SearchResult designWithOwnMemo(const SolverInput& in, DesignSolution& solution) {
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    return solveDesign(in, solution, memo);
+}
+
+inline SearchResult checkWithOwnMemo(const SolverInput& in, double Ag, CheckSolution& solution) {
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    return solveCheck(in, Ag, solution, memo);
+}
+
+inline SearchResult checkRatioWithOwnMemo(const SolverInput& in, double rhoGiven,
+                                          CheckSolution& solution) {
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    return solveCheckAtRatio(in, rhoGiven, solution, memo, Reading::Fresh);
 }
 
 }  // namespace pilaro::test

@@ -8,12 +8,12 @@
 #include <functional>
 
 #include "engine/calculation.h"
-#include "engine/check_solver.h"
-#include "engine/curve_top.h"
 #include "engine/interaction_curve.h"
 #include "engine/number_text.h"
 #include "engine/read_outs.h"
 #include "engine/resistance.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/curve_top.h"
 #include "form/calc_state.h"
 #include "tests/engine/solver_fixture.h"
 #include "tests/support/upper_halves.h"

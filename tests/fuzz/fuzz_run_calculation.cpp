@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/check_solver.h"
-#include "engine/design_solver.h"
-#include "engine/search.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/design_solver.h"
+#include "engine/search/written_search.h"
 #include "form/calc_state.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/fuzz/input_decoder.h"
@@ -39,12 +39,13 @@ void runSolverAlone(FuzzedDataProvider& bytes) {
     const bool design = bytes.ConsumeBool();
     const double Ag = test::decodeValue(bytes, test::Quantity::Ag).value_or(0.0);
     SearchResult search;
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
     if (design) {
         DesignSolution s;
-        search = solveDesign(in, s);
+        search = solveDesign(in, s, memo);
     } else {
         CheckSolution s;
-        search = solveCheck(in, Ag, s);
+        search = solveCheck(in, Ag, s, memo);
     }
     require(search.trials >= 1 && search.trials <= kTrialBound,
             "a solver took " + std::to_string(search.trials) + " trials");

@@ -15,6 +15,7 @@
 #include "messages/method_words.h"
 #include "messages/program_help.h"
 #include "messages/run_messages.h"
+#include "messages/sheet_messages.h"
 #include "messages/table_messages.h"
 
 namespace pilaro::test {
@@ -73,9 +74,11 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("field problem", fieldProblemWording, FieldProblem::NotANumber,
                        FieldProblem::ImportanceFactorOnArchivedRow);
     expectEveryWording("table problem", tableProblemWording, TableProblem::NoHeader,
-                       TableProblem::TablesNotStarted);
+                       TableProblem::NotUtf16);
+    expectEveryWording("sheet problem", sheetProblemWording, SheetProblem::OldWorkbook,
+                       SheetProblem::Summary);
     expectEveryWording("file problem", fileProblemWording, FileProblem::CannotRead,
-                       FileProblem::CannotDraw);
+                       FileProblem::CannotKeepStandardInput);
     expectEveryWording("workbook fault", workbookFaultWording, WorkbookFault::PartUnreadable,
                        WorkbookFault::NoSheet);
     expectEveryWording("diagram word", diagramWord, DiagramWord::Title, DiagramWord::Design);
@@ -85,7 +88,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
                        UsageProblem::FormatContradictsExtension, UsageProblem::UnexpectedError);
     expectEveryWording("provide problem", provideProblemWording, ProvideProblem::NotSteel,
                        ProvideProblem::NoSuchMember);
-    expectEveryWording("help", helpWording, HelpText::WindowProgram, HelpText::Footer);
+    expectEveryWording("help", helpWording, HelpText::WindowProgram, HelpText::Quiet);
     expectEveryWording("help label", helpLabel, HelpLabel::Usage, HelpLabel::Excludes);
     expectEveryWording("form notice", formNoticeWording, FormNotice::CheckRanAsDesign,
                        FormNotice::CurrentCheckRanAsDesign);

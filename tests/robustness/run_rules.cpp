@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/check_solver.h"
-#include "engine/design_solver.h"
 #include "engine/number_text.h"
 #include "engine/read_outs.h"
+#include "engine/search/check_solver.h"
+#include "engine/search/design_solver.h"
 #include "engine/section.h"
 #include "tests/robustness/number_text_form.h"
 #include "tests/robustness/result_fields.h"
@@ -87,7 +87,8 @@ std::string doneFault(const CalcInput& input, const CalcResult& before, const Ca
 // The state reported where no state reaches the load's eccentricity lies
 // on the section's range and above that eccentricity.
 bool belowSmallestEccentricity(const SolverInput& in, const CheckSolution& s) {
-    CheckTrial trial{in, s.rhoGiven};
+    CoefficientMemo memo(in.g, in.Rg, in.Eg);
+    CheckTrial trial{in, s.rhoGiven, memo, Reading::Fresh};
     (void)trial(s.xi);
     return s.xi > 0 && s.xi <= 1.5 && trial.eq > in.e0 * in.eta;
 }
@@ -184,9 +185,10 @@ SolverCheck solverRuleFault(const CalcInput& input, CalcStatus status, const Cal
             return check;
         }
     }
+    CoefficientMemo memo(in->g, in->Rg, in->Eg);
     if (takesCheckRoad(input)) {
         CheckSolution s;
-        const SearchResult search = solveCheck(*in, valueOr0(input.Ag), s);
+        const SearchResult search = solveCheck(*in, valueOr0(input.Ag), s, memo);
         check.trials = search.trials;
         if (search.trials > kTrialBound)
             check.fault = "the search took " + std::to_string(search.trials) + " trials";
@@ -201,7 +203,7 @@ SolverCheck solverRuleFault(const CalcInput& input, CalcStatus status, const Cal
         return check;
     }
     DesignSolution s;
-    const SearchResult search = solveDesign(*in, s);
+    const SearchResult search = solveDesign(*in, s, memo);
     check.trials = search.trials;
     if (search.trials > kTrialBound)
         check.fault = "the search took " + std::to_string(search.trials) + " trials";
@@ -212,7 +214,8 @@ SolverCheck solverRuleFault(const CalcInput& input, CalcStatus status, const Cal
             check.fault = "a design with more steel than section";
         } else {
             CheckSolution own;
-            const SearchResult ownCheck = solveCheck(*in, after.Ag, own);
+            CoefficientMemo ownMemo(in->g, in->Rg, in->Eg);
+            const SearchResult ownCheck = solveCheck(*in, after.Ag, own, ownMemo);
             if (ownCheck.end != SearchEnd::Landed || own.Nq < 0.99 * in->Nj)
                 check.fault = "a design whose area fails its own check";
         }

@@ -40,7 +40,7 @@ table::RowOutcome runCells(const std::vector<std::string>& cells) {
 // The row's output cells after statusText, by column name.
 std::map<std::string, std::string> resultsOf(const table::RowOutcome& o) {
     const table::OutputLayout layout{true};
-    const std::vector<std::string_view> names = table::outputColumnNames(layout);
+    const std::vector<std::string> names = table::outputColumnNames(layout);
     const std::vector<std::string> cells = table::resultCells(o, layout);
     std::map<std::string, std::string> byName;
     const std::size_t first = names.size() - cells.size();
@@ -316,7 +316,7 @@ TEST(CurrentCodeRows, WorkbookCellsShowTheTextsOfTheFigures) {
     const table::RowOutcome o = runCells({"c", "强度校核", "C30", "HRB400", "6200", "1850", "1.2",
                                           "0.05", "10", "", "24D28", "1.1"});
     ASSERT_EQ(o.status, "done");
-    const std::vector<std::string_view> names = table::outputColumnNames({true});
+    const std::vector<std::string> names = table::outputColumnNames({true});
     const std::vector<table::SheetCell> cells = table::sheetRow(o, {true});
     std::map<std::string, table::SheetCell> byName;
     for (std::size_t i = 0; i < names.size(); ++i) byName[std::string(names[i])] = cells[i];

@@ -9,6 +9,7 @@
 #include "table/columns.h"
 #include "table/header_names.h"
 #include "table/separator.h"
+#include "table/table_start.h"
 
 namespace pilaro::test {
 namespace {
@@ -47,15 +48,14 @@ TEST(HeaderCell, AcceptsEachNameWithItsUnitAndRefusesTheRest) {
         {"钢筋", Column::Bars, ""},
         {"计算类型", Column::Type, ""},
         {"名称()", Column::Name, ""},
-        {"直径(mm)", std::nullopt, "直径/D is in m; no unit is converted"},
-        {"轴向力（MN）", std::nullopt, "轴向力/Nj is in kN"},
-        {"弯矩(kN)", std::nullopt, "弯矩/Mj is in kN·m"},
-        {"钢筋面积(mm2)", std::nullopt, "钢筋面积/Ag is in cm²"},
+        {"直径(mm)", std::nullopt, "直径/D must be in m; no unit is converted"},
+        {"直径（毫米）", std::nullopt, "直径/D must be in m; no unit is converted"},
+        {"轴向力（MN）", std::nullopt, "轴向力/Nj must be in kN"},
+        {"弯矩(kN)", std::nullopt, "弯矩/Mj must be in kN·m"},
+        {"钢筋面积(mm2)", std::nullopt, "钢筋面积/Ag must be in cm²"},
         {"名称(kN)", std::nullopt, "名称/name has no unit"},
-        {"备注", std::nullopt, "unknown column \"备注\""},
-        {"轴向", std::nullopt, "unknown column"},
-        {"直径 m", std::nullopt, "unknown column"},
-        {"(kN)", std::nullopt, "unknown column"},
+        {"轴向", std::nullopt, "column \"轴向\" is no known name: did you mean 轴向力?"},
+        {"直径 m", std::nullopt, "did you mean 直径?"},
     };
     for (const auto& c : cases) {
         const table::HeaderCell cell = table::readHeaderCell(c.text);
@@ -65,13 +65,15 @@ TEST(HeaderCell, AcceptsEachNameWithItsUnitAndRefusesTheRest) {
     }
 }
 
-// An unknown name's message names every column by its names.
-TEST(HeaderRow, AnUnknownNameListsTheAcceptedNames) {
+// Where no row names a column, the message names every column by its
+// names.
+TEST(HeaderRow, NoRowOfNamesListsTheAcceptedNames) {
+    const std::vector<table::CellRow> records = {{1, {"备注", "说明"}, {}}};
     messages::Message error;
-    EXPECT_FALSE(table::readHeader({"名称", "备注"}, error));
+    EXPECT_FALSE(table::findHeader(records, error));
     for (const char* name :
-         {"unknown column \"备注\" (column 2)", "名称, name", "轴力", "axial force", "计算弯矩",
-          "保护层厚度", "截面直径", "计算长度 l0", "钢筋面积 As"})
+         {"none of the first 10 rows is a header row", "名称, name", "轴力", "axial force",
+          "计算弯矩", "保护层厚度", "截面直径", "计算长度 l0", "钢筋面积 As"})
         EXPECT_NE(error.english.find(name), std::string::npos) << name << " in " << error.english;
 }
 

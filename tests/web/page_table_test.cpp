@@ -50,14 +50,15 @@ TEST(PageTable, RefusesWhatPilaroBatchRefuses) {
     } cases[] = {
         {"", "表格没有表头行"},
         {" , \n\t\n", "表格没有表头行"},
-        {"名称,foo\n", "列名“foo”不是任何一列的名称（第 2 列）"},
+        {"名称,foo\n", "表格缺少必需的列：类型/type"},
+        {"名称,Nj1\n", "列名“Nj1”不是已知的列名，是否应为“Nj”？"},
         {"type,concrete,steel,Nj,Mj,D,a\n", "表格缺少必需的列：计算长度/l0"},
         {"D,d\n", "第 1 列“D”与第 2 列“d”是同一列（直径/D），请删去其中一列"},
         {long_table, "表格有 10001 行，本页最多计算 10000 行，请把表格分成几个再计算"},
     };
     for (const auto& c : cases) {
         PageTable table(recordsOf(c.csv));
-        // An unknown column's message goes on to list the names accepted.
+        // A misspelt column's message goes on to say what to do.
         EXPECT_TRUE(table.refusal().starts_with(c.refusal)) << table.refusal();
         EXPECT_EQ(table.rowCount(), 0u);
         EXPECT_TRUE(table.finished());

@@ -49,7 +49,7 @@ function pilaroBatch(bytes) {
     return { csv: readFileSync(join(work, 'out.csv')), summary: summary.toString() };
   } catch (failed) {
     // The message that stopped the run comes last.
-    if (failed.status !== 1)
+    if (failed.status === 2)
       return { refusal: failed.stderr.toString().trim().split('\n').at(-1).replace(/^pilaro-batch: /, '') };
     return { csv: readFileSync(join(work, 'out.csv')), summary: failed.stdout.toString() };
   }

@@ -40,7 +40,7 @@ function pilaroBatch(input, options = [], extension = 'csv') {
   try {
     summary = execFileSync(batch, [input, '-o', out, ...options], { stdio: ['ignore', 'pipe', 'pipe'] });
   } catch (failed) {
-    summary = failed.stdout; // status 1: some check fails, some row has no result
+    summary = failed.stdout; // status 1 or 3: some check fails, some row has no result
     said = failed.stderr.toString();
   }
   return { csv: readFileSync(out), summary: summary.toString(), said, out };
@@ -185,6 +185,61 @@ test('the load-case tables and diagrams', async (t) => {
     assert.deepEqual(await shownCells(), shownOf(expected));
   });
 
+  await t.test('the same sheets pasted and opened read as pilaro-batch reads them', async () => {
+    const rows = Papa.parse(readFileSync(example, 'utf8')).data.filter((r) => r.length > 1);
+    // A title row, notes, a remarks column and a units row, as engineers keep them.
+    const titled = [['XX大桥桥墩荷载组合表'], ['说明：荷载为基本组合'], [...rows[0], '备注'],
+      ['', '', '', '', '', '千牛', 'kN·m', '米', 'm', 'm', '平方厘米', '', ''],
+      ...rows.slice(1).map((r, i) => [...r, i % 2 ? '主墩' : ''])];
+    const titledCsv = join(work, 'titled.csv');
+    writeFileSync(titledCsv, Papa.unparse(titled));
+    // Excel's "Unicode 文本": UTF-16 with its mark, separated by tabs.
+    const unicode = join(work, 'unicode.txt');
+    writeFileSync(unicode, Buffer.concat([Buffer.from([0xff, 0xfe]),
+      Buffer.from(Papa.unparse(titled, { delimiter: '\t', newline: '\r\n' }), 'utf16le')]));
+    // A workbook made with a library: numbers as numbers, a formula with
+    // its result, a title row, and a second sheet that is not read.
+    const book = new ExcelJS.Workbook();
+    const sheet = book.addWorksheet('荷载');
+    titled.forEach((r, i) => sheet.addRow(r.map((cell, k) => {
+      if (i === 4 && k === 5) return { formula: '3100*2', result: 6200 };
+      return i >= 4 && k >= 5 && k <= 10 && cell !== '' && Number.isFinite(Number(cell)) ? Number(cell) : cell;
+    })));
+    book.addWorksheet('备用').addRow(['不读']);
+    const workbook = join(work, 'book.xlsx');
+    await book.xlsx.writeFile(workbook);
+    const dated = new ExcelJS.Workbook();
+    const datedSheet = dated.addWorksheet('荷载');
+    rows.slice(0, 3).forEach((r, i) => datedSheet.addRow(i === 2 ? r.map((c, k) => (k === 5 ? new Date(2024, 2, 5) : c)) : r));
+    const datedBook = join(work, 'dated.xlsx');
+    await dated.xlsx.writeFile(datedBook);
+
+    for (const file of [titledCsv, unicode, workbook, datedBook]) {
+      assert.equal(await openFile(file), 'done', file);
+      assert.deepEqual(await shownCells(), shownOf(pilaroBatch(file)), file);
+    }
+    // The workbook, the Unicode text and the titled CSV give the same cells.
+    assert.equal(await openFile(workbook), 'done');
+    const fromWorkbook = await shownCells();
+    assert.equal(await openFile(unicode), 'done');
+    assert.deepEqual(await shownCells(), fromWorkbook);
+    assert.ok(fromWorkbook[0].includes('备注'));
+    // The same sheet pasted from a spreadsheet, title row and all.
+    assert.equal(await paste(Papa.unparse(titled, { delimiter: '\t', newline: '\r\n' })), 'done');
+    assert.deepEqual(await shownCells(), fromWorkbook);
+    // A file that is no table is refused as pilaro-batch refuses it.
+    writeFileSync(join(work, 'old.xls'), Buffer.concat([Buffer.from('d0cf11e0a1b11ae1', 'hex'), Buffer.alloc(512)]));
+    assert.equal(await openFile(join(work, 'old.xls')), 'refused');
+    let said = '';
+    try {
+      execFileSync(batch, ['old.xls'], { cwd: work, stdio: ['ignore', 'ignore', 'pipe'] });
+    } catch (failed) {
+      said = failed.stderr.toString();
+    }
+    assert.equal(`pilaro-batch: ${await tab.textContent('#message-text')}\n`, said);
+    await tab.click('#message-ok');
+  });
+
   await t.test('a file separated by semicolons reads as pilaro-batch reads it', async () => {
     const semicolons = join(work, 'semicolons.csv');
     writeFileSync(semicolons, Papa.unparse(Papa.parse(readFileSync(example, 'utf8')).data.filter((r) => r.length > 1), { delimiter: ';' }));
@@ -212,10 +267,10 @@ test('the load-case tables and diagrams', async (t) => {
 
   await t.test('a refused table shows pilaro-batch\'s message and nothing of the table before', async () => {
     const refused = join(work, 'refused.csv');
-    writeFileSync(refused, readFileSync(example, 'utf8').replace('弯矩', 'torque'));
+    writeFileSync(refused, readFileSync(example, 'utf8').replace('弯矩', '弯矩力'));
     assert.equal(await openFile(refused), 'refused');
-    // The message goes on to list the names accepted.
-    assert.ok((await tab.textContent('#message-text')).startsWith('列名“torque”不是任何一列的名称（第 7 列）；可用的列名为 名称、name；'));
+    // The message suggests the name, and goes on to say what to do.
+    assert.ok((await tab.textContent('#message-text')).startsWith('列名“弯矩力”不是已知的列名，是否应为“弯矩”？'));
     await tab.click('#message-ok');
     assert.equal(await tab.evaluate(() => document.querySelectorAll('#results tr, #diagram svg').length), 0);
     assert.equal(await tab.isDisabled('#exportcsv'), true);

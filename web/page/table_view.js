@@ -1,5 +1,5 @@
 // The load-case table view: a table pasted from a spreadsheet or opened
-// from a CSV file, run by the table worker; its results in
+// from a file (CSV, Unicode text, an .xlsx workbook), run by the table worker; its results in
 // <table id="results"> as pilaro-batch's CSV has them, each row marked, the
 // members' summary, each member's diagrams, and the downloads.
 import { clearDiagrams, showDiagrams, showProblem } from './diagram_panel.js';
@@ -169,7 +169,7 @@ export function startTableView(wasm) {
     if (!chosen) return;
     const bytes = await chosen.arrayBuffer();
     file.value = ''; // the same file may be opened again
-    run(chosen.name, { bytes }, null);
+    run(chosen.name, { bytes, name: chosen.name }, null);
   });
 
   memberList.addEventListener('change', () => drawMember(Number(memberList.value)));

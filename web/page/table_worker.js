@@ -5,7 +5,9 @@
 // pilaro-batch's CSV (and its cells), the summary, the rows' marks, the
 // members' diagrams, the workbook and the table saved.
 import createPilaroModule from 'pilaro:module';
+import { unzipSync } from 'fflate';
 import Papa from 'papaparse';
+import { SaxesParser } from 'saxes';
 import writeExcelFile from 'write-excel-file/universal';
 
 import { recordsOf } from './table_records.js';
@@ -69,29 +71,83 @@ function textOf(source) {
   }
 }
 
-// A file's separator is the module's to find from its first line, as
+// A part of a workbook as the events the module takes (web/page_workbook.h):
+// its elements, attributes and texts as the XML parser gives them; null
+// for XML that is not well formed.
+function xmlEvents(bytes) {
+  const parser = new SaxesParser();
+  const events = [];
+  parser.on('opentag', (tag) => {
+    let event = `\x01${tag.name}`;
+    for (const [name, value] of Object.entries(tag.attributes)) event += `\x02${name}\x02${value}`;
+    events.push(event);
+  });
+  parser.on('text', (text) => events.push(`\x03${text}`));
+  parser.on('cdata', (text) => events.push(`\x03${text}`));
+  parser.on('closetag', (tag) => events.push(`\x04${tag.name}`));
+  try {
+    parser.write(new TextDecoder().decode(bytes)).close();
+  } catch {
+    return null;
+  }
+  return events.join('');
+}
+
+// A workbook's table, its parts read in the order the module asks for
+// them; { refusal } when the module refuses the workbook.
+function workbookRun(bytes, name) {
+  let parts = {};
+  try {
+    parts = unzipSync(bytes);
+  } catch {
+    // No archive to read: the module tells what is missing.
+  }
+  const book = new pilaro.Workbook(name);
+  try {
+    for (let part = book.wanted(); part; part = book.wanted()) {
+      const events = parts[part] ? xmlEvents(parts[part]) : null;
+      book.read(events ?? '', events !== null);
+    }
+    const refusal = book.refusal();
+    return refusal ? { refusal } : { run: new pilaro.TableRun(book) };
+  } finally {
+    book.delete();
+  }
+}
+
+// A file's separator is the module's to find from its first lines, as
 // pilaro-batch finds it; pasted cells come with theirs.
 function delimiterOf(text, delimiter) {
   if (delimiter) return delimiter;
   const body = text.startsWith('\uFEFF') ? text.slice(1) : text;
-  const end = body.indexOf('\n');
-  return pilaro.separatorOf(end === -1 ? body : body.slice(0, end));
+  return pilaro.separatorOf(body.slice(0, 1 << 16));
+}
+
+// The table run of a file's bytes or a pasted text: { run } or { refusal }.
+function tableOf(source, delimiter) {
+  if (source.bytes) {
+    const bytes = new Uint8Array(source.bytes);
+    const kind = pilaro.fileKind(bytes, source.name ?? '');
+    if (kind.refusal) return { refusal: kind.refusal };
+    if (kind.kind === 'workbook') return workbookRun(bytes, source.name ?? '');
+  }
+  const { text, refusal } = textOf(source);
+  if (refusal) return { refusal };
+  const records = recordsOf(Papa, text, delimiterOf(text, delimiter));
+  if (records.unclosedAt) return { refusal: pilaro.unclosedQuote(records.unclosedAt) };
+  return {
+    run: new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines),
+  };
 }
 
 async function results(question) {
   forget();
   const { source, delimiter } = question;
-  const { text, refusal: unreadable } = textOf(source);
+  const { run, refusal: unreadable } = tableOf(source, delimiter);
   if (unreadable) {
     answer(question, { refusal: unreadable });
     return;
   }
-  const records = recordsOf(Papa, text, delimiterOf(text, delimiter));
-  if (records.unclosedAt) {
-    answer(question, { refusal: pilaro.unclosedQuote(records.unclosedAt) });
-    return;
-  }
-  const run = new pilaro.TableRun(records.bytes, records.lengths, records.counts, records.lines);
   table = { number: question.table, run };
   const refusal = run.refusal();
   if (refusal) {

@@ -19,9 +19,22 @@
 
 namespace pilaro {
 
+// How a trial takes the section's coefficients at its depth: evaluated
+// afresh, or read through the run's memo (kept there when evaluated). A
+// written search's own trials seldom come back to a depth and are
+// evaluated afresh, unless checks of several ratios share the memo; the
+// scans after it, which read the grid's depths, go through it.
+enum class Reading { Fresh, ThroughMemo };
+
 class CoefficientMemo {
   public:
     CoefficientMemo(double g, double Rg, double Eg) : g_(g), Rg_(Rg), Eg_(Eg) {}
+
+    // sectionCoefficients(xi, g, Rg, Eg, memory), read as `reading` says.
+    [[nodiscard]] SectionCoefficients at(double xi, StressBlockMemory& memory, Reading reading) {
+        if (reading == Reading::Fresh) return sectionCoefficients(xi, g_, Rg_, Eg_, memory);
+        return evaluate(xi, memory);
+    }
 
     // sectionCoefficients(xi, g, Rg, Eg, memory), from the memo where it
     // holds the depth.
@@ -40,9 +53,11 @@ class CoefficientMemo {
     }
 
   private:
-    // A design's working set, the checks of its ratios included: 56 KB,
-    // on the stack of the run.
-    static constexpr int kSlotBits = 10;
+    // A design's working set, the checks of its ratios included: 112 KB,
+    // on the stack of the run. Half of it let the checks of a design whose
+    // searches run far beyond xi = 1.5 (high-strength steel near the axis)
+    // push out each other's depths and evaluate them again.
+    static constexpr int kSlotBits = 11;
     static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
 
     // Plain fields, left unset until the slot is filled: clearing the whole
@@ -101,12 +116,5 @@ class CoefficientMemo {
     std::array<std::uint64_t, kSlots / 64> filled_{};
     std::array<std::uint64_t, kSlots / 64> secondUsedLast_{};
 };
-
-// Evaluates through the memo when there is one.
-[[nodiscard]] inline SectionCoefficients coefficientsAt(double xi, double g, double Rg, double Eg,
-                                                        StressBlockMemory& memory,
-                                                        CoefficientMemo* memo) {
-    return memo ? memo->evaluate(xi, memory) : sectionCoefficients(xi, g, Rg, Eg, memory);
-}
 
 }  // namespace pilaro

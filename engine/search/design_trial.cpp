@@ -1,4 +1,4 @@
-#include "engine/design_solver.h"
+#include "engine/search/design_trial.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,7 +67,7 @@ DesignValues designValues(const SolverInput& in, const SectionCoefficients& c) {
 // all positive). The margin covers the rounding of the sum the ratio is
 // computed as.
 TrialOutcome DesignTrial::operator()(double xi) {
-    c = coefficientsAt(xi, in.g, in.Rg, in.Eg, memory, memo);
+    c = memo.at(xi, memory, reading);
     const DesignValues v = designValues(in, c);
     rho = v.rho;
     TrialOutcome t = v.outcome;
@@ -91,26 +91,6 @@ TrialOutcome DesignTrial::operator()(double xi) {
     const double below = 1 - kAcceptanceBand - std::max(margin, 1e-9 + 1e-12 * farScale);
     t.noLandingAhead = t.ratio < below && farRatio < below;
     return t;
-}
-
-SearchResult solveDesign(const SolverInput& in, DesignSolution& solution, CoefficientMemo* memo) {
-    DesignTrial trial{in};
-    SearchResult result = writtenSearch(trial, kDesignSteps);
-    if (result.end == SearchEnd::NotConverging) {
-        trial.memo = memo;
-        result = scanSectionRange(trial, result);
-    }
-    if (result.end != SearchEnd::Landed) return result;
-
-    solution.xi = result.xi;
-    solution.coefficients = trial.c;
-    solution.rho = trial.rho;
-    solution.requiredArea = areaOfRatio(trial.rho, in.D);
-    if (trial.rho < kMinimumRatio) {
-        solution.rho = kMinimumRatio;
-        solution.requiredArea = minimumArea(in.D);
-    }
-    return result;
 }
 
 }  // namespace pilaro

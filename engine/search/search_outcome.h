@@ -40,6 +40,10 @@ struct SearchResult {
     // they are not evaluated again), plus the trials of the refinement.
     long trials = 0;
     bool refined = false;  // landed by bisection rather than on the grid
+    // Stopped, not converging, on a cycle wholly outside 0 < xi <= 1.5
+    // (engine/search/cycle_outside_range.h): where and whether the written
+    // steps would have landed outside the range is left untold.
+    bool stoppedOutsideRange = false;
 };
 
 inline constexpr double kSearchStart = 0.55;

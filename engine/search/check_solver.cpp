@@ -1,62 +1,24 @@
-#include "engine/check_solver.h"
+#include "engine/search/check_solver.h"
 
-#include <cmath>
 #include <optional>
 
-#include "engine/curve_top.h"
 #include "engine/resistance.h"
+#include "engine/search/curve_top.h"
+#include "engine/search/range_scan.h"
+#include "engine/search/written_search.h"
 
 namespace pilaro {
 
-TrialOutcome CheckTrial::operator()(double xi) {
-    TrialOutcome t;
-    c = coefficientsAt(xi, in.g, in.Rg, in.Eg, memory, memo);
-    if (c.zeroDivisor) {
-        t.zeroDivisor = true;
-        return t;
-    }
-    const double numerator = c.coefB * in.Ra + c.coefD * rhoGiven * in.g * in.Rg;
-    const double denominator = c.coefA * in.Ra + c.coefC * rhoGiven * in.Rg;
-    if (denominator == 0) {
-        t.zeroDivisor = true;
-        return t;
-    }
-    eq = numerator / denominator * in.r;
-    t.divisor = numerator;  // the ratio is the load's eccentricity over eq
-    compressed = denominator > 0;
-    if (eq == 0) {
-        t.zeroDivisor = true;
-        return t;
-    }
-    // The resistance must act at the amplified eccentricity of the
-    // loads, exactly as in the design; a check at e0 / eta would look at
-    // a smaller eccentricity than the loads have and overstate Nq.
-    t.ratio = (in.e0 * in.eta) / eq;
-    t.finite = std::isfinite(eq) && std::isfinite(t.ratio);
-    // Past full compression (with the factor held above xi = 1.5) eq only
-    // grows with xi, so a ratio below the band only falls as the search
-    // steps up. The margin covers the last bits of the computed ratio.
-    t.noLandingAhead =
-        xi > kStressBlockLimit && c.pastFullCompression && t.ratio < 1 - kAcceptanceBand - 1e-9;
-    return t;
-}
-
-SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution) {
-    CoefficientMemo memo(in.g, in.Rg, in.Eg);
-    return solveCheckAtRatio(in, rhoGiven, solution, memo, WrittenSearchMemo::No);
-}
-
 SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolution& solution,
-                               CoefficientMemo& memo, WrittenSearchMemo written) {
-    CheckTrial trial{in, rhoGiven};
-    if (written == WrittenSearchMemo::Yes) trial.memo = &memo;
+                               CoefficientMemo& memo, Reading written) {
+    CheckTrial trial{in, rhoGiven, memo, written};
     const double target = in.e0 * in.eta;
     SearchResult result;
     // Without a moment every trial's ratio is exactly 0: the search could
     // never land nor find a bracket, so it goes straight to the smallest
     // eccentricity, as it would after running away.
     if (target != 0) result = writtenSearch(trial, kCheckSteps);
-    trial.memo = &memo;
+    trial.reading = Reading::ThroughMemo;
     // The scan's coarse points are the top's too.
     CoarseEccentricities coarse;
     const auto noteCoarse = [&](long j, const TrialOutcome& t) { coarse.note(j, trial, t); };
@@ -95,8 +57,9 @@ SearchResult solveCheckAtRatio(const SolverInput& in, double rhoGiven, CheckSolu
     return result;
 }
 
-SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution) {
-    return solveCheckAtRatio(in, givenSteelRatio(Ag, in.D), solution);
+SearchResult solveCheck(const SolverInput& in, double Ag, CheckSolution& solution,
+                        CoefficientMemo& memo) {
+    return solveCheckAtRatio(in, givenSteelRatio(Ag, in.D), solution, memo, Reading::Fresh);
 }
 
 Verdict checkVerdict(double reportedNq, double Nj) {

@@ -1,12 +1,11 @@
-#include "engine/least_ratio.h"
+#include "engine/search/least_ratio.h"
 
 #include <array>
 #include <cmath>
 #include <optional>
 
-#include "engine/bar_counts.h"
 #include "engine/resistance.h"
-#include "engine/roads.h"
+#include "engine/search/search_status.h"
 
 namespace pilaro {
 
@@ -37,12 +36,14 @@ struct RatioCheck {
     bool landed = false;
 };
 
-RatioCheck checkRatio(const SolverInput& in, double rho, CoefficientMemo& memo) {
+RatioCheck checkRatio(AreaChecks& checks, double rho) {
+    const AreaCheck& made = checks.of(bisectedArea(checks.in(), rho), Reading::ThroughMemo);
     RatioCheck r;
     r.rho = rho;
-    r.end = checkReportedArea(in, bisectedArea(in, rho), r.check, memo, WrittenSearchMemo::Yes);
+    r.check = made.check;
+    r.end = made.end;
     r.landed = r.end == SearchEnd::Landed;
-    r.standing = standingOf(r.end, r.check, in.Nj);
+    r.standing = standingOf(r.end, r.check, checks.in().Nj);
     return r;
 }
 
@@ -139,10 +140,10 @@ std::optional<double> probeRatio(const Known& known) {
 // stops at the very ratio, that it takes checking every one. Nothing where
 // a ratio taken to carry does not (the capacity did not rise with the
 // ratio there).
-std::optional<RatioCheck> bisectRatio(const SolverInput& in, CoefficientMemo& memo,
-                                      const RatioCheck& whole, const RatioCheck& least,
-                                      bool deduce) {
+std::optional<RatioCheck> bisectRatio(AreaChecks& checks, const RatioCheck& whole,
+                                      const RatioCheck& least, bool deduce) {
     constexpr int kMostProbes = 8;
+    const SolverInput& in = checks.in();
     Known known{in.e0 * in.eta == 0 ? 1e-9 : 0.005, {}, {}, {}, 0};
     if (deduce) {
         known.add(whole, in.Nj);
@@ -160,12 +161,12 @@ std::optional<RatioCheck> bisectRatio(const SolverInput& in, CoefficientMemo& me
             const std::optional<double> probe = probeRatio(known);
             if (!probe) break;
             ++probes;
-            known.add(checkRatio(in, *probe, memo), in.Nj);
+            known.add(checkRatio(checks, *probe), in.Nj);
             standing = known.standingAt(middle);
         }
         std::optional<RatioCheck> checked;
         if (!standing) {
-            checked = checkRatio(in, middle, memo);
+            checked = checkRatio(checks, middle);
             if (deduce) known.add(*checked, in.Nj);
             standing = checked->standing;
         }
@@ -178,7 +179,7 @@ std::optional<RatioCheck> bisectRatio(const SolverInput& in, CoefficientMemo& me
         if (*standing == Standing::Within) break;
     }
     if (!atHigh) {
-        atHigh = checkRatio(in, high, memo);
+        atHigh = checkRatio(checks, high);
         if (atHigh->standing != Standing::Above) return std::nullopt;
     }
     return atHigh;
@@ -186,25 +187,19 @@ std::optional<RatioCheck> bisectRatio(const SolverInput& in, CoefficientMemo& me
 
 }  // namespace
 
-SearchEnd checkReportedArea(const SolverInput& in, double requiredArea, CheckSolution& check,
-                            CoefficientMemo& memo, WrittenSearchMemo written) {
-    const double reportedArea = selectBars(requiredArea).Ag;
-    return solveCheckAtRatio(in, givenSteelRatio(reportedArea, in.D), check, memo, written).end;
-}
-
-CalcStatus leastCarryingRatio(const SolverInput& in, CoefficientMemo& memo,
-                              DesignSolution& solution) {
-    const RatioCheck whole = checkRatio(in, 1.0, memo);
+CalcStatus leastCarryingRatio(AreaChecks& checks, DesignSolution& solution) {
+    const SolverInput& in = checks.in();
+    const RatioCheck whole = checkRatio(checks, 1.0);
     if (!whole.landed) return statusOf(whole.end);
     if (whole.standing == Standing::Short) return CalcStatus::SectionTooSmall;
 
-    const RatioCheck least = checkRatio(in, kMinimumRatio, memo);
+    const RatioCheck least = checkRatio(checks, kMinimumRatio);
     if (least.standing != Standing::Short) {
         solution = designFromCheck(in, least);
         return CalcStatus::Done;
     }
-    std::optional<RatioCheck> found = bisectRatio(in, memo, whole, least, true);
-    if (!found) found = bisectRatio(in, memo, whole, least, false);
+    std::optional<RatioCheck> found = bisectRatio(checks, whole, least, true);
+    if (!found) found = bisectRatio(checks, whole, least, false);
     solution = designFromCheck(in, *found);
     return CalcStatus::Done;
 }

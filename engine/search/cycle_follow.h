@@ -19,7 +19,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/search_outcome.h"
+#include "engine/search/search_outcome.h"
 
 namespace pilaro::search_detail {
 
@@ -231,12 +231,14 @@ template <typename Trial>
     Cycle cycle;
     cycle.length = static_cast<std::size_t>(cycleLength);
     bool anyNear = false;
-    bool evaluateAll = false;  // near the band above 1.5, where the factor is carried along
+    bool nearAboveBlock = false;  // a trial near the band's edge beyond xi = 1.5
+    bool withinBlock = false;     // a trial at or below 1.5, which sets the factor anew
     for (std::size_t i = 0;; ++i) {
         cycle.points[i] = {gridIndex(xi), xi, ratio};
         cycle.near[i] = nearBandEdge(ratio, xi);
         anyNear = anyNear || cycle.near[i];
-        evaluateAll = evaluateAll || (cycle.near[i] && xi > kStressBlockLimit);
+        nearAboveBlock = nearAboveBlock || (cycle.near[i] && xi > kStressBlockLimit);
+        withinBlock = withinBlock || xi <= kStressBlockLimit;
         if (i + 1 == cycle.length) break;
         xi = ratio < 1 ? xi + steps.up : xi - steps.down;
         const TrialOutcome t = trial(xi);
@@ -246,6 +248,14 @@ template <typename Trial>
         ratio = t.ratio;
     }
 
+    // Beyond 1.5 a trial takes the stress-block factor of the last trial at
+    // or below it. Where the cycle has such a trial, the factor follows that
+    // trial's depth, which drifts from circuit to circuit: a trial near the
+    // band beyond 1.5 then depends on more than its own depth, and every
+    // trial is evaluated. A cycle wholly beyond 1.5 keeps the factor it
+    // came with on every circuit, and its trials, like those below 1.5,
+    // depend on their depth alone.
+    bool evaluateAll = nearAboveBlock && withinBlock;
     if (anyNear && result.trials < kTrialCap) {
         const long length = cycleLength;
         long at = length - 1;

@@ -1,4 +1,4 @@
-#include "engine/coefficient_memo.h"
+#include "engine/search/coefficient_memo.h"
 
 namespace pilaro {
 

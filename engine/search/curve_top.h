@@ -6,7 +6,10 @@
 #include <array>
 #include <optional>
 
-#include "engine/check_solver.h"
+#include "engine/search/check_trial.h"
+#include "engine/search/range_scan.h"
+#include "engine/search/search_outcome.h"
+#include "engine/solver_input.h"
 
 namespace pilaro {
 
@@ -15,7 +18,7 @@ namespace pilaro {
 [[nodiscard]] double eccentricityAt(CheckTrial& trial, double xi);
 
 // What the top of the curve reads at the coarse points of the range
-// (engine/range_scan.h), noted as a check's scan of the range reads them.
+// (engine/search/range_scan.h), noted as a check's scan of the range reads them.
 struct CoarseEccentricities {
     std::array<double, search_detail::kCoarseCount> eq{};  // usable eccentricity, else infinity
     std::array<double, search_detail::kCoarseCount> numerator{};  // of eq

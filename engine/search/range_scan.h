@@ -20,7 +20,7 @@
 #include <bitset>
 #include <cmath>
 
-#include "engine/search_outcome.h"
+#include "engine/search/search_outcome.h"
 
 namespace pilaro {
 
@@ -69,47 +69,73 @@ inline constexpr long kPairCount = kHighestGridIndex - kLowestGridIndex;
            2 * std::max(bendBefore, bendAfter);
 }
 
-// Whether the stretch from coarse point j to j + 1 holds no change of side:
-// every trial on it usable, the ratio's divisor keeping its sign (no pole)
-// and the ratio keeping to one side of 1.
-template <std::size_t N>
-[[nodiscard]] bool quietStretch(const std::array<TrialOutcome, N>& coarse, long j) {
-    const auto at = [&](long i) -> const TrialOutcome& {
-        return coarse[static_cast<std::size_t>(i)];
-    };
-    const long first = std::max(j - 1, 0L);
-    const long last = std::min(j + 2, kCoarseCount - 1);
-    for (long i = first; i <= last; ++i)
-        if (!usable(at(i))) return false;
-    const auto value = [&](long i, double TrialOutcome::*field) {
-        return i < 0 || i >= kCoarseCount ? NAN : at(i).*field;
-    };
-    return staysOnOneSide(0, value(j - 1, &TrialOutcome::divisor), at(j).divisor, at(j + 1).divisor,
-                          value(j + 2, &TrialOutcome::divisor)) &&
-           staysOnOneSide(1, value(j - 1, &TrialOutcome::ratio), at(j).ratio, at(j + 1).ratio,
-                          value(j + 2, &TrialOutcome::ratio));
-}
+// The coarse points' trials and what staysOnOneSide reads of them, each
+// second difference taken once for the two stretches beside its point.
+struct CoarsePoints {
+    std::array<TrialOutcome, kCoarseCount> trial{};
+    std::array<double, kCoarseCount> ratioBend{};    // |r(j-1) - 2 r(j) + r(j+1)|
+    std::array<double, kCoarseCount> divisorBend{};  // the same of the divisor
+
+    // After every trial is in: the bends of the points between the ends.
+    void takeBends() {
+        for (std::size_t j = 1; j + 1 < trial.size(); ++j) {
+            ratioBend[j] = std::fabs(trial[j - 1].ratio - 2 * trial[j].ratio + trial[j + 1].ratio);
+            divisorBend[j] =
+                std::fabs(trial[j - 1].divisor - 2 * trial[j].divisor + trial[j + 1].divisor);
+        }
+    }
+
+    // Whether the stretch from coarse point j to j + 1 holds no change of
+    // side: every trial on it usable, the ratio's divisor keeping its sign
+    // (no pole) and the ratio keeping to one side of 1. As staysOnOneSide
+    // judges it, from the same differences.
+    [[nodiscard]] bool quietStretch(long j) const {
+        const auto at = [&](long i) -> const TrialOutcome& {
+            return trial[static_cast<std::size_t>(i)];
+        };
+        const long first = std::max(j - 1, 0L);
+        const long last = std::min(j + 2, kCoarseCount - 1);
+        for (long i = first; i <= last; ++i)
+            if (!usable(at(i))) return false;
+        // The bends of the stretch and its neighbours; none beyond the range.
+        const bool before = j > 0;
+        const bool after = j + 2 < kCoarseCount;
+        if (!before && !after) return false;
+        const auto bend = [&](const std::array<double, kCoarseCount>& bends) {
+            const double atStart = before ? bends[static_cast<std::size_t>(j)] : 0.0;
+            const double atEnd = after ? bends[static_cast<std::size_t>(j + 1)] : 0.0;
+            return std::max(atStart, atEnd);
+        };
+        const auto keepsSide = [&](double level, double a, double b, double bent) {
+            return (a < level) == (b < level) &&
+                   std::min(std::fabs(a - level), std::fabs(b - level)) > 2 * bent;
+        };
+        return keepsSide(0, at(j).divisor, at(j + 1).divisor, bend(divisorBend)) &&
+               keepsSide(1, at(j).ratio, at(j + 1).ratio, bend(ratioBend));
+    }
+};
 
 // The grid pairs (k, k + 1) of the range whose ratios lie on either side of
 // 1, both usable, as bits by k - kLowestGridIndex.
 template <typename Trial, typename NoteCoarse>
 [[nodiscard]] std::bitset<kPairCount> pairsOnEitherSide(Trial& trial, SearchResult& result,
                                                         NoteCoarse& noteCoarse) {
-    std::array<TrialOutcome, kCoarseCount> coarse{};
+    CoarsePoints coarse;
     for (long j = 0; j < kCoarseCount; ++j) {
-        coarse[static_cast<std::size_t>(j)] = trial(gridPoint(coarseIndex(j)));
-        noteCoarse(j, coarse[static_cast<std::size_t>(j)]);
+        coarse.trial[static_cast<std::size_t>(j)] = trial(gridPoint(coarseIndex(j)));
+        noteCoarse(j, coarse.trial[static_cast<std::size_t>(j)]);
         ++result.trials;
     }
+    coarse.takeBends();
     std::bitset<kPairCount> pairs;
     for (long j = 0; j + 1 < kCoarseCount; ++j) {
-        if (quietStretch(coarse, j)) continue;
-        TrialOutcome previous = coarse[static_cast<std::size_t>(j)];
+        if (coarse.quietStretch(j)) continue;
+        TrialOutcome previous = coarse.trial[static_cast<std::size_t>(j)];
         const long end = coarseIndex(j + 1);
         for (long k = coarseIndex(j); k < end; ++k) {
             TrialOutcome next;
             if (k + 1 == end) {
-                next = coarse[static_cast<std::size_t>(j + 1)];
+                next = coarse.trial[static_cast<std::size_t>(j + 1)];
             } else {
                 next = trial(gridPoint(k + 1));
                 ++result.trials;

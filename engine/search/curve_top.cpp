@@ -1,4 +1,4 @@
-#include "engine/curve_top.h"
+#include "engine/search/curve_top.h"
 
 #include <algorithm>
 #include <cmath>
@@ -173,8 +173,7 @@ std::optional<CurveTop> smallestEccentricity(CheckTrial& trial, SearchResult& re
 std::optional<double> smallestEccentricityDepth(const SolverInput& in, double rhoGiven) {
     clearUpperVectorHalves();
     CoefficientMemo memo(in.g, in.Rg, in.Eg);
-    CheckTrial trial{in, rhoGiven};
-    trial.memo = &memo;
+    CheckTrial trial{in, rhoGiven, memo, Reading::ThroughMemo};
     SearchResult unused;
     const std::optional<CurveTop> top = smallestEccentricity(trial, unused);
     if (!top) return std::nullopt;
