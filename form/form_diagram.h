@@ -25,8 +25,9 @@ struct FormDiagrams {
     std::string stem;                   // of the files' names
 };
 
-// None before a completed run, and after a switch of method. Bars in the given area's field, as
-// `controlText` shows it to the run, name a check's steel, as in a table.
+// None before a completed run, and after a switch of method. Bars in the
+// given area's field, as `controlText` shows it to the run, name a check's
+// steel, as in a table.
 [[nodiscard]] FormDiagrams formDiagrams(const CalcState& state, const ControlText& controlText);
 
 }  // namespace pilaro

@@ -20,7 +20,8 @@ struct RunOutcome {
     // The same of a run under the current code.
     std::optional<jtg3362::Status> currentStatus;
     // The dialog's text; empty when there is nothing to say. A check whose
-    // given area reads as 0 takes the design road, and says so here.
+    // given area reads as 0 (is empty, under the current code) takes the
+    // design road, and says so here.
     std::string message;
     // The read-out fields to write, in display order; empty unless the
     // run's figures are on show.
