@@ -10,6 +10,11 @@ using K = ControlKind;
 using I = FormInput;
 using B = FormButton;
 using R = ReadOutId;
+using C = jtg3362::ReadOut;
+
+// The method whose form alone shows a control.
+constexpr auto kArchived = table::Method::Archived;
+constexpr auto kCurrent = table::Method::Jtg3362;
 
 // The ideographic space (U+3000) that the coefficient and xi read-outs start with.
 constexpr std::string_view kWideBlank = "\u3000";
@@ -24,6 +29,16 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {"cmdexit", K::PushButton, kWindowName, "退  出", 1920, 4440, 975, 495, 5, B::Exit},
     {"Frame4", K::Frame, kWindowName, "计算类型：", 0, 2880, 2895, 1335, 20},
     {"CommonDialogprint", K::PrinterDialog, kWindowName, "", 0, 0, 0, 0, -1},
+
+    // The band below the archived form: the choice of method and, for the
+    // current code, its importance factor. Tab visits them after 退  出 and
+    // before the grade lists (equal tab indices keep the table's order).
+    // A list of this band shows the entry the form holds, never typing.
+    {"Frame5", K::Frame, kWindowName, "计算方法：", 0, kMethodBandTop, 7575, 720, 5},
+    {"cbomethod", K::ChoiceList, "Frame5", "", 120, 250, 2880, 300, 5, I::Method},
+    {"Label31", K::Caption, "Frame5", "结构重要性系数γ0：", 3480, 300, 1695, 255, 5, {}, kCurrent},
+    {"cbogamma", K::ChoiceList, "Frame5", "", 5280, 250, 1335, 300, 5, I::ImportanceFactor,
+     kCurrent},
 
     // Data input.
     {"Label1", K::Caption, "Frame1", "混凝土标号：", 120, 300, 1335, 255, 6},
@@ -60,12 +75,12 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {"txtd20", K::TextField, "Frame2", " ", 1440, 1680, 1095, 270, 43, R::D20},
     {"Label9", K::Caption, "Frame2", "纵向钢筋（cm2）", 120, 2040, 1455, 255, 25},
     {"txtag2", K::TextField, "Frame2", " ", 1440, 2040, 1095, 270, 26, R::AgRequired},
-    {"Label23", K::Caption, "Frame2", "计算系数ξ＝", 240, 2400, 1215, 180, 53},
-    {"txtss", K::TextField, "Frame2", kWideBlank, 1440, 2400, 1095, 270, 54, R::Xi},
-    {"Label24", K::Caption, "Frame2", "计算系数A＝", 360, 2760, 1095, 255, 55},
-    {"txtsa", K::TextField, "Frame2", kWideBlank, 1440, 2760, 1095, 270, 59, R::CoefA},
-    {"Label25", K::Caption, "Frame2", "B＝", 1080, 3120, 375, 255, 56},
-    {"txtsb", K::TextField, "Frame2", kWideBlank, 1440, 3120, 1095, 270, 60, R::CoefB},
+    {"Label23", K::Caption, "Frame2", "计算系数ξ＝", 240, 2400, 1215, 180, 53, {}, kArchived},
+    {"txtss", K::TextField, "Frame2", kWideBlank, 1440, 2400, 1095, 270, 54, R::Xi, kArchived},
+    {"Label24", K::Caption, "Frame2", "计算系数A＝", 360, 2760, 1095, 255, 55, {}, kArchived},
+    {"txtsa", K::TextField, "Frame2", kWideBlank, 1440, 2760, 1095, 270, 59, R::CoefA, kArchived},
+    {"Label25", K::Caption, "Frame2", "B＝", 1080, 3120, 375, 255, 56, {}, kArchived},
+    {"txtsb", K::TextField, "Frame2", kWideBlank, 1440, 3120, 1095, 270, 60, R::CoefB, kArchived},
 
     // Design results, right column. Label17 is 495 wide like its neighbours:
     // at 375 no font shows "D25＝" whole, its "＝" was cut off.
@@ -77,41 +92,88 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     {"txtd28", K::TextField, "Frame2", " ", 3360, 960, 1095, 270, 46, R::D28},
     {"Label19", K::Caption, "Frame2", "D32＝", 2640, 1320, 495, 255, 41},
     {"txtd32", K::TextField, "Frame2", " ", 3360, 1320, 1095, 270, 47, R::D32},
-    {"Label20", K::Caption, "Frame2", "D34＝", 2640, 1680, 495, 255, 42},
-    {"txtd34", K::TextField, "Frame2", " ", 3360, 1680, 1095, 270, 48, R::D34},
+    {"Label20", K::Caption, "Frame2", "D34＝", 2640, 1680, 495, 255, 42, {}, kArchived},
+    {"txtd34", K::TextField, "Frame2", " ", 3360, 1680, 1095, 270, 48, R::D34, kArchived},
     {"Label30", K::Caption, "Frame2", "D36＝", 2640, 2040, 615, 255, 67},
     {"txtd36", K::TextField, "Frame2", "", 3360, 2040, 1095, 270, 68, R::D36},
     {"Label10", K::Caption, "Frame2", "配筋率", 2640, 2400, 615, 255, 27},
     {"txtpjl", K::TextField, "Frame2", " ", 3360, 2400, 1095, 270, 28, R::Rho},
-    {"Label26", K::Caption, "Frame2", "C＝", 2760, 2760, 495, 255, 57},
-    {"txtsc", K::TextField, "Frame2", kWideBlank, 3360, 2760, 1095, 270, 61, R::CoefC},
-    {"Label27", K::Caption, "Frame2", "D＝", 2760, 3120, 375, 255, 58},
-    {"txtsd", K::TextField, "Frame2", kWideBlank, 3360, 3120, 1095, 270, 62, R::CoefD},
+    {"Label26", K::Caption, "Frame2", "C＝", 2760, 2760, 495, 255, 57, {}, kArchived},
+    {"txtsc", K::TextField, "Frame2", kWideBlank, 3360, 2760, 1095, 270, 61, R::CoefC, kArchived},
+    {"Label27", K::Caption, "Frame2", "D＝", 2760, 3120, 375, 255, 58, {}, kArchived},
+    {"txtsd", K::TextField, "Frame2", kWideBlank, 3360, 3120, 1095, 270, 62, R::CoefD, kArchived},
 
     // Check results.
-    {"Label21", K::Caption, "Frame3", "竖直力Nq＝", 360, 360, 1095, 255, 49},
-    {"txtnq", K::TextField, "Frame3", " ", 1440, 360, 1095, 270, 50, R::Nq},
+    {"Label21", K::Caption, "Frame3", "竖直力Nq＝", 360, 360, 1095, 255, 49, {}, kArchived},
+    {"txtnq", K::TextField, "Frame3", " ", 1440, 360, 1095, 270, 50, R::Nq, kArchived},
     {"Label29", K::Caption, "Frame3", "配筋率", 2640, 360, 615, 255, 65},
     {"txtqjl", K::TextField, "Frame3", " ", 3360, 360, 1095, 270, 66, R::RhoGiven},
-    {"Label28", K::Caption, "Frame3", "弯矩Mq＝", 480, 840, 855, 255, 63},
-    {"txtmq", K::TextField, "Frame3", " ", 1440, 840, 1095, 270, 64, R::Mq},
+    {"Label28", K::Caption, "Frame3", "弯矩Mq＝", 480, 840, 855, 255, 63, {}, kArchived},
+    {"txtmq", K::TextField, "Frame3", " ", 1440, 840, 1095, 270, 64, R::Mq, kArchived},
     {"Label22", K::Caption, "Frame3", "校核结果", 2640, 840, 855, 255, 51},
     {"txtjg", K::TextField, "Frame3", " ", 3360, 840, 1095, 270, 52, R::Verdict},
+
+    // The current code's bar of 40 mm, after its 36 mm, which takes the
+    // place of the archived 34 mm that the code lacks (kCurrentPlaces). Its
+    // other read-outs that the archived form has by name (the area, the
+    // ratios, the other bars, the verdict) show in their archived fields.
+    {"Label41", K::Caption, "Frame2", "D40＝", 2640, 2040, 615, 255, 68, {}, kCurrent},
+    {"txtd40", K::TextField, "Frame2", "", 3360, 2040, 1095, 270, 68, C::D40, kCurrent},
+
+    // The current code's own read-outs, in a frame below the band.
+    {"Frame6",
+     K::Frame,
+     kWindowName,
+     "计算结果（JTG 3362-2018）：",
+     0,
+     5865,
+     7575,
+     2235,
+     68,
+     {},
+     kCurrent},
+    {"Label32", K::Caption, "Frame6", "偏心距e0（m）", 120, 300, 2160, 255, 68},
+    {"txte0", K::TextField, "Frame6", "", 2400, 300, 1095, 270, 69, C::E0},
+    {"Label33", K::Caption, "Frame6", "偏心距增大系数η", 3720, 300, 2520, 255, 68},
+    {"txteta", K::TextField, "Frame6", "", 6360, 300, 1095, 270, 70, C::Eta},
+    {"Label34", K::Caption, "Frame6", "系数α", 120, 660, 2160, 255, 68},
+    {"txtalpha", K::TextField, "Frame6", "", 2400, 660, 1095, 270, 71, C::Alpha},
+    {"Label35", K::Caption, "Frame6", "系数αt", 3720, 660, 2520, 255, 68},
+    {"txtalphat", K::TextField, "Frame6", "", 6360, 660, 1095, 270, 72, C::AlphaT},
+    {"Label36", K::Caption, "Frame6", "轴向承载力Nud（kN）", 120, 1020, 2160, 255, 68},
+    {"txtnu", K::TextField, "Frame6", "", 2400, 1020, 1095, 270, 73, C::Nu},
+    {"Label37", K::Caption, "Frame6", "弯矩承载力Mud（kN·m）", 3720, 1020, 2520, 255, 68},
+    {"txtmu", K::TextField, "Frame6", "", 6360, 1020, 1095, 270, 74, C::Mu},
+    {"Label38", K::Caption, "Frame6", "稳定系数φ", 120, 1380, 2160, 255, 68},
+    {"txtphi", K::TextField, "Frame6", "", 2400, 1380, 1095, 270, 75, C::Phi},
+    {"Label39", K::Caption, "Frame6", "轴心受压承载力Nmax（kN）", 3720, 1380, 2520, 255, 68},
+    {"txtnumax", K::TextField, "Frame6", "", 6360, 1380, 1095, 270, 76, C::NuAxial},
+    {"Label40", K::Caption, "Frame6", "利用率", 120, 1740, 2160, 255, 68},
+    {"txtutil", K::TextField, "Frame6", "", 2400, 1740, 1095, 270, 77, C::Utilisation},
+});
+
+// Where a control of both methods stands under the current code, where
+// that differs from its row: the bars of 36 mm in the place of the
+// archived 34 mm, so that the bar counts run D32, D36, D40.
+constexpr std::array kCurrentPlaces = std::to_array<ControlPlace>({
+    {"Label30", 2640, 1680, 615, 255},
+    {"txtd36", 3360, 1680, 1095, 270},
 });
 
 // The kind of control a role needs, so that every front end finds the
 // widget or element it expects.
 constexpr bool roleFitsKind(const ControlRow& row) {
     if (const auto* input = std::get_if<FormInput>(&row.role)) {
+        if (*input == I::Method || *input == I::ImportanceFactor) return row.kind == K::ChoiceList;
         const bool list = *input == I::ConcreteGrade || *input == I::SteelGrade;
         return row.kind == (list ? K::DropDownList : K::TextField);
     }
     if (std::holds_alternative<CalcType>(row.role)) return row.kind == K::OptionButton;
     if (std::holds_alternative<FormButton>(row.role)) return row.kind == K::PushButton;
-    if (std::holds_alternative<ReadOutId>(row.role)) return row.kind == K::TextField;
+    if (row.readOut()) return row.kind == K::TextField;
     // A field or list with no role would be one that no rule reads.
-    return row.kind != K::TextField && row.kind != K::DropDownList && row.kind != K::OptionButton &&
-           row.kind != K::PushButton;
+    return row.kind != K::TextField && row.kind != K::DropDownList && row.kind != K::ChoiceList &&
+           row.kind != K::OptionButton && row.kind != K::PushButton;
 }
 
 constexpr int controlsWithRole(const ControlRole& role) {
@@ -121,14 +183,40 @@ constexpr int controlsWithRole(const ControlRole& role) {
 }
 
 constexpr bool everyRoleOnce() {
-    for (int i = 0; i <= static_cast<int>(I::GivenArea); ++i)
+    for (int i = 0; i <= static_cast<int>(I::ImportanceFactor); ++i)
         if (controlsWithRole(static_cast<I>(i)) != 1) return false;
     for (int i = 0; i <= static_cast<int>(B::Exit); ++i)
         if (controlsWithRole(static_cast<B>(i)) != 1) return false;
     for (std::size_t i = 0; i < kReadOutCount; ++i)
         if (controlsWithRole(static_cast<R>(i)) != 1) return false;
+    // A current read-out has at most one field of its own.
+    for (std::size_t i = 0; i < jtg3362::kReadOutCount; ++i)
+        if (controlsWithRole(static_cast<C>(i)) > 1) return false;
     return controlsWithRole(CalcType::Design) == 1 && controlsWithRole(CalcType::Check) == 1 &&
            controlsWithRole(CalcType::None) == 0;
+}
+
+// A control of one method sits in a container of both, so that showing
+// or hiding it is all it takes.
+constexpr bool methodsNest() {
+    for (const ControlRow& row : kControls) {
+        if (row.container == kWindowName) continue;
+        for (const ControlRow& container : kControls)
+            if (container.name == row.container && container.method && row.method) return false;
+    }
+    return true;
+}
+
+// The band and the current code's frame lie below the archived client
+// area, and nothing of the archived form reaches into them.
+constexpr bool archivedAreaKept() {
+    for (const ControlRow& row : kControls) {
+        if (row.container != kWindowName || row.kind == K::PrinterDialog) continue;
+        const bool below = row.top >= kMethodBandTop;
+        if (!below && row.top + row.height > kClientHeightTwips) return false;
+        if (below && row.method == kArchived) return false;
+    }
+    return true;
 }
 
 constexpr bool namesAreUnique() {
@@ -138,17 +226,84 @@ constexpr bool namesAreUnique() {
     return true;
 }
 
+// A control that moves under the current code is one of both methods,
+// and moves into the place of a control of the archived method alone in
+// its container, which the current code hides.
+constexpr bool movesIntoArchivedPlaces() {
+    for (const ControlPlace& moved : kCurrentPlaces) {
+        const ControlRow* row = nullptr;
+        for (const ControlRow& each : kControls)
+            if (each.name == moved.control) row = &each;
+        if (!row || row->method) return false;
+        bool vacated = false;
+        for (const ControlRow& each : kControls)
+            vacated = vacated || (each.method == kArchived && each.container == row->container &&
+                                  each.left == moved.left && each.top == moved.top);
+        if (!vacated) return false;
+    }
+    return true;
+}
+
 consteval bool tableIsWhole() {
     for (const ControlRow& row : kControls)
         if (!roleFitsKind(row)) return false;
-    return everyRoleOnce() && namesAreUnique();
+    return everyRoleOnce() && namesAreUnique() && methodsNest() && archivedAreaKept() &&
+           movesIntoArchivedPlaces();
 }
 static_assert(tableIsWhole());
+
+// The frame of the current code's read-outs.
+consteval std::size_t currentFrameIndex() {
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (kControls[i].container == kWindowName && kControls[i].kind == K::Frame &&
+            kControls[i].method == kCurrent)
+            return i;
+    return kControls.size();
+}
+
+// The band: the frame of the method's choice.
+consteval std::size_t methodBandIndex() {
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (kControls[i].container == kWindowName && kControls[i].top == kMethodBandTop) return i;
+    return kControls.size();
+}
+
+constexpr const ControlRow& kCurrentFrame = kControls[currentFrameIndex()];
+constexpr const ControlRow& kMethodBand = kControls[methodBandIndex()];
+static_assert(kMethodBand.top + kMethodBand.height < kCurrentFrame.top);
 
 }  // namespace
 
 std::span<const ControlRow> mainWindowControls() {
     return kControls;
+}
+
+std::vector<ControlPlace> methodPlaces(table::Method method) {
+    std::vector<ControlPlace> places;
+    for (const ControlPlace& moved : kCurrentPlaces) {
+        if (method == kCurrent) {
+            places.push_back(moved);
+            continue;
+        }
+        const ControlRow& row = *findControl(moved.control);
+        places.push_back({row.name, row.left, row.top, row.width, row.height});
+    }
+    return places;
+}
+
+FormBox formBox(table::Method method) {
+    const ControlRow& last = method == kCurrent ? kCurrentFrame : kMethodBand;
+    return {kClientWidthTwips, last.top + last.height};
+}
+
+int pageTop(const ControlRow& row) {
+    if (row.container != kWindowName) return row.top;
+    const ControlRow& band = kMethodBand;
+    // The gap between the archived form and the band stays between them.
+    const int bandAndGap = kCurrentFrame.top - band.top;
+    if (row.top >= band.top && row.top < band.top + band.height) return row.top - band.top;
+    if (row.top < kClientHeightTwips) return row.top + bandAndGap;
+    return row.top;
 }
 
 const ControlRow* findControl(std::string_view name) {

@@ -4,11 +4,14 @@
 // controls (the window's object names, the page's element ids).
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "form/control_role.h"
+#include "table/row_method.h"
 
 namespace pilaro {
 
@@ -17,6 +20,7 @@ enum class ControlKind {
     Caption,        // static text
     TextField,      // single-line editable field
     DropDownList,   // list with an editable text part
+    ChoiceList,     // list whose entries are all it can show: nothing typed
     OptionButton,   // one of the calculation-type options
     PushButton,     // run, print, exit
     PrinterDialog,  // never visible; gives the print button its dialog
@@ -37,17 +41,55 @@ struct ControlRow {
     // What the control is to the form's rules; nothing for frames and
     // captions.
     ControlRole role = {};
+    // The one method whose form shows the control (and what it holds);
+    // nothing for a control of both.
+    std::optional<table::Method> method = {};
 
     // A field that shows a result: the run writes it, the user can select
     // and copy its text but not change it.
-    [[nodiscard]] constexpr bool readOut() const { return std::holds_alternative<ReadOutId>(role); }
+    [[nodiscard]] constexpr bool readOut() const {
+        return std::holds_alternative<ReadOutId>(role) ||
+               std::holds_alternative<jtg3362::ReadOut>(role);
+    }
 };
 
 // The window's own object name: the container name of the frames and buttons
 // in this table.
 inline constexpr std::string_view kWindowName = "Form1";
+// The archived form's client area. The choice of method is a band below it
+// (its top at kMethodBandTop), and the current code's read-outs a frame
+// below that, so that nothing of the archived form moves.
 inline constexpr int kClientWidthTwips = 7575;
 inline constexpr int kClientHeightTwips = 4935;
+inline constexpr int kMethodBandTop = 5040;
+
+// The client area of the form of a method: the archived form with the
+// band of the method's choice, and with the current code's frame below.
+struct FormBox {
+    int width;
+    int height;
+};
+[[nodiscard]] FormBox formBox(table::Method method);
+
+// A control's place in its container, in twips.
+struct ControlPlace {
+    std::string_view control;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The places of the controls of both methods that stand elsewhere under
+// the current code (the bars of 36 mm, in the place of the archived 34
+// mm), as they stand under `method`: their rows' places for the archived
+// method.
+[[nodiscard]] std::vector<ControlPlace> methodPlaces(table::Method method);
+
+// Where the page shows a control of the window's own client area: the
+// band of the method's choice at the top, above the grade lists, and the
+// archived form below it. A control inside a frame keeps its place in it.
+[[nodiscard]] int pageTop(const ControlRow& row);
 
 // Every container comes before the controls it holds. Every role of the
 // form belongs to exactly one control, and every name is the only one.

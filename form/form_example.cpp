@@ -2,6 +2,7 @@
 
 #include "engine/materials.h"
 #include "form/control_table.h"
+#include "jtg3362/materials.h"
 
 namespace pilaro {
 
@@ -13,10 +14,14 @@ bool onlyBlanks(std::string_view text) {
 
 }  // namespace
 
-FormExample designExample() {
-    // The lists' third and second entries, in their archived order.
-    const std::string_view concrete = concreteGrades()[2].text;  // 25号
-    const std::string_view steel = steelGrades()[1].text;        // Ⅱ级
+FormExample designExample(table::Method method) {
+    const bool current = method == table::Method::Jtg3362;
+    // The lists' third and second entries, in their archived order, or
+    // their second entries under the current code.
+    const std::string_view concrete =
+        current ? jtg3362::concreteGrades()[1].text : concreteGrades()[2].text;  // 25号, C30
+    const std::string_view steel =
+        current ? jtg3362::steelGrades()[1].text : steelGrades()[1].text;  // Ⅱ级, HRB400
     return {controlName(CalcType::Design),
             {{controlName(FormInput::ConcreteGrade), concrete},
              {controlName(FormInput::SteelGrade), steel}},
@@ -28,7 +33,7 @@ FormExample designExample() {
 }
 
 bool exampleReplacesInputs(const CalcState& state, const ControlText& controlText) {
-    const FormExample example = designExample();
+    const FormExample example = designExample(state.method);
     if (state.type != CalcType::None && controlName(state.type) != example.option) return true;
     for (const auto& settings : {example.entries, example.fields})
         for (const ControlSetting& setting : settings) {
@@ -39,7 +44,9 @@ bool exampleReplacesInputs(const CalcState& state, const ControlText& controlTex
 }
 
 std::vector<ControlSetting> clearForm(CalcState& state) {
+    const table::Method method = state.method;
     state = CalcState{};
+    state.method = method;
     std::vector<ControlSetting> fields;
     for (const ControlRow& row : mainWindowControls())
         if (row.kind == ControlKind::TextField) fields.push_back({row.name, row.text});

@@ -6,6 +6,7 @@
 #include "engine/materials.h"
 #include "engine/number_parse.h"
 #include "form/control_table.h"
+#include "form/field_text.h"
 #include "messages/field_messages.h"
 #include "messages/run_messages.h"
 #include "table/bar_notation.h"
@@ -17,41 +18,6 @@ using messages::Field;
 using messages::FieldProblem;
 
 namespace {
-
-// What each input holds, which its messages name as its caption does.
-Field fieldOf(FormInput input) {
-    switch (input) {
-        case FormInput::ConcreteGrade:
-            return Field::Concrete;
-        case FormInput::SteelGrade:
-            return Field::Steel;
-        case FormInput::AxialForce:
-            return Field::AxialForce;
-        case FormInput::Moment:
-            return Field::Moment;
-        case FormInput::Diameter:
-            return Field::Diameter;
-        case FormInput::Cover:
-            return Field::Cover;
-        case FormInput::Length:
-            return Field::Length;
-        case FormInput::GivenArea:
-            return Field::SteelArea;
-    }
-    return Field::SteelArea;
-}
-
-// The blanks the reading rule drops.
-bool onlyBlanks(std::string_view text) {
-    return text.find_first_not_of(" \t\n") == std::string_view::npos;
-}
-
-// A number the reading rule reads from the whole text.
-std::optional<NumberReading> wholeNumber(std::string_view text) {
-    const NumberReading number = readLeadingNumber(text);
-    if (number.consumed == 0 || !onlyBlanks(text.substr(number.consumed))) return std::nullopt;
-    return number;
-}
 
 class FormReader {
   public:

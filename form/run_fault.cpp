@@ -42,4 +42,44 @@ ControlRole faultOf(CalcStatus status, const CalcInput& input) {
     return {};
 }
 
+ControlRole faultOf(jtg3362::Status status) {
+    using jtg3362::Status;
+    switch (status) {
+        case Status::AxialForceNotFinite:
+        case Status::AxialForceNotPositive:
+            return FormInput::AxialForce;
+        case Status::MomentNotFinite:
+            return FormInput::Moment;
+        // A design that needs more than 5 % is enlarged through its
+        // diameter, as the archived method's section too small.
+        case Status::EnlargeSection:
+        case Status::DiameterNotFinite:
+        case Status::DiameterNotPositive:
+            return FormInput::Diameter;
+        case Status::CoverNotFinite:
+        case Status::CoverOutsideSection:
+            return FormInput::Cover;
+        // Its message asks to check the length first, then the diameter.
+        case Status::SlendernessBeyondTable:
+        case Status::LengthNotFinite:
+        case Status::NegativeLength:
+            return FormInput::Length;
+        case Status::AreaNotFinite:
+        case Status::NegativeArea:
+        case Status::AreaAboveSection:
+        case Status::TooFewBars:
+            return FormInput::GivenArea;
+        case Status::UnknownConcrete:
+            return FormInput::ConcreteGrade;
+        case Status::UnknownSteel:
+            return FormInput::SteelGrade;
+        case Status::ImportanceFactorNotAllowed:
+            return FormInput::ImportanceFactor;
+        case Status::Done:
+        case Status::ResultOutOfRange:
+            break;
+    }
+    return {};
+}
+
 }  // namespace pilaro

@@ -5,6 +5,7 @@
 
 #include "engine/calculation.h"
 #include "form/control_role.h"
+#include "jtg3362/records.h"
 
 namespace pilaro {
 
@@ -13,5 +14,10 @@ namespace pilaro {
 // steel list. None where no one input is at fault (a division by zero, a
 // search that does not converge) or the run completed.
 [[nodiscard]] ControlRole faultOf(CalcStatus status, const CalcInput& input);
+
+// The same for a run under the current code: the field its message names
+// first (a slenderness beyond the table names the length), the list of a
+// grade the code lacks; none for a result out of range or Done.
+[[nodiscard]] ControlRole faultOf(jtg3362::Status status);
 
 }  // namespace pilaro

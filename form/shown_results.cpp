@@ -12,7 +12,7 @@ ControlText recordingReads(const ControlText& controlText, ReadInputs& read) {
 
 bool resultsStale(const CalcState& state, const ControlText& controlText) {
     if (!state.shownRun) return false;
-    if (state.type != state.shownRun->type) return true;
+    if (state.type != state.shownRun->type || state.method != state.shownRun->method) return true;
     for (const auto& [control, text] : state.shownRun->texts)
         if (controlText(control) != text) return true;
     return false;

@@ -15,7 +15,8 @@ namespace pilaro {
 [[nodiscard]] ControlText recordingReads(const ControlText& controlText, ReadInputs& read);
 
 // True when a completed run's results are on show and the form now shows
-// another text in a control that run read, or another calculation type.
+// another text in a control that run read, or another calculation type
+// (or method, though a switch of method clears the results).
 // False before the first completed run: there is nothing to mark.
 [[nodiscard]] bool resultsStale(const CalcState& state, const ControlText& controlText);
 

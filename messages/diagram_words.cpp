@@ -50,6 +50,10 @@ Message amplifiedLoadCaseName(std::string_view Nj, std::string_view etaMj) {
     return fill({"Nj＝{1}，η·Mj＝{2}", "Nj = {1}, η·Mj = {2}"}, {Nj, etaMj});
 }
 
+Message currentLoadCaseName(std::string_view gamma0Nd, std::string_view moment) {
+    return fill({"γ0Nd＝{1}，γ0Nd·ηe0＝{2}", "γ0Nd = {1}, γ0Nd·ηe0 = {2}"}, {gamma0Nd, moment});
+}
+
 Message memberSubject(std::string_view member, bool hasMemberColumn) {
     if (!hasMemberColumn) return {"全表", "all rows"};
     if (member.empty()) return {"未填构件的行", "the rows without a member"};

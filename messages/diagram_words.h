@@ -43,6 +43,10 @@ enum class DiagramWord {
 // the moment amplified by eta, "Nj＝5000，η·Mj＝3277.3".
 [[nodiscard]] Message amplifiedLoadCaseName(std::string_view Nj, std::string_view etaMj);
 
+// The form's one load case under the current code, named by what its
+// point stands at: "γ0Nd＝5500.00，γ0Nd·ηe0＝3640.42".
+[[nodiscard]] Message currentLoadCaseName(std::string_view gamma0Nd, std::string_view moment);
+
 // How messages name a member: 构件 P1 (member P1), 全表 (all rows) of a
 // table without members, 未填构件的行 (the rows without a member).
 [[nodiscard]] Message memberSubject(std::string_view member, bool hasMemberColumn);

@@ -30,6 +30,8 @@ Wording fieldName(Field field) {
             return {"钢筋", "bars"};
         case Field::ImportanceFactor:
             return {"结构重要性系数γ0", "importance factor γ0"};
+        case Field::Method:
+            return {"计算方法", "method"};
     }
     return {};
 }

@@ -26,6 +26,7 @@ enum class Field {
     SteelArea,
     Bars,
     ImportanceFactor,  // γ0
+    Method,            // the form's choice of method
 };
 
 // The field as the form's caption names it, without its unit: 轴向力,

@@ -26,6 +26,10 @@ Wording formNoticeWording(FormNotice notice) {
             return {"清空全部输入和计算结果？", "Clear every input and result?"};
         case FormNotice::ExampleQuestion:
             return {"用示例数据替换已输入的数据？", "Replace what was typed with the example?"};
+        case FormNotice::CurrentCheckRanAsDesign:
+            return {"未输入{1}，已按配筋计算，结果见“配筋结果”。",
+                    "No {1} was given: the section was designed instead; see the design "
+                    "results."};
     }
     return {};
 }
@@ -73,6 +77,18 @@ constexpr std::array kHelp = std::to_array<HelpSection>({
       "After each run the section's N–M curve is drawn, with the steel given (check) or the "
       "area found (design). The load stands at (η·Mj, Nj): green passes, red asks to reinforce "
       "again, blue is a design (the section was made to carry it; there is no verdict)."}},
+    {{"计算方法", "The method"},
+     {"默认按原方法（号、级）计算。在“计算方法”中选择JTG 3362-2018，则按现行《公路钢筋混凝土及"
+      "预应力混凝土桥涵设计规范》计算：混凝土C25～C80，钢筋HPB300、HRB400、HRBF400、RRB400、"
+      "HRB500，并选择结构重要性系数γ0（1.1、1.0、0.9）。结果另列偏心距e0、η、α、αt、"
+      "承载力Nud、Mud、稳定系数φ、Nmax和利用率γ0Nd/min(Nud, Nmax)，钢筋根数为D12～D40。"
+      "切换计算方法时保留已输入的荷载和截面，清除另一方法的结果。",
+      "The archived method (号, 级 grades) is the default. Choosing JTG 3362-2018 computes by "
+      "the current highway-bridge code: concrete C25 to C80, steel HPB300, HRB400, HRBF400, "
+      "RRB400 or HRB500, and the importance factor γ0 (1.1, 1.0 or 0.9). Its results add e0, "
+      "η, α, αt, the capacities Nud and Mud, the stability factor φ, Nmax and the utilisation "
+      "γ0Nd/min(Nud, Nmax); the bars run from D12 to D40. Switching the method keeps the loads "
+      "and the section typed and clears the other method's results."}},
     {{"修改与打印", "Edits and printing"},
      {"在输入框中按Enter即运行。修改任何输入后，原有结果和曲线变灰，表示已过时，须重新运行；"
       "打印只打印最近一次运行的结果，运行之前和结果过时时不能打印。",

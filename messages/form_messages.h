@@ -16,6 +16,8 @@ enum class FormNotice {
     StaleHint,         // what greyed results say when pointed at
     ClearQuestion,     // before 清空
     ExampleQuestion,   // before 示例 replaces what was typed
+    // Under JTG 3362-2018, where an area of 0 is checked: {1} as above.
+    CurrentCheckRanAsDesign,
 };
 
 [[nodiscard]] Wording formNoticeWording(FormNotice notice);
@@ -30,8 +32,8 @@ struct HelpSection {
 };
 
 // The form's help, in reading order: the two calculations, the fields and
-// their units, the verdict, the factor eta, the N-M diagram, and what an
-// edit does to results shown.
+// their units, the verdict, the factor eta, the N-M diagram, the choice of
+// method, and what an edit does to results shown.
 [[nodiscard]] std::span<const HelpSection> formHelp();
 
 }  // namespace pilaro::messages

@@ -184,6 +184,8 @@ Wording columnHelp(Field field) {
         case Field::Diameter:
         case Field::Cover:
         case Field::Length:
+        // The form's alone: a table's grades choose its method.
+        case Field::Method:
             return {};
         case Field::ImportanceFactor:
             return {"可选；JTG 3362-2018 的行取 1.1、1.0 或 0.9，空为 1.0；原方法的行留空或 1.0",

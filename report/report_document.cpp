@@ -75,7 +75,8 @@ QFont reportFont(const QPrinter& printer, const std::vector<ReportLine>& lines) 
     return font;
 }
 
-bool printCopies(QPrinter& printer, const std::vector<ReportLine>& lines, int copies) {
+bool printCopies(QPrinter& printer, const std::vector<ReportLine>& lines, int copies,
+                 bool pagePerCopy) {
     const QFont font = reportFont(printer, lines);
     std::vector<std::vector<PlacedText>> placed;
     for (const ReportLine& line : lines) placed.push_back(placeOnPrinter(line, font, printer));
@@ -89,6 +90,13 @@ bool printCopies(QPrinter& printer, const std::vector<ReportLine>& lines, int co
     const double top = area.top() + metrics.ascent();
     double baseline = top;
     for (int copy = 1; copy <= copies; ++copy) {
+        if (pagePerCopy && copy > 1) {
+            if (!printer.newPage()) {
+                printer.abort();
+                return false;
+            }
+            baseline = top;
+        }
         for (const std::vector<PlacedText>& texts : placed) {
             // A full page turns over; a line taller than an empty page is
             // printed anyway rather than turning pages for ever.

@@ -17,10 +17,12 @@ namespace pilaro {
 [[nodiscard]] QFont reportFont(const QPrinter& printer, const std::vector<ReportLine>& lines);
 
 // Paints `copies` copies of `lines`, one after another with no gap and no
-// page break between them, at least 15 mm from every edge of the paper,
-// turning to a new page when a page is full.
+// page break between them (or, with `pagePerCopy`, each from the top of a
+// page of its own), at least 15 mm from every edge of the paper, turning
+// to a new page when a page is full.
 // False when the printer fails on the way; the job is then aborted, so no
 // half report is released.
-[[nodiscard]] bool printCopies(QPrinter& printer, const std::vector<ReportLine>& lines, int copies);
+[[nodiscard]] bool printCopies(QPrinter& printer, const std::vector<ReportLine>& lines, int copies,
+                               bool pagePerCopy = false);
 
 }  // namespace pilaro

@@ -5,8 +5,8 @@
 #include <QPrinter>
 
 #include "form/calc_state.h"
+#include "report/printed_sheet.h"
 #include "report/report_document.h"
-#include "report/report_lines.h"
 
 namespace pilaro {
 
@@ -34,7 +34,8 @@ void printReport(const CalcState& state, QWidget* parent, const PrinterDialogSte
 
     // A failing printer ends the action without a message; the job has
     // already been aborted by then.
-    static_cast<void>(printCopies(printer, reportLines(state), copies));
+    const PrintedSheet sheet = printedSheet(state);
+    static_cast<void>(printCopies(printer, sheet.lines, copies, sheet.pagePerCopy));
 }
 
 }  // namespace pilaro

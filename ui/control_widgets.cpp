@@ -64,6 +64,9 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
             list->setEditText(text);
             return list;
         }
+        // Filled by the form with its entries and the one it holds.
+        case ControlKind::ChoiceList:
+            return new QComboBox(parent);
         case ControlKind::OptionButton:
             return new QRadioButton(text, parent);
         case ControlKind::PushButton: {
@@ -79,7 +82,8 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
 
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::TextField || kind == ControlKind::DropDownList ||
-           kind == ControlKind::OptionButton || kind == ControlKind::PushButton;
+           kind == ControlKind::ChoiceList || kind == ControlKind::OptionButton ||
+           kind == ControlKind::PushButton;
 }
 
 }  // namespace

@@ -46,6 +46,12 @@ void DiagramWindow::showDiagrams(FormDiagrams drawn) {
     update();
 }
 
+void DiagramWindow::clear() {
+    drawn_ = {};
+    stale_ = false;
+    hide();
+}
+
 void DiagramWindow::setStale(bool stale) {
     if (stale == stale_) return;
     stale_ = stale;

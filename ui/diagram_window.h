@@ -21,6 +21,8 @@ class DiagramWindow : public QWidget {
     // focus from the form; placed beside the owner the first time.
     void showDiagrams(FormDiagrams drawn);
     void setStale(bool stale);
+    // Forgets the diagrams and hides: the results they belonged to are gone.
+    void clear();
 
     [[nodiscard]] const FormDiagrams& drawn() const { return drawn_; }
     [[nodiscard]] bool stale() const { return stale_; }

@@ -15,11 +15,4 @@ void makeTypingNoChoice(QComboBox& list) {
     }
 }
 
-void appendEntriesNoneSelected(QComboBox& list, const QStringList& entries) {
-    const QString shown = list.currentText();
-    list.addItems(entries);
-    list.setCurrentIndex(-1);
-    list.setEditText(shown);
-}
-
 }  // namespace pilaro

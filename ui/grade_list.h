@@ -1,8 +1,6 @@
 // The editable grade lists: a grade is chosen only by picking an entry.
 #pragma once
 
-#include <QStringList>
-
 class QComboBox;
 
 namespace pilaro {
@@ -13,9 +11,5 @@ namespace pilaro {
 // finishes a word. Picking with the mouse, the arrow keys or the wheel
 // still reports it.
 void makeTypingNoChoice(QComboBox& list);
-
-// Appends `entries` in order and leaves none selected, the text part
-// showing what it showed before.
-void appendEntriesNoneSelected(QComboBox& list, const QStringList& entries);
 
 }  // namespace pilaro

@@ -26,12 +26,15 @@ namespace pilaro {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(toQString(kWindowName));
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
-    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     buildControls(*this, mainWindowControls());
+    fitToMethod();
 
     showMessage_ = [this](const QString& text) { showInformation(this, text); };
     exitProgram_ = [] { QCoreApplication::exit(0); };
     fillLists();
+    // The given area's field shows when the window opens; the controls of
+    // a method show with it.
+    showControls(methodControls(state_));
     connectControls();
     // The form's help on the platform's help key; no control is added.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
@@ -77,12 +80,43 @@ void MainWindow::showMessage(const std::string& text) {
 }
 
 void MainWindow::fillLists() {
-    for (const ControlRow& row : mainWindowControls()) {
-        if (row.kind != ControlKind::DropDownList) continue;
-        QStringList entries;
-        for (std::string_view entry : listEntries(row.name)) entries << toQString(entry);
-        appendEntriesNoneSelected(*qobject_cast<QComboBox*>(control(row.name)), entries);
-    }
+    for (const ListContents& list : formLists(state_)) showList(list);
+}
+
+void MainWindow::showList(const ListContents& contents) {
+    auto* list = qobject_cast<QComboBox*>(control(contents.list));
+    QStringList entries;
+    for (std::string_view entry : contents.entries) entries << toQString(entry);
+    const QString shown = toQString(contents.shown);
+    list->clear();
+    list->addItems(entries);
+    // The entry the form holds; a grade list that holds none shows its
+    // opening text with no entry selected.
+    const auto at = static_cast<int>(entries.indexOf(shown));
+    list->setCurrentIndex(at);
+    if (at < 0 && list->isEditable()) list->setEditText(shown);
+}
+
+void MainWindow::showControls(const std::vector<ControlShown>& shown) {
+    for (const ControlShown& control : shown)
+        this->control(control.control)->setVisible(control.shown);
+}
+
+void MainWindow::fitToMethod() {
+    const FormBox box = formBox(state_.method);
+    setFixedSize(twipsToPixels(box.width), twipsToPixels(box.height));
+}
+
+void MainWindow::apply(const FormChange& change) {
+    for (const ListContents& list : change.lists) showList(list);
+    for (const ControlSetting& field : change.fields)
+        qobject_cast<QLineEdit*>(control(field.control))->setText(toQString(field.text));
+    showControls(change.shown);
+    for (const ControlPlace& place : change.places)
+        control(place.control)
+            ->setGeometry(twipsToPixelRect(place.left, place.top, place.width, place.height));
+    fitToMethod();
+    if (change.resultsCleared && diagramWindow_) diagramWindow_->clear();
 }
 
 void MainWindow::connectControls() {
@@ -123,15 +157,15 @@ MainWindow::Action MainWindow::actionOf(FormButton button) {
 }
 
 void MainWindow::pickFrom(const QComboBox& list) {
-    pickEntry(state_, list.objectName().toStdString(), list.currentText().toStdString());
+    apply(pickEntry(state_, list.objectName().toStdString(), list.currentText().toStdString()));
+    markStale();
 }
 
 // The given area's field shows when the window opens, before any option
 // is chosen; from the first choice on, the form decides.
 void MainWindow::choose(const QRadioButton& option) {
     chooseOption(state_, option.objectName().toStdString());
-    for (const ControlShown& shown : shownControls(state_))
-        control(shown.control)->setVisible(shown.shown);
+    showControls(shownControls(state_));
     markStale();
 }
 
@@ -143,7 +177,7 @@ void MainWindow::run() {
         // Long numbers show their leading digits, not their tail.
         field->setCursorPosition(0);
     }
-    if (outcome.status == CalcStatus::Done) showDiagram();
+    if (outcome.shown) showDiagram();
     markStale();
     showMessage(outcome.message);
     focusOn(outcome.focus);
@@ -170,8 +204,9 @@ void MainWindow::markStale() {
     const QString hint =
         stale ? toQString(messages::formNotice(messages::FormNotice::StaleHint).chinese)
               : QString();
-    for (const ReadOutField& readOut : readOutFields()) {
-        QWidget* field = control(readOut.field);
+    for (const ControlRow& row : mainWindowControls()) {
+        if (!row.readOut()) continue;
+        QWidget* field = control(row.name);
         if (field->property("stale").toBool() == stale) continue;
         field->setProperty("stale", stale);
         field->setToolTip(hint);

@@ -1,7 +1,9 @@
 // The main window: the form's controls as Qt widgets, each event handed to
 // the form's rules (form/form_events.h) and their answer shown: the
 // read-outs greyed while stale, the focus on the control at fault, and
-// the run's N–M diagram in a window of its own beside it.
+// the run's N–M diagram in a window of its own beside it. The choice of
+// method is a band below the archived form, which stays as it was; the
+// current code's read-outs are a frame the window grows into below it.
 #pragma once
 
 #include <QWidget>
@@ -11,6 +13,7 @@
 
 #include "form/calc_state.h"
 #include "form/control_role.h"
+#include "form/form_events.h"
 #include "form/form_reading.h"
 #include "report/report_printer.h"
 
@@ -52,6 +55,12 @@ class MainWindow : public QWidget {
     void fillLists();
     void connectControls();
     void pickFrom(const QComboBox& list);
+    // Shows what the form says changed: lists refilled, fields emptied,
+    // controls shown or hidden, and the client area of the method chosen.
+    void apply(const FormChange& change);
+    void showList(const ListContents& contents);
+    void showControls(const std::vector<ControlShown>& shown);
+    void fitToMethod();
     void choose(const QRadioButton& option);
     void run();
     void print();

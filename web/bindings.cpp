@@ -14,6 +14,7 @@
 #include "form/form_events.h"
 #include "form/keyboard.h"
 #include "form/shown_results.h"
+#include "jtg3362/status_name.h"
 #include "web/bound_values.h"
 #include "web/page_report.h"
 
@@ -31,6 +32,7 @@ std::string_view kindName(ControlKind kind) {
         case ControlKind::TextField:
             return "field";
         case ControlKind::DropDownList:
+        case ControlKind::ChoiceList:
             return "list";
         case ControlKind::OptionButton:
             return "option";
@@ -65,9 +67,10 @@ int keyboardStop(std::string_view name) {
     return at == order.end() ? -1 : static_cast<int>(at - order.begin()) + 1;
 }
 
-// A control of the form's table, with its place in twips, whether it is
-// one of the read-out fields, what a button does, where Tab visits it and
-// whether Enter in it runs.
+// A control of the form's table, with its place in twips on the page (the
+// choice of method above the grade lists), whether it is one of the
+// read-out fields, what a button does, where Tab visits it and whether
+// Enter in it runs.
 struct PageControl {
     std::string name, kind, container, text;
     int left = 0, top = 0, width = 0, height = 0;
@@ -84,6 +87,30 @@ struct PageWindowBox {
 struct PageControlShown {
     std::string control;
     bool shown = false;
+};
+
+struct PageListContents {
+    std::string list;
+    std::vector<std::string> entries;
+    std::string shown;
+};
+
+struct PageFieldText {
+    std::string control, text;
+};
+
+struct PageControlPlace {
+    std::string control;
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// What the page shows anew after a pick: see FormChange.
+struct PageFormChange {
+    std::vector<PageListContents> lists;
+    std::vector<PageFieldText> fields;
+    std::vector<PageControlShown> shown;
+    std::vector<PageControlPlace> places;
+    bool resultsCleared = false;
 };
 
 struct PageReadOut {
@@ -107,24 +134,50 @@ std::vector<PageControl> controls() {
     std::vector<PageControl> list;
     for (const ControlRow& row : mainWindowControls())
         list.push_back({std::string(row.name), std::string(kindName(row.kind)),
-                        std::string(row.container), std::string(row.text), row.left, row.top,
+                        std::string(row.container), std::string(row.text), row.left, pageTop(row),
                         row.width, row.height, keyboardStop(row.name), enterRuns(row.name),
                         row.readOut(), std::string(buttonAction(row.role))});
     return list;
 }
 
-PageWindowBox windowBox() {
-    return {std::string(kWindowName), kClientWidthTwips, kClientHeightTwips};
+// The form's client area for the method the state holds.
+PageWindowBox windowBox(const CalcState& state) {
+    const FormBox box = formBox(state.method);
+    return {std::string(kWindowName), box.width, box.height};
 }
 
-std::vector<std::string> entries(const std::string& list) {
-    std::vector<std::string> texts;
-    for (std::string_view entry : listEntries(list)) texts.emplace_back(entry);
-    return texts;
+std::vector<PageListContents> listValues(const std::vector<ListContents>& lists) {
+    std::vector<PageListContents> page;
+    for (const ListContents& l : lists) {
+        PageListContents contents{std::string(l.list), {}, std::string(l.shown)};
+        for (std::string_view entry : l.entries) contents.entries.emplace_back(entry);
+        page.push_back(std::move(contents));
+    }
+    return page;
 }
 
-void pick(CalcState& state, const std::string& list, const std::string& entry) {
-    pickEntry(state, list, entry);
+// Every list with its entries and the entry it shows.
+std::vector<PageListContents> lists(const CalcState& state) {
+    return listValues(formLists(state));
+}
+
+std::vector<PageControlShown> shownValues(const std::vector<ControlShown>& shown) {
+    std::vector<PageControlShown> page;
+    for (const ControlShown& c : shown) page.push_back({std::string(c.control), c.shown});
+    return page;
+}
+
+PageFormChange pick(CalcState& state, const std::string& list, const std::string& entry) {
+    const FormChange change = pickEntry(state, list, entry);
+    PageFormChange page;
+    page.lists = listValues(change.lists);
+    for (const ControlSetting& s : change.fields)
+        page.fields.push_back({std::string(s.control), std::string(s.text)});
+    page.shown = shownValues(change.shown);
+    for (const ControlPlace& p : change.places)
+        page.places.push_back({std::string(p.control), p.left, p.top, p.width, p.height});
+    page.resultsCleared = change.resultsCleared;
+    return page;
 }
 
 void choose(CalcState& state, const std::string& option) {
@@ -132,10 +185,13 @@ void choose(CalcState& state, const std::string& option) {
 }
 
 std::vector<PageControlShown> shown(const CalcState& state) {
-    std::vector<PageControlShown> list;
-    for (const ControlShown& c : shownControls(state))
-        list.push_back({std::string(c.control), c.shown});
-    return list;
+    return shownValues(shownControls(state));
+}
+
+std::string_view runStatusName(const RunOutcome& outcome) {
+    if (outcome.status) return statusName(*outcome.status);
+    if (outcome.currentStatus) return jtg3362::statusName(*outcome.currentStatus);
+    return "refused";
 }
 
 // `controls` maps the names of the form's fields and lists to the texts
@@ -143,8 +199,8 @@ std::vector<PageControlShown> shown(const CalcState& state) {
 PageRunOutcome run(CalcState& state, val controls) {
     const RunOutcome outcome = pressRun(state, controlTextOf(controls));
     PageRunOutcome page;
-    page.done = outcome.status == CalcStatus::Done;
-    page.status = outcome.status ? std::string(statusName(*outcome.status)) : "refused";
+    page.done = outcome.shown;
+    page.status = std::string(runStatusName(outcome));
     page.message = outcome.message;
     page.focus = outcome.focus;
     for (const ShownReadOut& r : outcome.readOuts)
@@ -195,6 +251,25 @@ EMSCRIPTEN_BINDINGS(pilaro_form) {
     value_object<PageControlShown>("PageControlShown")
         .field("control", &PageControlShown::control)
         .field("shown", &PageControlShown::shown);
+    value_object<PageListContents>("PageListContents")
+        .field("list", &PageListContents::list)
+        .field("entries", &PageListContents::entries)
+        .field("shown", &PageListContents::shown);
+    value_object<PageFieldText>("PageFieldText")
+        .field("control", &PageFieldText::control)
+        .field("text", &PageFieldText::text);
+    value_object<PageControlPlace>("PageControlPlace")
+        .field("control", &PageControlPlace::control)
+        .field("left", &PageControlPlace::left)
+        .field("top", &PageControlPlace::top)
+        .field("width", &PageControlPlace::width)
+        .field("height", &PageControlPlace::height);
+    value_object<PageFormChange>("PageFormChange")
+        .field("lists", &PageFormChange::lists)
+        .field("fields", &PageFormChange::fields)
+        .field("shown", &PageFormChange::shown)
+        .field("places", &PageFormChange::places)
+        .field("resultsCleared", &PageFormChange::resultsCleared);
     value_object<PageReadOut>("PageReadOut")
         .field("field", &PageReadOut::field)
         .field("text", &PageReadOut::text);
@@ -216,12 +291,15 @@ EMSCRIPTEN_BINDINGS(pilaro_form) {
         .field("lines", &PrintedReport::lines);
     register_vector<PageControl>("PageControls");
     register_vector<PageControlShown>("PageControlsShown");
+    register_vector<PageListContents>("PageListsContents");
+    register_vector<PageFieldText>("PageFieldTexts");
+    register_vector<PageControlPlace>("PageControlPlaces");
     register_vector<PageReadOut>("PageReadOuts");
     register_vector<pilaro::PlacedText>("PlacedTexts");
     register_vector<std::vector<pilaro::PlacedText>>("PlacedLines");
     function("controls", &controls);
     function("windowBox", &windowBox);
-    function("entries", &entries);
+    function("lists", &lists);
     function("pick", &pick);
     function("choose", &choose);
     function("shownControls", &shown);

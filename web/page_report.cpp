@@ -1,6 +1,6 @@
 #include "web/page_report.h"
 
-#include "report/report_lines.h"
+#include "report/printed_sheet.h"
 
 namespace pilaro::web {
 
@@ -9,7 +9,7 @@ double pageColumn(const SizedTextWidth& width, double pointSize) {
 }
 
 PrintedReport printedReport(const CalcState& state, double pageWidth, const SizedTextWidth& width) {
-    const std::vector<ReportLine> lines = reportLines(state);
+    const std::vector<ReportLine> lines = printedSheet(state).lines;
     const SizedFont font{[&width](double pointSize) { return pageColumn(width, pointSize); },
                          width};
     PrintedReport report;

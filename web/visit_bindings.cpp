@@ -39,8 +39,9 @@ std::vector<PageSetting> settings(const std::vector<ControlSetting>& list) {
     return page;
 }
 
-PageExample example() {
-    const FormExample made = designExample();
+// The example of the method the state holds.
+PageExample example(const CalcState& state) {
+    const FormExample made = designExample(state.method);
     return {std::string(made.option), settings(made.entries), settings(made.fields)};
 }
 
@@ -55,7 +56,8 @@ std::string clearQuestion() {
     return messages::formNotice(FormNotice::ClearQuestion).chinese;
 }
 
-// The state as a form just opened, and every field's opening text.
+// The state as a form just opened (but for its method), and every field's
+// opening text; the lists show what formLists gives (lists).
 std::vector<PageSetting> clear(CalcState& state) {
     return settings(clearForm(state));
 }

@@ -12,6 +12,7 @@
 #include "messages/file_messages.h"
 #include "messages/form_messages.h"
 #include "messages/jtg3362_messages.h"
+#include "messages/method_words.h"
 #include "messages/program_help.h"
 #include "messages/run_messages.h"
 #include "messages/sheet_messages.h"
@@ -69,7 +70,7 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("JTG 3362 status", statusWording, jtg3362::Status::EnlargeSection,
                        jtg3362::Status::ResultOutOfRange);
     expectEveryWording("verdict", verdictWording, Verdict::Passes, Verdict::Fails);
-    expectEveryWording("field", fieldName, Field::Name, Field::ImportanceFactor);
+    expectEveryWording("field", fieldName, Field::Name, Field::Method);
     expectEveryWording("field problem", fieldProblemWording, FieldProblem::NotANumber,
                        FieldProblem::ImportanceFactorOnArchivedRow);
     expectEveryWording("table problem", tableProblemWording, TableProblem::NoHeader,
@@ -90,7 +91,10 @@ TEST(EveryMessage, HasBothLanguagesAndTheChineseIsChinese) {
     expectEveryWording("help", helpWording, HelpText::WindowProgram, HelpText::Quiet);
     expectEveryWording("help label", helpLabel, HelpLabel::Usage, HelpLabel::Excludes);
     expectEveryWording("form notice", formNoticeWording, FormNotice::CheckRanAsDesign,
-                       FormNotice::ExampleQuestion);
+                       FormNotice::CurrentCheckRanAsDesign);
+    expectEveryWording("method", methodWording, MethodWord::Archived, MethodWord::Jtg3362);
+    expectEveryWording("safety grade", importanceFactorWording, SafetyGrade::First,
+                       SafetyGrade::Third);
 }
 
 // The form's help says what a new user needs: both calculations, the

@@ -25,6 +25,8 @@ struct Allowed {
 constexpr Allowed kAllowed[] = {
     {"form/control_table.cpp", "", "the form's captions: layout, whose one home is this table"},
     {"report/report_lines.cpp", "", "the printed report's labels: layout, whose home this is"},
+    {"report/current_report_lines.cpp", "",
+     "the current code's printed sheet's labels: layout, whose home this is"},
     {"table/output_columns.cpp", "", "the output's Chinese headings, which the workbook shows"},
     {"engine/materials.cpp", "", "the grades' names, which the lists offer and cells hold"},
     {"table/columns.cpp", "", "the columns' own names, which a header may hold"},

@@ -296,7 +296,8 @@ test('the page\'s form', async (t) => {
       options: [...document.querySelectorAll('#form input[type=radio]')].map((r) => r.checked),
       diagrams: document.querySelectorAll('#diagram svg').length,
     }));
-    assert.deepEqual(cleared, { lists: [-1, -1], options: [false, false], diagrams: 0 });
+    // The method stays as chosen, γ0 is 1.0 again, and no grade is picked.
+    assert.deepEqual(cleared, { lists: [0, 1, -1, -1], options: [false, false], diagrams: 0 });
     const opening = { txtnj: ' ', txtmj: ' ', txtzd: ' ', txtbc: ' ', txtlj: ' ', txtag1: '' };
     assert.deepEqual(await values(inputs), opening);
     const texts = await values(readOuts);

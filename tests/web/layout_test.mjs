@@ -42,7 +42,8 @@ function boxes() {
     for (const [b, boxB] of buttons.slice(i + 1))
       if (boxA.left < boxB.right && boxB.left < boxA.right && boxA.top < boxB.bottom && boxB.top < boxA.bottom)
         overlapping.push(`${a} ${b}`);
-  const frames = [...document.querySelectorAll('#form > fieldset, #form > * > fieldset')];
+  const frames = [...document.querySelectorAll('#form > fieldset, #form > * > fieldset')]
+    .filter((frame) => !frame.closest('[hidden]'));
   return {
     outside,
     overlapping,
@@ -81,7 +82,7 @@ test('the page\'s layout', async (t) => {
       assert.equal(first.scrolled, 0);
       for (const key of ['run', 'checkFrame', 'verdict']) assert.ok(first[key] <= first.height, `${key} ${first[key]}`);
       const laid = await browser.tab.evaluate(boxes);
-      assert.deepEqual(laid, { outside: [], overlapping: [], frames: 4, sideways: false });
+      assert.deepEqual(laid, { outside: [], overlapping: [], frames: 5, sideways: false });
       assert.deepEqual(browser.problems, []);
     } finally {
       await browser.close();
@@ -93,7 +94,7 @@ test('the page\'s layout', async (t) => {
       const browser = await opened({ width, height: 800 });
       try {
         const laid = await browser.tab.evaluate(boxes);
-        assert.deepEqual(laid, { outside: [], overlapping: [], frames: 4, sideways: false });
+        assert.deepEqual(laid, { outside: [], overlapping: [], frames: 5, sideways: false });
         // The results come below the inputs, not beside them.
         const [inputs, results] = await browser.tab.evaluate(() =>
           ['txtnj', 'txtag2'].map((id) => document.getElementById(id).closest('fieldset').getBoundingClientRect().top));

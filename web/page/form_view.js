@@ -29,17 +29,23 @@ function field(row) {
   return element;
 }
 
-function list(row, pilaro) {
-  const element = document.createElement('select');
-  for (const entry of plain(pilaro.entries(row.name))) {
-    const option = document.createElement('option');
-    option.textContent = entry;
-    option.value = entry;
-    element.append(option);
-  }
-  // As in the window, no entry is chosen until one is picked.
-  element.selectedIndex = -1;
-  return element;
+// Filled by showList with the entries the module gives.
+function list() {
+  return document.createElement('select');
+}
+
+// A list's entries, and the one it shows: as in the window, none is chosen
+// where the form holds none.
+function showList(element, contents) {
+  element.replaceChildren(
+    ...contents.entries.map((entry) => {
+      const option = document.createElement('option');
+      option.textContent = entry;
+      option.value = entry;
+      return option;
+    }),
+  );
+  element.selectedIndex = contents.entries.indexOf(contents.shown);
 }
 
 // The radio input carries the id; its caption is the label around it.
@@ -64,7 +70,7 @@ function button(row) {
 // printer dialog of its own (the browser has one).
 const skipped = (row) => row.action === 'exit';
 
-function make(row, pilaro) {
+function make(row) {
   switch (row.kind) {
     case 'frame':
       return { element: frame(row) };
@@ -75,7 +81,7 @@ function make(row, pilaro) {
       return { element, focusable: element };
     }
     case 'list': {
-      const element = list(row, pilaro);
+      const element = list();
       return { element, focusable: element };
     }
     case 'option':
@@ -97,10 +103,13 @@ function place(element, row) {
   element.style.setProperty('--h', row.height);
 }
 
-// On a narrow screen the window's parts flow one below the other: the left
-// column (inputs, type, buttons), then the right one (the results). The
-// buttons stay side by side in a row of their own.
-function flowOrder(root, rows) {
+// On a narrow screen the window's parts flow one below the other: the
+// choice of method, the left column (inputs, type, buttons), then the
+// right one (the results), then the current code's results, which span
+// the form below the columns. The buttons stay side by side in a row of
+// their own.
+function flowOrder(root, rows, width) {
+  const below = (row) => (row.width >= width && row.top > 0 ? 1 : 0);
   const buttons = document.createElement('div');
   buttons.className = 'button-row';
   const parts = [];
@@ -112,14 +121,19 @@ function flowOrder(root, rows) {
       parts.push([element, row]);
     }
   }
-  parts.sort(([, a], [, b]) => a.left - b.left || a.top - b.top);
+  parts.sort(([, a], [, b]) => below(a) - below(b) || a.left - b.left || a.top - b.top);
   root.append(...parts.map(([element]) => element));
 }
 
-export function buildForm(root, pilaro) {
-  const box = plain(pilaro.windowBox());
+// The form's size: the client area of the method chosen.
+function resize(root, box) {
   root.style.setProperty('--width', box.width);
   root.style.setProperty('--height', box.height);
+}
+
+export function buildForm(root, pilaro, state) {
+  const box = plain(pilaro.windowBox(state));
+  resize(root, box);
   const containers = new Map([[box.name, root]]);
   const controls = new Map();
   const focusables = new Map();
@@ -136,7 +150,7 @@ export function buildForm(root, pilaro) {
 
   for (const row of plain(pilaro.controls())) {
     if (skipped(row)) continue;
-    const made = make(row, pilaro);
+    const made = make(row);
     if (!made) continue;
     const { element, focusable } = made;
     if (!focusable || focusable === element) element.id = row.name;
@@ -144,6 +158,9 @@ export function buildForm(root, pilaro) {
     // Tab's order is the module's; the read-outs are selected by mouse.
     if (focusable) focusable.tabIndex = row.tabIndex;
     if (row.container === box.name) windowParts.push([element, row]);
+    // A part as wide as the window spans both columns: on a narrow screen
+    // it is drawn to the screen's width on its own.
+    if (row.container === box.name && row.width >= box.width) element.classList.add('wide');
     else containers.get(row.container).append(element);
     if (row.kind === 'frame') containers.set(row.name, element);
     controls.set(row.name, row.kind === 'option' ? element : (focusable ?? element));
@@ -156,7 +173,7 @@ export function buildForm(root, pilaro) {
     if (row.enterRuns) element.dataset.enterRuns = 'true';
     if (row.action) buttons.set(row.action, element);
   }
-  flowOrder(root, windowParts);
+  flowOrder(root, windowParts, box.width);
 
   return {
     element: root,
@@ -169,6 +186,21 @@ export function buildForm(root, pilaro) {
     readOuts,
     // The buttons by what they do: 'run', 'print'.
     buttons,
+    // Each list's entries and the entry it shows, as the module gives them.
+    showLists: (contents) => {
+      for (const each of contents) showList(controls.get(each.list), each);
+    },
+    resize: (size) => resize(root, size),
+    // A control moved within its frame, as the module places it.
+    move: (moved) => {
+      const element = controls.get(moved.control);
+      place(element, {
+        left: moved.left,
+        top: moved.top,
+        width: moved.width,
+        height: moved.height,
+      });
+    },
     // The texts of the input fields, by name.
     fieldTexts: () => Object.fromEntries(inputs.map((input) => [input.id, input.value])),
     // What the fields and the lists show, by name, as a run reads them; a

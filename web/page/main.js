@@ -16,15 +16,25 @@ import { textMeasure } from './text_measure.js';
 
 function start(pilaro) {
   const state = new pilaro.State();
-  const form = buildForm(document.getElementById('form'), pilaro);
+  const form = buildForm(document.getElementById('form'), pilaro, state);
+  form.showLists(plain(pilaro.lists(state)));
   const staleHint = pilaro.staleHint();
 
-  const showControls = () => {
-    for (const control of plain(pilaro.shownControls(state)))
-      form.controls.get(control.control).hidden = !control.shown;
+  const show = (controls) => {
+    for (const control of controls) form.controls.get(control.control).hidden = !control.shown;
   };
+  const showControls = () => show(plain(pilaro.shownControls(state)));
+  // What the module says a pick changed: after a switch of method, the
+  // grade lists, the emptied read-outs, what shows and the form's size.
   const pick = (list) => {
-    if (list.selectedIndex >= 0) pilaro.pick(state, list.id, list.value);
+    if (list.selectedIndex < 0) return;
+    const change = plain(pilaro.pick(state, list.id, list.value));
+    form.showLists(change.lists);
+    for (const { control, text } of change.fields) form.controls.get(control).value = text;
+    show(change.shown);
+    for (const moved of change.places) form.move(moved);
+    form.resize(plain(pilaro.windowBox(state)));
+    if (change.resultsCleared) clearFormDiagrams();
   };
   const choose = (option) => {
     if (option.checked) pilaro.choose(state, option.id);
@@ -46,8 +56,9 @@ function start(pilaro) {
   };
   const focusOf = (name) => (name ? form.focusables.get(name) : null);
 
-  restoreInputs(form);
-  form.lists.forEach(pick);
+  // Each list picked as it is restored: the method first, whose grades
+  // the grade lists then offer.
+  restoreInputs(form, pick);
   form.options.forEach(choose);
   showControls();
 
@@ -95,7 +106,7 @@ function start(pilaro) {
   document.getElementById('example').addEventListener('click', async () => {
     const question = pilaro.exampleQuestion(state, form.controlTexts());
     if (question && !(await ask(question))) return;
-    const example = plain(pilaro.example());
+    const example = plain(pilaro.example(state));
     for (const { control, text } of example.entries) {
       const list = form.controls.get(control);
       list.value = text;
@@ -112,7 +123,7 @@ function start(pilaro) {
     if (!(await ask(pilaro.clearQuestion()))) return;
     for (const { control, text } of plain(pilaro.clear(state)))
       form.controls.get(control).value = text;
-    for (const list of form.lists) list.selectedIndex = -1;
+    form.showLists(plain(pilaro.lists(state)));
     for (const option of form.options) option.checked = false;
     showControls();
     clearFormDiagrams();

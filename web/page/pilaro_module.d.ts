@@ -70,6 +70,31 @@ declare module 'pilaro:module' {
     text: string;
   }
 
+  /** A list's entries, and the entry it shows ('' for none). */
+  export interface ListContents {
+    list: string;
+    entries: Vector<string>;
+    shown: string;
+  }
+
+  export interface ControlPlace {
+    control: string;
+    left: number;
+    top: number;
+    width: number;
+    height: number;
+  }
+
+  /** What a pick changes: after a switch of method, the grade lists, the
+   * emptied read-outs, what shows and where the moved controls stand. */
+  export interface FormChange {
+    lists: Vector<ListContents>;
+    fields: Vector<ControlSetting>;
+    shown: Vector<{ control: string; shown: boolean }>;
+    places: Vector<ControlPlace>;
+    resultsCleared: boolean;
+  }
+
   // Diagrams (web/diagram_bindings.cpp, web/diagram_values.h).
 
   export interface PageColour {
@@ -232,9 +257,9 @@ declare module 'pilaro:module' {
   export interface PilaroModule {
     State: new () => State;
     controls(): Vector<ControlRow>;
-    windowBox(): { name: string; width: number; height: number };
-    entries(list: string): Vector<string>;
-    pick(state: State, list: string, entry: string): void;
+    windowBox(state: State): { name: string; width: number; height: number };
+    lists(state: State): Vector<ListContents>;
+    pick(state: State, list: string, entry: string): FormChange;
     choose(state: State, option: string): void;
     shownControls(state: State): Vector<{ control: string; shown: boolean }>;
     run(state: State, controls: ControlTexts): RunOutcome;
@@ -245,7 +270,7 @@ declare module 'pilaro:module' {
       pageWidth: number,
       width: (text: string, pointSize: number) => number,
     ): { pointSize: number; lines: Vector<Vector<{ x: number; text: string }>> };
-    example(): {
+    example(state: State): {
       option: string;
       entries: Vector<ControlSetting>;
       fields: Vector<ControlSetting>;

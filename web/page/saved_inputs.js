@@ -25,7 +25,10 @@ export function saveInputs(form) {
   }
 }
 
-export function restoreInputs(form) {
+// `picked(list)` is told of each list as it is restored, in the form's
+// order, before the next list is: a list's pick may change the entries of
+// those after it.
+export function restoreInputs(form, picked) {
   let saved;
   try {
     saved = JSON.parse(storage()?.getItem(key) ?? 'null');
@@ -37,6 +40,7 @@ export function restoreInputs(form) {
     const entry = saved.lists?.[list.id];
     const index = [...list.options].findIndex((option) => option.value === entry);
     if (index >= 0) list.selectedIndex = index;
+    picked(list);
   }
   for (const option of form.options) option.checked = option.id === saved.option;
   for (const input of form.inputs) {
