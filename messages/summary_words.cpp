@@ -26,6 +26,14 @@ Message rowList(std::span<const long> rows, long total) {
     return {chinese + (more ? " 行等" : " 行"), english + (more ? ", …" : "")};
 }
 
+// "全部通过", or how many checks fail and on which rows.
+Message failingPart(std::span<const long> failingRows, long failing) {
+    if (failing == 0) return Message("全部通过", "all pass");
+    const Message listed = rowList(failingRows, failing);
+    return Message(number(failing) + " 行不通过（" + listed.chinese + "）",
+                   number(failing) + " fail (" + listed.english + ")");
+}
+
 }  // namespace
 
 Message memberTitle(std::string_view member, bool hasMemberColumn) {
@@ -56,12 +64,7 @@ Message summaryCheckLine(long checkRows, std::span<const long> failingRows, long
                          std::string_view smallestMargin, long marginRow) {
     Message line("  强度校核 " + number(checkRows) + " 行：",
                  "  check: " + counted(checkRows, "row", "rows") + ", ");
-    const Message listed = rowList(failingRows, failing);
-    if (failing == 0)
-        line = line + Message("全部通过", "all pass");
-    else
-        line = line + Message(number(failing) + " 行不通过（" + listed.chinese + "）",
-                              number(failing) + " fail (" + listed.english + ")");
+    line = line + failingPart(failingRows, failing);
     if (marginRow != 0) {
         const std::string row = number(marginRow), margin(smallestMargin);
         line = line + Message("；Nq/Nj 最小为 " + margin + "，第 " + row + " 行",
@@ -83,12 +86,7 @@ Message summaryCurrentCheckLine(long checkRows, std::span<const long> failingRow
                                 std::string_view largestUtilisation, long governingRow) {
     Message line("  强度校核（JTG 3362-2018）" + number(checkRows) + " 行：",
                  "  JTG 3362-2018 check: " + counted(checkRows, "row", "rows") + ", ");
-    const Message listed = rowList(failingRows, failing);
-    if (failing == 0)
-        line = line + Message("全部通过", "all pass");
-    else
-        line = line + Message(number(failing) + " 行不通过（" + listed.chinese + "）",
-                              number(failing) + " fail (" + listed.english + ")");
+    line = line + failingPart(failingRows, failing);
     if (governingRow != 0) {
         const std::string row = number(governingRow), utilisation(largestUtilisation);
         line = line + (utilisation.empty()
