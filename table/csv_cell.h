@@ -16,6 +16,9 @@ namespace pilaro::table {
 // holds a comma, a quote, a line break, or blanks or tabs at its ends.
 [[nodiscard]] std::string csvField(std::string_view cell);
 
+// The same field put at the end of `line`.
+void appendCsvField(std::string& line, std::string_view cell);
+
 // What a CSV file that a spreadsheet opens starts with: a UTF-8 byte-order
 // mark, so that the Chinese text reads as such.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";

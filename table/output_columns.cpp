@@ -131,6 +131,7 @@ std::vector<std::string> outputColumnNamesChinese(const OutputLayout& layout) {
 
 std::vector<std::string> resultCells(const RowOutcome& o, const OutputLayout& layout) {
     std::vector<std::string> cells;
+    cells.reserve(kReadOuts.size() + 2 + std::size(kCurrentOwnColumns));
     const bool current = o.isCurrentCode();
     for (const ReadOutEntry& readOut : kReadOuts) {
         if (!current) {
