@@ -4,11 +4,14 @@
 
 namespace pilaro::table {
 
-std::string spreadsheetText(const std::string& cell) {
+bool takenForFormula(std::string_view cell) {
     if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos)
-        return cell;
-    if (readNumber(cell).problem == NumberProblem::None) return cell;
-    return "'" + cell;
+        return false;
+    return readNumber(cell).problem != NumberProblem::None;
+}
+
+std::string spreadsheetText(std::string_view cell) {
+    return takenForFormula(cell) ? "'" + std::string(cell) : std::string(cell);
 }
 
 void appendCsvField(std::string& line, std::string_view cell) {

@@ -10,7 +10,11 @@ namespace pilaro::table {
 // A cell that a spreadsheet would take for a formula ("=HYPERLINK(…)")
 // with a leading apostrophe, as spreadsheets mark text; numbers such as -5
 // stay numbers.
-[[nodiscard]] std::string spreadsheetText(const std::string& cell);
+[[nodiscard]] std::string spreadsheetText(std::string_view cell);
+
+// Whether a spreadsheet would take the cell for a formula, and so
+// spreadsheetText marks it.
+[[nodiscard]] bool takenForFormula(std::string_view cell);
 
 // The cell as it stands in a line: quoted, with its quotes doubled, when it
 // holds a comma, a quote, a line break, or blanks or tabs at its ends.

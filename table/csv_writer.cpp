@@ -28,11 +28,14 @@ class CsvWriter : public RowWriter {
         FormattedRow row;
         row.text.reserve(kLineBytes);
         bool first = true;
-        for (const OutputCell& cell : outputCells(o, layout_, messages_)) {
+        forEachOutputCell(o, layout_, messages_, [&](std::string_view text, bool guarded) {
             if (!first) row.text += ',';
             first = false;
-            appendCsvField(row.text, cell.guarded ? spreadsheetText(cell.text) : cell.text);
-        }
+            if (guarded && takenForFormula(text))
+                appendCsvField(row.text, spreadsheetText(text));
+            else
+                appendCsvField(row.text, text);
+        });
         row.text += "\r\n";
         return row;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -80,6 +81,11 @@ std::vector<std::string> outputColumnNamesChinese(const OutputLayout& layout = {
 // archived read-outs (kReadOuts), then in the current code's layout its γ0
 // cell as typed, its method and its own read-outs.
 std::vector<std::string> resultCells(const RowOutcome& outcome, const OutputLayout& layout);
+
+// The same cells handed to `take` in order, each seen where the outcome
+// holds it: how a line is written without copying them.
+void forEachResultCell(const RowOutcome& outcome, const OutputLayout& layout,
+                       const std::function<void(std::string_view text)>& take);
 
 // The current code's read-outs that a table shows, in order, each under
 // its name in kReadOuts (the keys of a JSON line's result after "method").
