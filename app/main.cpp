@@ -2,12 +2,15 @@
 // its icon; --help and --version answered before any of it.
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <thread>
 
 #include "app/font_configuration.h"
+#include "app/window_icon.h"
 #include "engine/vector_state.h"
 #include "messages/program_help.h"
 #include "ui/look_and_feel.h"
@@ -38,6 +41,8 @@ int main(int argc, char** argv) {
     std::thread fontConfiguration = pilaro::readFontConfigurationAhead();
     QApplication app(argc, argv);
     if (fontConfiguration.joinable()) fontConfiguration.join();
+    // Read, and Qt's image plugins loaded, beside what follows.
+    std::future<QImage> icon = pilaro::readWindowIconAhead();
     // Qt's start-up leaves the upper vector halves in use; the engine
     // clears them as it is entered, and once here for all that follows.
     pilaro::clearUpperVectorHalves();
@@ -49,7 +54,7 @@ int main(int argc, char** argv) {
     pilaro::MainWindow window;
     // From the pixmap: a QIcon made from a file name first asks the icon
     // engine plugins whether they read it, a millisecond of start-up.
-    window.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/pilaro.png"))));
+    window.setWindowIcon(QIcon(QPixmap::fromImage(icon.get())));
     window.show();
     return app.exec();
 }

@@ -88,15 +88,18 @@ bool takesFocus(ControlKind kind) {
 
 }  // namespace
 
-void buildControls(QWidget& window, std::span<const ControlRow> controls) {
+ControlWidgets buildControls(QWidget& window, std::span<const ControlRow> controls) {
+    ControlWidgets built;
     std::vector<std::pair<int, QWidget*>> focusOrder;
     std::vector<QLabel*> captions;
 
     for (const ControlRow& row : controls) {
         QWidget* parent = &window;
         if (row.container != kWindowName) {
-            parent = window.findChild<QWidget*>(toQString(row.container));
-            Q_ASSERT_X(parent, "buildControls", "a container must come before its controls");
+            const auto container = built.find(row.container);
+            Q_ASSERT_X(container != built.end(), "buildControls",
+                       "a container must come before its controls");
+            parent = container->second;
         }
         if (row.kind == ControlKind::PrinterDialog) {
             // Never shown: only a named place for the print button's dialog.
@@ -106,6 +109,7 @@ void buildControls(QWidget& window, std::span<const ControlRow> controls) {
         QWidget* widget = makeWidget(row, parent);
         widget->setObjectName(toQString(row.name));
         widget->setGeometry(twipsToPixelRect(row.left, row.top, row.width, row.height));
+        built.emplace(row.name, widget);
         if (takesFocus(row.kind)) focusOrder.emplace_back(row.tabIndex, widget);
         if (auto* label = qobject_cast<QLabel*>(widget)) captions.push_back(label);
     }
@@ -118,6 +122,7 @@ void buildControls(QWidget& window, std::span<const ControlRow> controls) {
     for (std::size_t i = 1; i < focusOrder.size(); ++i) {
         QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
     }
+    return built;
 }
 
 }  // namespace pilaro

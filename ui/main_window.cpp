@@ -26,7 +26,7 @@ namespace pilaro {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(toQString(kWindowName));
     setWindowTitle(QString::fromUtf8(kApplicationTitle));
-    buildControls(*this, mainWindowControls());
+    controls_ = buildControls(*this, mainWindowControls());
     fitToMethod();
 
     showMessage_ = [this](const QString& text) { showInformation(this, text); };
@@ -55,9 +55,9 @@ void MainWindow::setPrinterDialog(PrinterDialogStep dialog) {
 }
 
 QWidget* MainWindow::control(std::string_view name) const {
-    auto* widget = findChild<QWidget*>(toQString(name));
-    Q_ASSERT_X(widget, "MainWindow", "every control of the table is built");
-    return widget;
+    const auto found = controls_.find(name);
+    Q_ASSERT_X(found != controls_.end(), "MainWindow", "every control of the table is built");
+    return found != controls_.end() ? found->second : nullptr;
 }
 
 QWidget* MainWindow::control(const ControlRole& role) const {

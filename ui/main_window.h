@@ -16,6 +16,7 @@
 #include "form/form_events.h"
 #include "form/form_reading.h"
 #include "report/report_printer.h"
+#include "ui/control_widgets.h"
 
 class QComboBox;
 class QLineEdit;
@@ -80,6 +81,7 @@ class MainWindow : public QWidget {
     void showMessage(const std::string& text);
 
     CalcState state_;
+    ControlWidgets controls_;
     DiagramWindow* diagramWindow_ = nullptr;
     MessageFunction showMessage_;
     ExitFunction exitProgram_;
