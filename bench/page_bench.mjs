@@ -149,7 +149,7 @@ function tracedCpu(trace) {
 }
 await tableRound(0); // the browser warms up
 const cores = await page.evaluate(() => navigator.hardwareConcurrency);
-const helpers = Math.min(3, Math.max(0, cores - 1)); // as web/page/table_runner.js starts them
+const helpers = Math.min(3, Math.max(0, cores - 2)); // as web/page/table_runner.js starts them
 const tables = { 0: [], 1000: [] };
 for (let i = 0; i < 7; ++i) for (const pause of [0, 1000]) tables[pause].push(await tableRound(pause));
 const traces = [];

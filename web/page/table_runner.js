@@ -8,9 +8,9 @@
 // answered as a promise.
 import workerSource from 'pilaro:worker';
 
-// One helper a core but one, at most three: the page's thread mostly
-// waits while a table runs, so two cores take a helper.
-const helperCount = () => Math.min(3, Math.max(0, (navigator.hardwareConcurrency || 1) - 1));
+// One helper a core besides the two of the page's thread and the table
+// worker, at most three: on two cores a helper only takes their time.
+const helperCount = () => Math.min(3, Math.max(0, (navigator.hardwareConcurrency || 1) - 2));
 
 // The compiled module as a worker takes it, or, where a browser cannot
 // hand a compiled module over, its bytes.
