@@ -238,6 +238,25 @@ test('tables run in the page as pilaro-batch runs them', async (t) => {
     });
   }
 
+  // Each cell encoded on its own, as a slow reference: the records' bytes
+  // and lengths are these, whatever the surrogates at the cells' edges.
+  await t.test('records hold each cell\'s own UTF-8', () => {
+    const encoder = new TextEncoder();
+    for (const text of [
+      'a,b\n中文,"x,y"\n',
+      '\uFEFF名称,\uD83D\uDE00\n',
+      'x\uD800,\uDC00y\n\uD800,\uDC00\n', // lone halves that meet where cells join
+      '\uDC00\uD800,\uD83D,\uDE00,,é\n',
+      'end\uD800\n\uDC00start,"two\nlines"\n',
+    ]) {
+      const records = recordsOf(Papa, text, ',');
+      const cells = Papa.parse(text.replace(/^\uFEFF/, ''), { delimiter: ',', quoteChar: '"' }).data.flat();
+      const each = cells.map((cell) => encoder.encode(cell));
+      assert.deepEqual(records.lengths, each.map((bytes) => bytes.length), JSON.stringify(text));
+      assert.ok(Buffer.from(records.bytes).equals(Buffer.concat(each)), JSON.stringify(text));
+    }
+  });
+
   await t.test('refused tables give pilaro-batch\'s message', () => {
     for (const text of ['名称,foo\n1,2\n', 'type,concrete,steel,Nj,Mj,D,a\n', 'D,d,直径\n',
       `${readFileSync(example, 'utf8')}"open,P1,design\n`]) {

@@ -6,15 +6,53 @@
 //   recordsOf(Papa, text, delimiter) -> { bytes, lengths, counts, lines, unclosedAt }
 // `unclosedAt` is the line of a record whose quoted cell is never closed,
 // or 0.
+
+const highSurrogate = (unit) => unit >= 0xd800 && unit < 0xdc00;
+const lowSurrogate = (unit) => unit >= 0xdc00 && unit < 0xe000;
+
+// How many bytes TextEncoder gives for a cell: a lone surrogate is encoded
+// as U+FFFD, three bytes.
+function utf8Length(cell) {
+  let bytes = cell.length;
+  for (let i = 0; i < cell.length; ++i) {
+    const unit = cell.charCodeAt(i);
+    if (unit < 0x80) continue;
+    if (unit < 0x800) bytes += 1;
+    else {
+      bytes += 2; // three bytes; a pair, four for its two units
+      if (highSurrogate(unit) && i + 1 < cell.length && lowSurrogate(cell.charCodeAt(i + 1)))
+        i += 1;
+    }
+  }
+  return bytes;
+}
+
+// Every cell's bytes in turn, as encoding each on its own gives them: one
+// encoding of them all (far quicker than one a cell), unless two cells meet
+// where a lone high surrogate ends one and a lone low one starts the next,
+// which together would make a pair.
+function cellBytes(encoder, cells) {
+  let pairs = false;
+  for (let k = 1; k < cells.length && !pairs; ++k) {
+    const before = cells[k - 1];
+    pairs =
+      before.length > 0 &&
+      cells[k].length > 0 &&
+      highSurrogate(before.charCodeAt(before.length - 1)) &&
+      lowSurrogate(cells[k].charCodeAt(0));
+  }
+  if (!pairs) return encoder.encode(cells.join(''));
+  const buffer = new Uint8Array(cells.reduce((sum, cell) => sum + cell.length * 3, 0));
+  let used = 0;
+  for (const cell of cells) used += encoder.encodeInto(cell, buffer.subarray(used)).written;
+  return buffer.subarray(0, used);
+}
+
 export function recordsOf(Papa, whole, delimiter) {
   // Without a byte-order mark, as papaparse reads it, so that its positions
   // are the text's.
   const text = whole.startsWith('\uFEFF') ? whole.slice(1) : whole;
-  const encoder = new TextEncoder();
-  // Three bytes at most for each UTF-16 unit; the cells are parts of the text.
-  const buffer = new Uint8Array(text.length * 3);
-  let used = 0;
-  const lengths = [];
+  const cells = [];
   const counts = [];
   const lines = [];
   let line = 1;
@@ -27,11 +65,7 @@ export function recordsOf(Papa, whole, delimiter) {
     step(result) {
       lines.push(line);
       counts.push(result.data.length);
-      for (const cell of result.data) {
-        const { written } = encoder.encodeInto(cell, buffer.subarray(used));
-        used += written;
-        lengths.push(written);
-      }
+      for (const cell of result.data) cells.push(cell);
       if (!unclosedAt && result.errors.some((e) => e.code === 'MissingQuotes')) unclosedAt = line;
       // The next record starts where this one ended.
       const end = result.meta.cursor;
@@ -44,5 +78,7 @@ export function recordsOf(Papa, whole, delimiter) {
       counted = end;
     },
   });
-  return { bytes: buffer.subarray(0, used), lengths, counts, lines, unclosedAt };
+  const bytes = cellBytes(new TextEncoder(), cells);
+  const lengths = cells.map(utf8Length);
+  return { bytes, lengths, counts, lines, unclosedAt };
 }
