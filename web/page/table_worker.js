@@ -206,13 +206,13 @@ function nextRows(number, run, step, helped) {
 // (warmUpTable): nothing of it is told.
 async function runTable({ table: number, source }) {
   const tell = number > 0 ? tellPage : () => {};
-  forgetBefore(number);
-  wake(); // a loop waiting for the helpers on an older table ends
   const opening = opened(source);
   // A refused table replaces nothing: the table shown stays, and so does
-  // one still running.
+  // one still running, with its helpers' answers.
   if (opening.refusal) return tell({ kind: 'refused', table: number, refusal: opening.refusal });
   open = number;
+  forgetBefore(number);
+  wake(); // a loop waiting for the helpers on an older table ends
   tell({ kind: 'opened', table: number, rowCount: opening.rowCount, columns: opening.columns });
   const helped = { now: number > 0 && helpers.length > 0 && opening.rowCount > firstStep };
   if (helped.now) {
