@@ -257,6 +257,67 @@ test('tables run in the page as pilaro-batch runs them', async (t) => {
     }
   });
 
+  // Each record's first line, counted by hand: one more for every line
+  // feed before the record, in a quoted cell, ending a record, or among the
+  // blanks papaparse drops after a closing quote.
+  await t.test('records start on the lines their line feeds give', () => {
+    for (const [text, lines, unclosedAt] of [
+      ['a,b\nc,d\n', [1, 2, 3], 0],
+      ['a,b\nc,d', [1, 2], 0],
+      ['a,"x\ny"\nc\n', [1, 3, 4], 0],
+      ['a,"x\n\n\ny",z\n"\n"\nc', [1, 5, 7], 0],
+      ['x,"p\r\nq"\r\ny\r\n', [1, 3, 4], 0],
+      ['a\rb\rc', [1, 1, 1], 0], // no line feed at all
+      ['"a"\n\r\nb\r\n', [1, 2, 3, 4], 0], // the first line feed ends the record
+      ['x\r\n"a"\n\r\nb\r\n', [1, 2, 4, 5], 0], // records end at CR LF; LF dropped
+      ['\uFEFF名称,"多\n行"\n值\n', [1, 3, 4], 0],
+      ['a\n"open,b\nc\n', [1, 2], 2],
+    ]) {
+      const records = recordsOf(Papa, text, ',');
+      assert.deepEqual(records.lines, lines, JSON.stringify(text));
+      assert.equal(records.unclosedAt, unclosedAt, JSON.stringify(text));
+    }
+  });
+
+  // Against a slow reference, record by record from papaparse's position
+  // after each: the lines, cells and unclosed quote of small random texts.
+  await t.test('records read at once are those read one by one', () => {
+    const reference = (text) => {
+      const lines = [];
+      const counts = [];
+      let unclosedAt = 0;
+      let before = 0; // line feeds before the next record
+      Papa.parse(text, {
+        delimiter: ',',
+        quoteChar: '"',
+        skipEmptyLines: false,
+        step(result) {
+          lines.push(before + 1);
+          counts.push(result.data.length);
+          if (!unclosedAt && result.errors.some((e) => e.code === 'MissingQuotes')) unclosedAt = before + 1;
+          before = text.slice(0, result.meta.cursor).split('\n').length - 1;
+        },
+      });
+      return { lines, counts, unclosedAt };
+    };
+    let seed = 12345;
+    const random = (n) => {
+      seed = (seed * 1103515245 + 12345) % 2147483648;
+      return seed % n;
+    };
+    const pieces = ['a', '7', '"', ',', '\n', '\r', '\r\n', ' ', '中'];
+    for (let i = 0; i < 3000; ++i) {
+      let text = '';
+      for (let n = 1 + random(24); n > 0; --n) text += pieces[random(pieces.length)];
+      const records = recordsOf(Papa, text, ',');
+      const { lines, counts, unclosedAt } = reference(text);
+      const shown = JSON.stringify(text);
+      assert.deepEqual(records.lines, lines, shown);
+      assert.deepEqual(records.counts, counts, shown);
+      assert.equal(records.unclosedAt, unclosedAt, shown);
+    }
+  });
+
   await t.test('refused tables give pilaro-batch\'s message', () => {
     for (const text of ['名称,foo\n1,2\n', 'type,concrete,steel,Nj,Mj,D,a\n', 'D,d,直径\n',
       `${readFileSync(example, 'utf8')}"open,P1,design\n`]) {

@@ -48,12 +48,38 @@ function cellBytes(encoder, cells) {
   return buffer.subarray(0, used);
 }
 
-export function recordsOf(Papa, whole, delimiter) {
-  // Without a byte-order mark, as papaparse reads it, so that its positions
-  // are the text's.
-  const text = whole.startsWith('\uFEFF') ? whole.slice(1) : whole;
-  const cells = [];
-  const counts = [];
+const newlinesIn = (text) => {
+  let count = 0;
+  for (let at = text.indexOf('\n'); at !== -1; at = text.indexOf('\n', at + 1)) count += 1;
+  return count;
+};
+
+// The line each record starts on, from the records alone: each record
+// spans the line breaks in its cells and the one that ends it. Null where
+// that does not account for every line break of the text, as where
+// papaparse drops blanks after a closing quote: the caller then counts
+// them record by record.
+function linesOfRecords(text, rows, linebreak) {
+  const lines = new Array(rows.length);
+  const ending = newlinesIn(linebreak ?? '');
+  const total = newlinesIn(text);
+  if (total === (rows.length - 1) * ending) {
+    // No cell holds a line break.
+    for (let r = 0; r < rows.length; ++r) lines[r] = 1 + r * ending;
+    return lines;
+  }
+  let line = 1;
+  for (let r = 0; r < rows.length; ++r) {
+    lines[r] = line;
+    for (const cell of rows[r]) line += newlinesIn(cell);
+    if (r + 1 < rows.length) line += ending;
+  }
+  return line - 1 === total ? lines : null;
+}
+
+// Record by record, the line of each from papaparse's position after it.
+function steppedRecords(Papa, text, delimiter) {
+  const rows = [];
   const lines = [];
   let line = 1;
   let counted = 0; // how far the line breaks have been counted
@@ -64,8 +90,7 @@ export function recordsOf(Papa, whole, delimiter) {
     skipEmptyLines: false,
     step(result) {
       lines.push(line);
-      counts.push(result.data.length);
-      for (const cell of result.data) cells.push(cell);
+      rows.push(result.data);
       if (!unclosedAt && result.errors.some((e) => e.code === 'MissingQuotes')) unclosedAt = line;
       // The next record starts where this one ended.
       const end = result.meta.cursor;
@@ -78,6 +103,31 @@ export function recordsOf(Papa, whole, delimiter) {
       counted = end;
     },
   });
+  return { rows, lines, unclosedAt };
+}
+
+// The records, all at once where the text parses without a fault and its
+// line breaks are all accounted for (the usual table), else one by one.
+function parsedRecords(Papa, text, delimiter) {
+  const parsed = Papa.parse(text, { delimiter, quoteChar: '"', skipEmptyLines: false });
+  if (parsed.errors.length === 0) {
+    const lines = linesOfRecords(text, parsed.data, parsed.meta.linebreak);
+    if (lines) return { rows: parsed.data, lines, unclosedAt: 0 };
+  }
+  return steppedRecords(Papa, text, delimiter);
+}
+
+export function recordsOf(Papa, whole, delimiter) {
+  // Without a byte-order mark, as papaparse reads it, so that its positions
+  // are the text's.
+  const text = whole.startsWith('\uFEFF') ? whole.slice(1) : whole;
+  const { rows, lines, unclosedAt } = parsedRecords(Papa, text, delimiter);
+  const counts = new Array(rows.length);
+  const cells = [];
+  for (let r = 0; r < rows.length; ++r) {
+    counts[r] = rows[r].length;
+    for (const cell of rows[r]) cells.push(cell);
+  }
   const bytes = cellBytes(new TextEncoder(), cells);
   const lengths = cells.map(utf8Length);
   return { bytes, lengths, counts, lines, unclosedAt };
