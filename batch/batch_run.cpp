@@ -164,19 +164,22 @@ int tableRun(const BatchOptions& options, const InputTable& input) {
     Progress progress(!options.quiet && isatty(STDERR_FILENO) == 1, reading.size, options.language);
     long rowsRun = 0;
     int status = kExitAllPass;
-    runRowsInOrder(rows, columns, options.provided, options.jobs,
-                   [&](const RowOutcome& outcome, std::uint64_t bytesRead) {
-                       for (const table::RowError& error : outcome.row.errors) {
-                           progress.finish();
-                           say(messages::rowMessage(outcome.row.line, error.told),
-                               options.language);
-                       }
-                       writingTo(outputName, [&] { writer->write(outcome); });
-                       summaries.add(outcome);
-                       if (drawing) diagrams.add(outcome);
-                       status = worse(status, statusOf(outcome));
-                       progress.update(++rowsRun, bytesRead);
-                   });
+    const RowWriter& formatter = *writer;
+    runRowsInOrder(
+        rows, columns, options.provided, options.jobs,
+        [&](const RowOutcome& outcome) { return formatter.format(outcome); },
+        [&](FinishedRow& row) {
+            const RowOutcome& outcome = row.outcome;
+            for (const table::RowError& error : outcome.row.errors) {
+                progress.finish();
+                say(messages::rowMessage(outcome.row.line, error.told), options.language);
+            }
+            writingTo(outputName, [&] { writer->writeFormatted(std::move(row.formatted)); });
+            summaries.add(outcome);
+            if (drawing) diagrams.add(outcome);
+            status = worse(status, statusOf(outcome));
+            progress.update(++rowsRun, row.bytesRead);
+        });
     writingTo(outputName, [&] { writer->finish(); });
     if (file) file->commit();
     progress.finish();

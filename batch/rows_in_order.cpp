@@ -5,25 +5,31 @@
 #include <oneapi/tbb/parallel_pipeline.h>
 #include <oneapi/tbb/task_arena.h>
 
+#include <exception>
 #include <utility>
+#include <vector>
 
 namespace pilaro::batch {
 
 namespace {
 
-// Rows in flight for each thread: enough to keep every thread busy while
-// one row is read and another written, few enough that the memory of a run
-// does not grow with its table.
-constexpr int kRowsInFlightPerJob = 16;
+// Rows pass from stage to stage in chunks: a row takes some tens of
+// microseconds, and handing each alone from thread to thread would cost a
+// good part of that.
+constexpr std::size_t kRowsInChunk = 16;
 
-struct ReadRecord {
-    table::CellRow record;
-    std::uint64_t bytesRead = 0;
-};
+// Chunks in flight for each thread: enough to keep every thread busy while
+// one chunk is read and another written, few enough that the memory of a
+// run does not grow with its table.
+constexpr int kChunksInFlightPerJob = 4;
 
-struct RunRow {
-    table::RowOutcome outcome;
-    std::uint64_t bytesRead = 0;
+struct Chunk {
+    std::vector<table::CellRow> records;
+    std::vector<std::uint64_t> bytesRead;
+    std::vector<FinishedRow> rows;
+    // What stopped the reading after these records, thrown on once they
+    // have been taken.
+    std::exception_ptr readFailure;
 };
 
 }  // namespace
@@ -32,24 +38,49 @@ int defaultJobs() {
     return oneapi::tbb::info::default_concurrency();
 }
 
-void runRowsInOrder(
-    table::RecordSource& reader, const table::ColumnMap& columns,
-    const table::ProvidedSteels& provided, int jobs,
-    const std::function<void(const table::RowOutcome& outcome, std::uint64_t bytesRead)>& take) {
+void runRowsInOrder(table::RecordSource& reader, const table::ColumnMap& columns,
+                    const table::ProvidedSteels& provided, int jobs,
+                    const std::function<table::FormattedRow(const table::RowOutcome&)>& format,
+                    const std::function<void(FinishedRow& row)>& take) {
     using oneapi::tbb::filter_mode;
     using oneapi::tbb::make_filter;
+    bool readingEnded = false;
     const auto read = [&](oneapi::tbb::flow_control& control) {
-        ReadRecord r;
-        if (reader.next(r.record))
-            r.bytesRead = reader.bytesRead();
-        else
+        Chunk chunk;
+        if (readingEnded) {
             control.stop();
-        return r;
+            return chunk;
+        }
+        try {
+            while (!readingEnded && chunk.records.size() < kRowsInChunk) {
+                table::CellRow record;
+                readingEnded = !reader.next(record);
+                if (readingEnded) break;
+                chunk.records.push_back(std::move(record));
+                chunk.bytesRead.push_back(reader.bytesRead());
+            }
+        } catch (...) {
+            chunk.readFailure = std::current_exception();
+            readingEnded = true;
+        }
+        if (chunk.records.empty() && !chunk.readFailure) control.stop();
+        return chunk;
     };
-    const auto run = [&](ReadRecord r) {
-        return RunRow{table::runRow(table::readRow(r.record, columns, provided)), r.bytesRead};
+    const auto run = [&](Chunk chunk) {
+        chunk.rows.reserve(chunk.records.size());
+        for (std::size_t i = 0; i < chunk.records.size(); ++i) {
+            FinishedRow& row = chunk.rows.emplace_back();
+            row.outcome = table::runRow(table::readRow(chunk.records[i], columns, provided));
+            row.formatted = format(row.outcome);
+            row.bytesRead = chunk.bytesRead[i];
+        }
+        chunk.records.clear();
+        return chunk;
     };
-    const auto hand = [&](const RunRow& r) { take(r.outcome, r.bytesRead); };
+    const auto hand = [&](Chunk chunk) {
+        for (FinishedRow& row : chunk.rows) take(row);
+        if (chunk.readFailure) std::rethrow_exception(chunk.readFailure);
+    };
 
     // As many threads as asked for, more than the cores if so.
     const oneapi::tbb::global_control threads(oneapi::tbb::global_control::max_allowed_parallelism,
@@ -57,10 +88,10 @@ void runRowsInOrder(
     oneapi::tbb::task_arena arena(jobs);
     arena.execute([&] {
         oneapi::tbb::parallel_pipeline(
-            static_cast<std::size_t>(kRowsInFlightPerJob * jobs),
-            make_filter<void, ReadRecord>(filter_mode::serial_in_order, read) &
-                make_filter<ReadRecord, RunRow>(filter_mode::parallel, run) &
-                make_filter<RunRow, void>(filter_mode::serial_in_order, hand));
+            static_cast<std::size_t>(kChunksInFlightPerJob * jobs),
+            make_filter<void, Chunk>(filter_mode::serial_in_order, read) &
+                make_filter<Chunk, Chunk>(filter_mode::parallel, run) &
+                make_filter<Chunk, void>(filter_mode::serial_in_order, hand));
     });
 }
 

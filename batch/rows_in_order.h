@@ -1,7 +1,7 @@
 // The rows of a table run on several threads, handed on in the table's
 // order: the records are read one after another, a bounded window of rows
-// runs at once, and each outcome is taken in turn, as a run on one thread
-// takes them.
+// is run and formatted at once, and each row is taken in turn, as a run on
+// one thread takes them.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include "table/record_source.h"
 #include "table/row_input.h"
 #include "table/row_outcome.h"
+#include "table/row_writer.h"
 
 namespace pilaro::batch {
 
@@ -18,14 +19,23 @@ namespace pilaro::batch {
 // may use.
 int defaultJobs();
 
-// Reads every record of `reader`, runs its row on up to `jobs` threads and
-// calls `take(outcome, bytesRead)` for each, in the table's order, never
-// two at once; `bytesRead` is how far the reader had come after the row.
-// An exception from the reader or from `take` stops the run and is thrown
-// on.
-void runRowsInOrder(
-    table::RecordSource& reader, const table::ColumnMap& columns,
-    const table::ProvidedSteels& provided, int jobs,
-    const std::function<void(const table::RowOutcome& outcome, std::uint64_t bytesRead)>& take);
+// A row run and formatted for the output, and how far the reader had come
+// after it.
+struct FinishedRow {
+    table::RowOutcome outcome;
+    table::FormattedRow formatted;
+    std::uint64_t bytesRead = 0;
+};
+
+// Reads every record of `reader`, runs its row and formats it with
+// `format` on up to `jobs` threads (`format` is called on several at
+// once), and calls `take` for each row in the table's order, never two at
+// once. An exception from `take`, or from a row's run, stops the run and is
+// thrown on; one from the reader is thrown on after every row read before
+// it has been taken.
+void runRowsInOrder(table::RecordSource& reader, const table::ColumnMap& columns,
+                    const table::ProvidedSteels& provided, int jobs,
+                    const std::function<table::FormattedRow(const table::RowOutcome&)>& format,
+                    const std::function<void(FinishedRow& row)>& take);
 
 }  // namespace pilaro::batch

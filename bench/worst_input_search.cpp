@@ -20,6 +20,7 @@
 
 #include "bench/section_case.h"
 #include "bench/section_generator.h"
+#include "bench/trial_sequence.h"
 
 namespace pilaro {
 namespace {
@@ -49,6 +50,14 @@ void print(const char* what, const Worst& w) {
 
 bool landsOnGrid(const SearchResult& r) {
     return r.end == SearchEnd::Landed && !r.refined;
+}
+
+// Whether the solver's search is the written search's alone, trial for
+// trial: the engine benchmarks replay only such a search (a check that
+// lands beyond the section's range goes on to scan it).
+bool replaysAsWritten(const SectionCase& s, const SearchResult& r) {
+    const TrialSequence written = trialSequenceOf(s);
+    return written.search.trials == r.trials && written.search.xi == r.xi;
 }
 
 // Scales Nj and Mj together between a factor where the search lands on the
@@ -114,7 +123,8 @@ void searchRoad(const char* road, bool check, long count, std::mt19937_64::resul
         } else {
             ++failed;
         }
-        if (r.trials > slot->search.trials) *slot = {s, r};
+        if (r.trials > slot->search.trials && (slot != &onGrid || replaysAsWritten(s, r)))
+            *slot = {s, r};
     }
     std::printf(
         "%s: %ld sections, seed %llu: %ld land on the grid, %ld by bisection, %ld never, "

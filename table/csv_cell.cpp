@@ -4,25 +4,40 @@
 
 namespace pilaro::table {
 
-std::string spreadsheetText(const std::string& cell) {
+bool takenForFormula(std::string_view cell) {
     if (cell.empty() || std::string_view("=+-@\t\r").find(cell[0]) == std::string_view::npos)
-        return cell;
-    if (readNumber(cell).problem == NumberProblem::None) return cell;
-    return "'" + cell;
+        return false;
+    return readNumber(cell).problem != NumberProblem::None;
+}
+
+std::string spreadsheetText(std::string_view cell) {
+    return takenForFormula(cell) ? "'" + std::string(cell) : std::string(cell);
+}
+
+void appendCsvField(std::string& line, std::string_view cell) {
+    // A reader drops the blanks and tabs around a cell that is not quoted.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    // One pass over the cell, with no early way out, is the quickest look
+    // at the short cells of a table.
+    bool special = false;
+    for (const char c : cell) special = special || c == ',' || c == '"' || c == '\r' || c == '\n';
+    const bool quote = special || (!cell.empty() && (blank(cell.front()) || blank(cell.back())));
+    if (!quote) {
+        line += cell;
+        return;
+    }
+    line += '"';
+    for (char c : cell) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
 }
 
 std::string csvField(std::string_view cell) {
-    // A reader drops the blanks and tabs around a cell that is not quoted.
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    const bool quote = cell.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!cell.empty() && (blank(cell.front()) || blank(cell.back())));
-    if (!quote) return std::string(cell);
-    std::string field = "\"";
-    for (char c : cell) {
-        if (c == '"') field += '"';
-        field += c;
-    }
-    return field + '"';
+    std::string field;
+    appendCsvField(field, cell);
+    return field;
 }
 
 void CsvLine::add(std::string_view cell) {
@@ -32,7 +47,7 @@ void CsvLine::add(std::string_view cell) {
     } else {
         text_ += ',';
     }
-    text_ += csvField(cell);
+    appendCsvField(text_, cell);
 }
 
 const std::string& CsvLine::end() {

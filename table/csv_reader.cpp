@@ -21,6 +21,10 @@ namespace {
 // A record this long is no load case but a quote that was never closed.
 constexpr std::size_t kLongestRecord = std::size_t{1} << 20;
 
+// Room for the cells of a typical load case, so that a record is read
+// without growing.
+constexpr std::size_t kCellsOfARecord = 16;
+
 }  // namespace
 
 struct CsvReader::Parser {
@@ -54,12 +58,9 @@ struct CsvReader::Parser {
 
 namespace {
 
-// Blanks around a cell are no part of it, but a tab that separates cells
-// is no blank.
-int isBlank(unsigned char c) {
-    return c == CSV_SPACE || c == CSV_TAB;
-}
-
+// Blanks around a cell are no part of it (the parser's own blanks, spaces
+// and tabs, where no function is set), but a tab that separates cells is
+// no blank.
 int isSpace(unsigned char c) {
     return c == CSV_SPACE;
 }
@@ -69,12 +70,14 @@ int isSpace(unsigned char c) {
 void CsvReader::Parser::useSeparator(char separator) {
     separator_ = separator;
     csv_set_delim(&parser_, static_cast<unsigned char>(separator));
-    csv_set_space_func(&parser_, separator == '\t' ? isSpace : isBlank);
+    csv_set_space_func(&parser_, separator == '\t' ? isSpace : nullptr);
 }
 
 void CsvReader::Parser::endCell(void* text, std::size_t size, void* self) {
     auto& reader = *static_cast<Parser*>(self);
-    reader.building_.cells.emplace_back(static_cast<const char*>(text), size);
+    std::vector<std::string>& cells = reader.building_.cells;
+    if (cells.empty()) cells.reserve(kCellsOfARecord);
+    cells.emplace_back(static_cast<const char*>(text), size);
 }
 
 void CsvReader::Parser::endRecord(int, void* self) {

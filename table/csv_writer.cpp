@@ -10,20 +10,37 @@ namespace pilaro::table {
 
 namespace {
 
+// Room for a typical output line, so that one is built without growing.
+constexpr std::size_t kLineBytes = 512;
+
 class CsvWriter : public RowWriter {
   public:
     CsvWriter(std::FILE* out, MessageColumn messages, const OutputLayout& layout)
         : out_(out), messages_(messages), layout_(layout) {
         put(kUtf8ByteOrderMark);
-        for (const std::string& name : outputColumnNames(layout_)) line_.add(spreadsheetText(name));
-        put(line_.end());
+        CsvLine header;
+        for (const std::string& name : outputColumnNames(layout_))
+            header.add(spreadsheetText(name));
+        put(header.end());
     }
 
-    void write(const RowOutcome& o) override {
-        for (const OutputCell& cell : outputCells(o, layout_, messages_))
-            line_.add(cell.guarded ? spreadsheetText(cell.text) : cell.text);
-        put(line_.end());
+    FormattedRow format(const RowOutcome& o) const override {
+        FormattedRow row;
+        row.text.reserve(kLineBytes);
+        bool first = true;
+        forEachOutputCell(o, layout_, messages_, [&](std::string_view text, bool guarded) {
+            if (!first) row.text += ',';
+            first = false;
+            if (guarded && takenForFormula(text))
+                appendCsvField(row.text, spreadsheetText(text));
+            else
+                appendCsvField(row.text, text);
+        });
+        row.text += "\r\n";
+        return row;
     }
+
+    void writeFormatted(FormattedRow&& row) override { put(row.text); }
 
     void finish() override { flushOrThrow(out_); }
 
@@ -33,7 +50,6 @@ class CsvWriter : public RowWriter {
     std::FILE* out_;
     MessageColumn messages_;
     OutputLayout layout_;
-    CsvLine line_;
 };
 
 }  // namespace

@@ -21,7 +21,7 @@ class JsonWriter : public RowWriter {
         if (form_ == JsonForm::Array) writeOrThrow(out_, "[");
     }
 
-    void write(const RowOutcome& o) override {
+    FormattedRow format(const RowOutcome& o) const override {
         nlohmann::ordered_json input = nlohmann::ordered_json::object();
         for (std::size_t i = 0; i < kColumnCount; ++i) {
             // The file's columns, and the steel that --provide put in.
@@ -49,14 +49,19 @@ class JsonWriter : public RowWriter {
                                        {"statusText", o.statusText}, {"errors", std::move(errors)},
                                        {"result", std::move(result)}};
         // A cell that is not UTF-8 is shown with replacement characters.
-        std::string text = line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        FormattedRow row;
+        row.text = line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        return row;
+    }
+
+    void writeFormatted(FormattedRow&& row) override {
         if (form_ == JsonForm::Lines) {
-            text += '\n';
+            row.text += '\n';
         } else {
-            text.insert(0, rows_ == 0 ? "\n" : ",\n");
+            row.text.insert(0, rows_ == 0 ? "\n" : ",\n");
         }
         ++rows_;
-        writeOrThrow(out_, text);
+        writeOrThrow(out_, row.text);
     }
 
     void finish() override {

@@ -2,21 +2,31 @@
 
 namespace pilaro::table {
 
+void forEachOutputCell(const RowOutcome& o, const OutputLayout& layout, MessageColumn messages,
+                       const std::function<void(std::string_view text, bool guarded)>& take) {
+    for (std::size_t i = 0; i < kArchivedColumnCount; ++i) take(o.row.cells[i], true);
+    for (const std::string& cell : o.row.otherCells) take(cell, true);
+    take(std::to_string(o.row.line), false);
+    take(o.status, false);
+    if (messages == MessageColumn::Output)
+        take(o.message, false);
+    else
+        take(toldMessage(o, Language::Chinese), false);
+    take(o.statusText, false);
+    // The archived read-outs as they always were; after them the γ0 cell
+    // as typed, then the current code's.
+    std::size_t result = 0;
+    forEachResultCell(o, layout,
+                      [&](std::string_view text) { take(text, result++ >= kReadOuts.size()); });
+}
+
 std::vector<OutputCell> outputCells(const RowOutcome& o, const OutputLayout& layout,
                                     MessageColumn messages) {
     std::vector<OutputCell> cells;
-    for (std::size_t i = 0; i < kArchivedColumnCount; ++i) cells.push_back({o.row.cells[i], true});
-    for (const std::string& cell : o.row.otherCells) cells.push_back({cell, true});
-    cells.push_back({std::to_string(o.row.line), false});
-    cells.push_back({std::string(o.status), false});
-    cells.push_back(
-        {messages == MessageColumn::Output ? o.message : toldMessage(o, Language::Chinese), false});
-    cells.push_back({o.statusText, false});
-    // The archived read-outs as they always were; after them the γ0 cell
-    // as typed, then the current code's.
-    std::vector<std::string> results = resultCells(o, layout);
-    for (std::size_t i = 0; i < results.size(); ++i)
-        cells.push_back({std::move(results[i]), i >= kReadOuts.size()});
+    cells.reserve(kArchivedColumnCount + o.row.otherCells.size() + 4 + kReadOuts.size());
+    forEachOutputCell(o, layout, messages, [&](std::string_view text, bool guarded) {
+        cells.push_back({std::string(text), guarded});
+    });
     return cells;
 }
 

@@ -3,7 +3,9 @@
 // typed.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "table/row_outcome.h"
@@ -25,5 +27,12 @@ struct OutputCell {
 [[nodiscard]] std::vector<OutputCell> outputCells(const RowOutcome& outcome,
                                                   const OutputLayout& layout,
                                                   MessageColumn messages);
+
+// The same cells handed to `take(text, guarded)` in order, each seen where
+// the outcome holds it where it can be: how a CSV line is built without
+// copying them.
+void forEachOutputCell(const RowOutcome& outcome, const OutputLayout& layout,
+                       MessageColumn messages,
+                       const std::function<void(std::string_view text, bool guarded)>& take);
 
 }  // namespace pilaro::table

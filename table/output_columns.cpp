@@ -129,22 +129,28 @@ std::vector<std::string> outputColumnNamesChinese(const OutputLayout& layout) {
     return names;
 }
 
-std::vector<std::string> resultCells(const RowOutcome& o, const OutputLayout& layout) {
-    std::vector<std::string> cells;
+void forEachResultCell(const RowOutcome& o, const OutputLayout& layout,
+                       const std::function<void(std::string_view text)>& take) {
     const bool current = o.isCurrentCode();
     for (const ReadOutEntry& readOut : kReadOuts) {
         if (!current) {
-            cells.push_back(o.readOut(readOut.id));
+            take(o.readOut(readOut.id));
             continue;
         }
         const std::optional<ReadOut> same = currentOfSameName(readOut.name);
-        cells.push_back(same ? o.currentReadOut(*same) : std::string());
+        take(same ? std::string_view(o.currentReadOut(*same)) : std::string_view());
     }
-    if (!layout.currentCode) return cells;
-    cells.push_back(o.row.cells[indexOf(Column::Gamma0)]);
-    cells.emplace_back(o.ranCurrentCode() ? kJtg3362MethodName : std::string_view());
+    if (!layout.currentCode) return;
+    take(o.row.cells[indexOf(Column::Gamma0)]);
+    take(o.ranCurrentCode() ? kJtg3362MethodName : std::string_view());
     for (const OwnColumn& own : kCurrentOwnColumns)
-        cells.push_back(current ? o.currentReadOut(own.id) : std::string());
+        take(current ? std::string_view(o.currentReadOut(own.id)) : std::string_view());
+}
+
+std::vector<std::string> resultCells(const RowOutcome& o, const OutputLayout& layout) {
+    std::vector<std::string> cells;
+    cells.reserve(kReadOuts.size() + 2 + std::size(kCurrentOwnColumns));
+    forEachResultCell(o, layout, [&](std::string_view text) { cells.emplace_back(text); });
     return cells;
 }
 

@@ -46,6 +46,17 @@ bool namesCurrentCode(const CellRow& record, const ColumnMap& columns) {
     return rowMethod(cell(Column::Concrete), cell(Column::Steel)) == Method::Jtg3362;
 }
 
+bool mayNameCurrentCode(std::string_view text) {
+    // Byte by byte, which a compiler turns into a fast scan of a whole
+    // table's text.
+    bool letter = false;
+    for (const char c : text) {
+        const char lower = static_cast<char>(c | 0x20);
+        letter = letter || lower == 'c' || lower == 'b';
+    }
+    return letter;
+}
+
 std::vector<std::string_view> currentConcreteNames() {
     return namesOf(jtg3362::concreteGrades());
 }

@@ -34,6 +34,11 @@ inline constexpr std::string_view kJtg3362MethodName = "JTG 3362-2018";
 // code: what the output's columns depend on, known before the rows run.
 [[nodiscard]] bool namesCurrentCode(const CellRow& record, const ColumnMap& columns);
 
+// Whether a text may hold a grade of the current code: each of them has a
+// C (the concretes) or a B (the steels), in either case, so a text that
+// has neither names none. A quick look that spares reading a table whole.
+[[nodiscard]] bool mayNameCurrentCode(std::string_view text);
+
 // "C25" … "C80", "HPB300" … "HRB500" and "12" … "40" (mm): the current
 // code's grades and bar sizes as its messages list them.
 [[nodiscard]] std::vector<std::string_view> currentConcreteNames();

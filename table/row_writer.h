@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -14,6 +15,7 @@
 #include "jtg3362/read_outs.h"
 #include "table/columns.h"
 #include "table/row_outcome.h"
+#include "table/sheet_cell.h"
 
 namespace pilaro::table {
 
@@ -27,13 +29,26 @@ class WriteFailure : public std::runtime_error {
     messages::Message reason;
 };
 
+// One row's output made ready to be written: its text (CSV, JSON) or its
+// cells (a workbook).
+struct FormattedRow {
+    std::string text;
+    std::vector<SheetCell> cells;
+};
+
 class RowWriter {
   public:
     virtual ~RowWriter() = default;
-    // Throws WriteFailure when the output cannot be written.
-    virtual void write(const RowOutcome& outcome) = 0;
-    // Writes what is still held back; throws as write does.
+    // The row's output, made without touching what the writer has written,
+    // so that rows are formatted on several threads at once.
+    [[nodiscard]] virtual FormattedRow format(const RowOutcome& outcome) const = 0;
+    // Writes a formatted row after the rows written before it. Throws
+    // WriteFailure when the output cannot be written.
+    virtual void writeFormatted(FormattedRow&& row) = 0;
+    // Writes what is still held back; throws as writeFormatted does.
     virtual void finish() = 0;
+
+    void write(const RowOutcome& outcome) { writeFormatted(format(outcome)); }
 };
 
 // Which columns an output table has. The archived method's are always
@@ -66,6 +81,11 @@ std::vector<std::string> outputColumnNamesChinese(const OutputLayout& layout = {
 // archived read-outs (kReadOuts), then in the current code's layout its γ0
 // cell as typed, its method and its own read-outs.
 std::vector<std::string> resultCells(const RowOutcome& outcome, const OutputLayout& layout);
+
+// The same cells handed to `take` in order, each seen where the outcome
+// holds it: how a line is written without copying them.
+void forEachResultCell(const RowOutcome& outcome, const OutputLayout& layout,
+                       const std::function<void(std::string_view text)>& take);
 
 // The current code's read-outs that a table shows, in order, each under
 // its name in kReadOuts (the keys of a JSON line's result after "method").

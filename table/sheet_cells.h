@@ -12,6 +12,7 @@
 
 #include "table/row_outcome.h"
 #include "table/row_writer.h"
+#include "table/sheet_cell.h"
 
 namespace pilaro::table {
 
@@ -31,16 +32,6 @@ inline constexpr std::size_t kMostSheetLoadCases = kSheetRows - 2;
 
 // The refusal of a table of more than `most` load cases for a sheet.
 [[nodiscard]] messages::MessageError tooManyRowsForSheet(std::size_t most);
-
-struct SheetCell {
-    enum class Kind { Empty, Text, Number };
-    Kind kind = Kind::Empty;
-    // A text as the sheet holds it (valid UTF-8 without control
-    // characters); a number as the table shows it.
-    std::string text;
-    double number = 0;   // a number
-    std::string format;  // a number's format: ".0183" under "#.0000"; empty for General
-};
 
 // One output row: the input's number columns (Nj to Ag, and γ0) and the
 // row's line as numbers, the read-outs that are numbers in their own

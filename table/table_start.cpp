@@ -101,6 +101,11 @@ RowsAfterHeader::RowsAfterHeader(RecordSource& source) : source_(source) {
         std::make_move_iterator(first.end()));
 }
 
+std::optional<long> RowsAfterHeader::firstRowLine() const {
+    if (read_.empty()) return std::nullopt;
+    return read_.front().line;
+}
+
 bool RowsAfterHeader::next(CellRow& record) {
     if (read_.empty()) return source_.next(record);
     record = std::move(read_.front());

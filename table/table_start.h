@@ -43,6 +43,9 @@ class RowsAfterHeader : public RecordSource {
     explicit RowsAfterHeader(RecordSource& source);
 
     [[nodiscard]] const ColumnMap& columns() const { return header_.columns; }
+    // The line the first record after the header starts on, where one was
+    // read while the header was looked for.
+    [[nodiscard]] std::optional<long> firstRowLine() const;
     bool next(CellRow& record) override;
     [[nodiscard]] std::uint64_t bytesRead() const override { return source_.bytesRead(); }
 

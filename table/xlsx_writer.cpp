@@ -105,12 +105,18 @@ class XlsxWriter : public RowWriter {
         if (workbook_) workbook_close(workbook_);
     }
 
-    void write(const RowOutcome& o) override {
+    FormattedRow format(const RowOutcome& o) const override {
+        FormattedRow row;
+        row.cells = sheetRow(o, layout_);
+        return row;
+    }
+
+    void writeFormatted(FormattedRow&& row) override {
         const CLocaleCalls inC;
         if (loadCases_ >= mostLoadCases_) throw tooManyRowsForSheet(mostLoadCases_);
         ++loadCases_;
         lxw_col_t col = 0;
-        for (const SheetCell& cell : sheetRow(o, layout_)) {
+        for (const SheetCell& cell : row.cells) {
             widths_.fit(col, cell);
             if (cell.kind == SheetCell::Kind::Text)
                 check(worksheet_write_string(sheet_, row_, col, cell.text.c_str(), nullptr));

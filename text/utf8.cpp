@@ -67,6 +67,11 @@ void Utf8Scan::feed(std::string_view piece) {
         carry_.clear();
     }
     for (std::size_t at = 0; at < piece.size();) {
+        // Most of a table is ASCII, a character of one byte each.
+        if (static_cast<unsigned char>(piece[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         std::size_t length = 0;
         bool complete = false;
         const bool starts = startsCharacter(piece, at, length, complete);

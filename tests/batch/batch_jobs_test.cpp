@@ -107,5 +107,33 @@ TEST(BatchJobs, ATableOfTwoThousandRowsWithErrorsComesOutTheSame) {
     expectTheSameOnOneAndFourThreads(table);
 }
 
+// A table that stops being readable part way (a quote never closed, a
+// record of over a megabyte) is refused at the same place on any number
+// of threads, and every row read before it reaches standard output first,
+// in order.
+TEST(BatchJobs, ATableThatStopsBeingReadableGivesEveryRowBeforeIt) {
+    std::string rows =
+        "名称,构件,类型,混凝土标号,钢筋等级,轴向力,弯矩,直径,保护层,计算长度,钢筋面积,钢筋\n";
+    for (int i = 0; i < 1000; ++i)
+        rows += "r" + std::to_string(i) + ",P1,配筋计算,25号,Ⅱ级," + std::to_string(3000 + i) +
+                ",1200,1.2,0.05,10,,\n";
+    const std::string endings[] = {"r,P1,\"配筋计算,25号\n", "r,P1,\"" + std::string(1100000, 'x')};
+    for (const std::string& ending : endings) {
+        ScratchFolder folder;
+        folder.write("in.csv", rows + ending);
+        const BatchRun one = runBatch(folder, {"in.csv", "--jobs", "1", "-q"});
+        const BatchRun four = runBatch(folder, {"in.csv", "--jobs", "4", "-q"});
+        EXPECT_EQ(one.status, 2);  // the table's own fault, as a file that cannot be read
+        EXPECT_EQ(four.status, 2);
+        EXPECT_EQ(one.err, four.err);
+        EXPECT_FALSE(one.err.empty());
+        EXPECT_EQ(one.out, four.out);
+        // The header and the 1,000 rows, each one line.
+        const std::vector<std::string> lines = splitLines(one.out);
+        ASSERT_EQ(lines.size(), 1001u);
+        EXPECT_TRUE(lines.back().starts_with("r999,P1,")) << lines.back();
+    }
+}
+
 }  // namespace
 }  // namespace pilaro::test

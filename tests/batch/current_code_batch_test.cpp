@@ -196,5 +196,45 @@ TEST(CurrentCodeBatch, FailingChecksOfTheCurrentCodeFailTheRun) {
         << run.out;
 }
 
+// The current code's columns come with a row of its grades wherever it
+// stands, in whatever case; letters of its grades elsewhere in a table (a
+// member's name, a title) bring none.
+TEST(CurrentCodeBatch, TheCurrentCodesColumnsComeWithARowOfItsGradesAnywhere) {
+    const std::string header =
+        "名称,构件,类型,混凝土标号,钢筋等级,轴向力,弯矩,直径,保护层,计算长度,钢筋面积,钢筋\n";
+    std::string archived;
+    for (int i = 0; i < 400; ++i)
+        archived += "r" + std::to_string(i) + ",P1,配筋计算,25号,Ⅱ级,5000,1200,1.2,0.05,10,,\n";
+    const std::string current = "新,P2,强度校核,c30,hrb400,5000,3000,1.2,0.05,10,,24D28\n";
+    const std::string named = "r,C1B,配筋计算,25号,Ⅱ级,5000,1200,1.2,0.05,10,,\n";
+    struct Case {
+        const char* what;
+        std::string table;
+        bool currentColumns;
+    };
+    const Case cases[] = {
+        {"archived rows alone", header + archived, false},
+        {"a current row at the end", header + archived + current, true},
+        {"a current row first", header + current + archived, true},
+        {"a current row in the middle", header + archived + current + archived, true},
+        {"a member named with the letters", header + archived + named, false},
+        {"a title above the header", "C30 HRB400 桥墩\n" + header + archived, false},
+        {"a current grade quoted", header + archived + "新,P2,配筋计算,\" C30\",Ⅱ级,1,1,1,0,1,,\n",
+         true},
+    };
+    for (const Case& c : cases) {
+        for (const char* jobs : {"1", "2"}) {
+            SCOPED_TRACE(std::string(c.what) + ", --jobs " + jobs);
+            ScratchFolder folder;
+            folder.write("in.csv", c.table);
+            runBatch(folder, {"in.csv", "-o", "out.csv", "--jobs", jobs});
+            const std::string out = folder.read("out.csv");
+            const std::string firstLine = out.substr(0, out.find('\n'));
+            EXPECT_EQ(firstLine.find(",gamma0,method,") != std::string::npos, c.currentColumns)
+                << firstLine;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pilaro::test

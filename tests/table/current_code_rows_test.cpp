@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -13,6 +14,7 @@
 
 #include "table/cell_values.h"
 #include "table/row_input.h"
+#include "table/row_method.h"
 #include "table/row_outcome.h"
 #include "table/row_writer.h"
 #include "table/sheet_cells.h"
@@ -328,6 +330,28 @@ TEST(CurrentCodeRows, WorkbookCellsShowTheTextsOfTheFigures) {
     EXPECT_EQ(byName["method"].kind, table::SheetCell::Kind::Text);
     EXPECT_EQ(byName["method"].text, "JTG 3362-2018");
     EXPECT_EQ(byName["verdict"].text, "通过验算！");
+}
+
+// The quick look that spares reading a table whole must never miss a
+// grade of the current code, as its cells may hold them in either case.
+TEST(CurrentCodeRows, EveryCurrentGradeHasALetterTheQuickLookSeeks) {
+    const auto lower = [](std::string_view name) {
+        std::string text(name);
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    std::vector<std::string_view> grades = table::currentConcreteNames();
+    for (std::string_view steel : table::currentSteelNames()) grades.push_back(steel);
+    ASSERT_EQ(grades.size(), 17u);  // C25 to C80 in steps of 5, and five steels
+    for (std::string_view grade : grades) {
+        EXPECT_TRUE(table::mayNameCurrentCode(grade)) << grade;
+        EXPECT_TRUE(table::mayNameCurrentCode(lower(grade))) << grade;
+        EXPECT_TRUE(table::mayNameCurrentCode("P1, \"" + lower(grade) + " \"")) << grade;
+    }
+    // The archived method's grades, and a table's usual words, have none.
+    for (std::string_view text : {"", "25号", "Ⅱ级", "Ⅳ级", "24D28", "P1,配筋计算,1.2,0.05\r\n",
+                                  "名称,构件,类型,混凝土标号,钢筋等级"})
+        EXPECT_FALSE(table::mayNameCurrentCode(text)) << text;
 }
 
 }  // namespace
