@@ -12,8 +12,8 @@ using text::withoutLeadingBlank;
 
 namespace {
 
-void runCurrentCode(RowOutcome& out) {
-    out.current = jtg3362::run(out.row.current);
+void writeCurrentCode(RowOutcome& out, const jtg3362::Outcome& current) {
+    out.current = current;
     out.status = jtg3362::statusName(out.current.status);
     out.message = jtg3362::statusMessage(out.current);
     out.hasResult = out.current.status == jtg3362::Status::Done;
@@ -24,7 +24,32 @@ void runCurrentCode(RowOutcome& out) {
 
 }  // namespace
 
-RowOutcome runRow(RowCase row) {
+std::uint64_t cellsDigest(const RowCase& row) {
+    std::uint64_t digest = 0xcbf29ce484222325ULL;
+    const auto add = [&digest](std::string_view cell) {
+        for (const char c : cell)
+            digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+        // Where one cell ends counts too: "ab","c" is not "a","bc".
+        digest = (digest ^ 0x100U) * 0x100000001b3ULL;
+    };
+    for (const std::string& cell : row.cells) add(cell);
+    for (const std::string& cell : row.otherCells) add(cell);
+    return digest;
+}
+
+RowAnswer answerRow(const RowCase& row) {
+    RowAnswer answer;
+    answer.line = row.line;
+    answer.cells = cellsDigest(row);
+    if (!row.errors.empty()) return answer;
+    if (row.method == Method::Jtg3362)
+        answer.current = jtg3362::run(row.current);
+    else
+        answer.stop = runCalculation(row.input, answer.result);
+    return answer;
+}
+
+RowOutcome runRow(RowCase row, const RowAnswer& answer) {
     RowOutcome out;
     out.row = std::move(row);
     if (!out.row.errors.empty()) {
@@ -37,10 +62,11 @@ RowOutcome runRow(RowCase row) {
         return out;
     }
     if (out.isCurrentCode()) {
-        runCurrentCode(out);
+        writeCurrentCode(out, answer.current);
         return out;
     }
-    const CalcStatus status = runCalculation(out.row.input, out.result);
+    const CalcStatus status = answer.stop;
+    out.result = answer.result;
     out.stop = status;
     out.status = statusName(status);
     out.message = statusMessage(status);
@@ -52,6 +78,11 @@ RowOutcome runRow(RowCase row) {
     out.readOuts = readOuts(out.result, out.checkRoad);
     for (std::string& text : out.readOuts) text = withoutLeadingBlank(std::move(text));
     return out;
+}
+
+RowOutcome runRow(RowCase row) {
+    const RowAnswer answer = answerRow(row);
+    return runRow(std::move(row), answer);
 }
 
 std::string toldMessage(const RowOutcome& o, Language language) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,30 @@ struct RowOutcome {
     Verdict verdict() const { return isCurrentCode() ? current.result.verdict : result.verdict; }
     bool failsCheck() const { return hasResult && checkRoad && verdict() != Verdict::Passes; }
 };
+
+// What the engine answers for a row, before any text is written of it: the
+// archived run's status and result, or the current code's run. Plain
+// values, so that one worker of the page's tables can run the engine for
+// rows whose outcomes another one writes.
+struct RowAnswer {
+    // The row's line and a digest of its cells, so that an answer is never
+    // taken for another row.
+    long line = 0;
+    std::uint64_t cells = 0;
+    CalcStatus stop = CalcStatus::Done;
+    CalcResult result;
+    jtg3362::Outcome current;
+};
+
+// A digest of the row's cells (FNV-1a), for RowAnswer::cells.
+[[nodiscard]] std::uint64_t cellsDigest(const RowCase& row);
+
+// Runs the engine on the row by the method its grades choose; a row with
+// input errors does not run.
+RowAnswer answerRow(const RowCase& row);
+
+// The row's outcome from the engine's answer for it (answerRow's).
+RowOutcome runRow(RowCase row, const RowAnswer& answer);
 
 // Runs the row as a fresh window would, by the method its grades choose; a
 // row with input errors does not run.

@@ -13,6 +13,7 @@
 #include "table/summary_text.h"
 #include "table/table_start.h"
 #include "text/utf8.h"
+#include "web/row_answer_bytes.h"
 
 namespace pilaro::web {
 
@@ -109,12 +110,35 @@ PageTable::PageTable(std::vector<CellRow> records)
 PageTable::~PageTable() = default;
 
 ShownRows PageTable::run(std::size_t count) {
+    return write(count, {});
+}
+
+std::string PageTable::answers(std::size_t first, std::size_t count) const {
+    std::vector<table::RowAnswer> answers;
+    for (std::size_t row = first; row < rowCount() && answers.size() < count; ++row)
+        answers.push_back(
+            table::answerRow(table::readRow(records_[firstRow() + row], columnMap_, {})));
+    return answerBytes(answers);
+}
+
+ShownRows PageTable::take(std::string_view bytes) {
+    const std::optional<std::vector<table::RowAnswer>> answers = answersOf(bytes);
+    if (!answers || answers->size() > rowCount() - rowsRun()) return {};
+    return write(answers->size(), *answers);
+}
+
+ShownRows PageTable::write(std::size_t count, std::span<const table::RowAnswer> answers) {
     ShownRows shown;
     std::uint32_t end = 0;
-    for (; count > 0 && !finished(); --count) {
+    for (std::size_t i = 0; i < count && !finished(); ++i) {
         const CellRow& record = records_[firstRow() + rowsRun()];
+        table::RowCase row = table::readRow(record, columnMap_, {});
+        if (i < answers.size() &&
+            (answers[i].line != row.line || answers[i].cells != table::cellsDigest(row)))
+            break;  // not this row's answer: the rows so far stand, the worker runs the rest
         const RowOutcome& outcome =
-            outcomes_.emplace_back(table::runRow(table::readRow(record, columnMap_, {})));
+            outcomes_.emplace_back(i < answers.size() ? table::runRow(std::move(row), answers[i])
+                                                      : table::runRow(std::move(row)));
         writer_->write(outcome);
         summaries_.add(outcome);
         diagrams_.add(outcome);

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "table/cell_row.h"
 #include "table/columns.h"
 #include "table/member_summary.h"
+#include "table/row_outcome.h"
 #include "table/row_writer.h"
 #include "table/sheet_cells.h"
 #include "table/workbook_xml.h"
@@ -67,11 +69,25 @@ class PageTable {
     [[nodiscard]] std::size_t rowsRun() const { return outcomes_.size(); }
     [[nodiscard]] bool finished() const { return rowsRun() == rowCount(); }
 
+    // The records the table was opened from, blank ones left out.
+    [[nodiscard]] const std::vector<table::CellRow>& records() const { return records_; }
+
     // The results' columns, the current code's where the table has them.
     [[nodiscard]] const std::vector<ShownColumn>& columns() const { return columns_; }
 
     // Runs up to `count` more rows and gives them.
     ShownRows run(std::size_t count);
+
+    // The engine's answers for up to `count` rows from row `first` (from
+    // 0), as bytes for the worker that writes the table (take), which has
+    // opened the same records: another worker runs the engine on a part of
+    // a long table meanwhile.
+    [[nodiscard]] std::string answers(std::size_t first, std::size_t count) const;
+    // The next rows from the engine's answers for them (answers' bytes),
+    // written as run() writes them. The rows stop before the first answer
+    // that is not for the next row of this table (its line and cells), and
+    // none is taken from bytes that are no answers.
+    ShownRows take(std::string_view answers);
 
     // What the run gives; complete once finished. The CSV is
     // pilaro-batch's, byte for byte; so is the workbook but for its
@@ -101,6 +117,9 @@ class PageTable {
 
   private:
     [[nodiscard]] std::size_t firstRow() const { return firstRow_; }
+    // Writes the next `count` rows, run here or, where `answers` holds
+    // them, from the engine's answers.
+    ShownRows write(std::size_t count, std::span<const table::RowAnswer> answers);
 
     std::vector<table::CellRow> records_;
     std::size_t firstRow_ = 0;  // past the header and its units row

@@ -11,7 +11,10 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "web/bound_values.h"
 #include "web/diagram_values.h"
@@ -31,6 +34,14 @@ using emscripten::val;
 // cells each record has and the line each starts on (numeric arrays).
 struct TableRecords {
     std::string cells;
+    val cellLengths = val::undefined();
+    val recordCells = val::undefined();
+    val lines = val::undefined();
+};
+
+// The same records given back, the cells as bytes (a Uint8Array).
+struct HeldRecords {
+    val cells = val::undefined();
     val cellLengths = val::undefined();
     val recordCells = val::undefined();
     val lines = val::undefined();
@@ -113,6 +124,34 @@ std::string separatorOf(const std::string& text) {
     return std::string(1, tableSeparator(text));
 }
 
+// The records of the table held, as openTable takes them: for a helper
+// worker, which opens the same table.
+HeldRecords tableRecords() {
+    HeldRecords records;
+    std::string cells;
+    // A line number past 2^32 would need a file of more than 4 GB, which no
+    // browser reads as text.
+    std::vector<std::uint32_t> lengths, counts, lines;
+    if (table()) {
+        for (const table::CellRow& record : table()->records()) {
+            counts.push_back(static_cast<std::uint32_t>(record.cells.size()));
+            lines.push_back(static_cast<std::uint32_t>(record.line));
+            for (const std::string& cell : record.cells) {
+                cells += cell;
+                lengths.push_back(static_cast<std::uint32_t>(cell.size()));
+            }
+        }
+    }
+    records.cells = bytes(cells);
+    const auto array = [](const auto& values, const char* type) {
+        return val::global(type).new_(emscripten::typed_memory_view(values.size(), values.data()));
+    };
+    records.cellLengths = array(lengths, "Uint32Array");
+    records.recordCells = array(counts, "Uint32Array");
+    records.lines = array(lines, "Uint32Array");
+    return records;
+}
+
 TableOpening openTable(const TableRecords& given) {
     const auto lengths = emscripten::convertJSArrayToNumberVector<std::size_t>(given.cellLengths);
     const auto counts = emscripten::convertJSArrayToNumberVector<std::size_t>(given.recordCells);
@@ -158,9 +197,7 @@ TableOpening openWorkbookTable() {
     return opened(read->takeRecords());
 }
 
-RowsRun runRows(std::size_t count) {
-    if (!table()) return {};
-    ShownRows shown = table()->run(count);
+RowsRun boundRows(ShownRows shown) {
     RowsRun rows;
     rows.cells = std::move(shown.cells);
     rows.cellEnds =
@@ -170,6 +207,18 @@ RowsRun runRows(std::size_t count) {
     rows.widths = std::move(shown.widths);
     rows.rowsRun = table()->rowsRun();
     return rows;
+}
+
+RowsRun runRows(std::size_t count) {
+    return table() ? boundRows(table()->run(count)) : RowsRun{};
+}
+
+val tableAnswers(std::size_t first, std::size_t count) {
+    return bytes(table() ? table()->answers(first, count) : std::string());
+}
+
+RowsRun takeRows(const std::string& answers) {
+    return table() ? boundRows(table()->take(answers)) : RowsRun{};
 }
 
 TableEnd tableEnd() {
@@ -220,6 +269,11 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
         .field("cellLengths", &TableRecords::cellLengths)
         .field("recordCells", &TableRecords::recordCells)
         .field("lines", &TableRecords::lines);
+    value_object<HeldRecords>("HeldRecords")
+        .field("cells", &HeldRecords::cells)
+        .field("cellLengths", &HeldRecords::cellLengths)
+        .field("recordCells", &HeldRecords::recordCells)
+        .field("lines", &HeldRecords::lines);
     value_object<ShownColumn>("ShownColumn")
         .field("chinese", &ShownColumn::chinese)
         .field("english", &ShownColumn::english)
@@ -256,11 +310,14 @@ EMSCRIPTEN_BINDINGS(pilaro_table) {
     function("warmUpTable", &warmUpTableBytes);
     function("fileKind", &kindOfFile);
     function("openTable", &openTable);
+    function("tableRecords", &tableRecords);
     function("startWorkbook", &startWorkbook);
     function("workbookPartWanted", &workbookPartWanted);
     function("readWorkbookPart", &readWorkbookPart);
     function("openWorkbookTable", &openWorkbookTable);
     function("runTableRows", &runRows);
+    function("tableAnswers", &tableAnswers);
+    function("takeTableRows", &takeRows);
     function("tableEnd", &tableEnd);
     function("tableDiagrams", &tableDiagrams);
     function("tableWorkbook", &tableWorkbook);

@@ -174,6 +174,9 @@ test('the module\'s types', async (t) => {
         openTable: () => pilaro.openTable({
           cells: records.bytes, cellLengths: records.lengths, recordCells: records.counts, lines: records.lines,
         }),
+        tableRecords: () => pilaro.tableRecords(),
+        tableAnswers: () => pilaro.tableAnswers(0, 2),
+        takeTableRows: () => pilaro.takeTableRows(pilaro.tableAnswers(0, 2)),
         runTableRows: () => pilaro.runTableRows(100),
         tableEnd: () => pilaro.tableEnd(),
         tableDiagrams: () => pilaro.tableDiagrams(0, measure),

@@ -3,8 +3,9 @@
 // page's own table_records.js) and run by the WebAssembly module under
 // node, and its CSV output and summary must be pilaro-batch's byte for
 // byte, its rows shown the CSV's cells as typed, its workbook
-// pilaro-batch's (filter included), and a refused table must give
-// pilaro-batch's message. The tables:
+// pilaro-batch's (filter included), the same again where a helper ran the
+// engine on most rows, and a refused table must give pilaro-batch's
+// message. The tables:
 // the example, 2,000 realistic rows, and 2,000 awkward ones (aliases, cells
 // that are no numbers, bars, blank and quoted lines, stray cells, markup,
 // formulas, near-axial loads), the example of the current code beside the
@@ -30,14 +31,21 @@ const Papa = required('papaparse');
 const ExcelJS = required('exceljs');
 const { zipSync } = required('fflate');
 const createPilaroModule = createRequire(import.meta.url)(resolve(modulePath));
-const pilaro = await createPilaroModule({ wasmBinary: readFileSync(resolve(modulePath).replace(/\.js$/, '.wasm')) });
+const wasmBinary = readFileSync(resolve(modulePath).replace(/\.js$/, '.wasm'));
+const pilaro = await createPilaroModule({ wasmBinary });
+// A second instance, as the page's helper worker has: it runs the engine
+// on the rows past the first few, and the first writes them from its
+// answers.
+const helper = await createPilaroModule({ wasmBinary });
 const work = mkdtempSync(join(tmpdir(), 'pilaro-table-parity-'));
 
 // As the page's worker runs a file: its encoding and separator from the
 // module, papaparse through the page's own table_records.js, a few rows at
 // a time; the rows as the page shows them, the CSV, the summary and the
-// workbook's parts.
-function page(bytes) {
+// workbook's parts. Helped, the rows past the first 20 are written from
+// the helper's answers, 32 rows at a time, for the records the helper
+// opened from the table's.
+function page(bytes, helped = false) {
   const text = new TextDecoder(pilaro.tableEncoding(bytes)).decode(bytes);
   const records = recordsOf(Papa, text, pilaro.tableSeparator(text.slice(0, 1 << 16)));
   if (records.unclosedAt) return { refusal: pilaro.unclosedQuote(records.unclosedAt) };
@@ -46,8 +54,12 @@ function page(bytes) {
   }));
   if (opening.refusal) return { refusal: opening.refusal };
   const shown = [];
+  if (helped) assert.equal(plain(helper.openTable(plain(pilaro.tableRecords()))).rowCount, opening.rowCount);
   for (let run = 0; run < opening.rowCount;) {
-    const rows = plain(pilaro.runTableRows(97));
+    const rows = plain(
+      helped && run >= 20 ? pilaro.takeTableRows(helper.tableAnswers(run, 32)) : pilaro.runTableRows(helped ? 20 : 97),
+    );
+    if (helped) assert.ok(rows.rowsRun > run);
     const count = opening.columns.length;
     for (let k = 0; k < rows.marks.length; ++k) {
       const row = [];
@@ -217,8 +229,94 @@ test('tables run in the page as pilaro-batch runs them', async (t) => {
       assert.deepEqual(wasm.shown.map((row) => row.with(message, null)), shownOfCsv(native.csv, message));
       // The workbook is pilaro-batch's, filter included.
       assert.deepEqual(await sheetOf(ExcelJS, wasm.workbook), await sheetOf(ExcelJS, pilaroBatchWorkbook(bytes)));
+      // Written from a helper's answers, all is the same.
+      const helped = page(bytes, true);
+      assert.equal(helped.summary, wasm.summary);
+      assert.ok(helped.csv.equals(wasm.csv));
+      assert.deepEqual(helped.shown, wasm.shown);
+      assert.deepEqual(await sheetOf(ExcelJS, helped.workbook), await sheetOf(ExcelJS, wasm.workbook));
     });
   }
+
+  // Each cell encoded on its own, as a slow reference: the records' bytes
+  // and lengths are these, whatever the surrogates at the cells' edges.
+  await t.test('records hold each cell\'s own UTF-8', () => {
+    const encoder = new TextEncoder();
+    for (const text of [
+      'a,b\n中文,"x,y"\n',
+      '\uFEFF名称,\uD83D\uDE00\n',
+      'x\uD800,\uDC00y\n\uD800,\uDC00\n', // lone halves that meet where cells join
+      '\uDC00\uD800,\uD83D,\uDE00,,é\n',
+      'end\uD800\n\uDC00start,"two\nlines"\n',
+    ]) {
+      const records = recordsOf(Papa, text, ',');
+      const cells = Papa.parse(text.replace(/^\uFEFF/, ''), { delimiter: ',', quoteChar: '"' }).data.flat();
+      const each = cells.map((cell) => encoder.encode(cell));
+      assert.deepEqual(records.lengths, each.map((bytes) => bytes.length), JSON.stringify(text));
+      assert.ok(Buffer.from(records.bytes).equals(Buffer.concat(each)), JSON.stringify(text));
+    }
+  });
+
+  // Each record's first line, counted by hand: one more for every line
+  // feed before the record, in a quoted cell, ending a record, or among the
+  // blanks papaparse drops after a closing quote.
+  await t.test('records start on the lines their line feeds give', () => {
+    for (const [text, lines, unclosedAt] of [
+      ['a,b\nc,d\n', [1, 2, 3], 0],
+      ['a,b\nc,d', [1, 2], 0],
+      ['a,"x\ny"\nc\n', [1, 3, 4], 0],
+      ['a,"x\n\n\ny",z\n"\n"\nc', [1, 5, 7], 0],
+      ['x,"p\r\nq"\r\ny\r\n', [1, 3, 4], 0],
+      ['a\rb\rc', [1, 1, 1], 0], // no line feed at all
+      ['"a"\n\r\nb\r\n', [1, 2, 3, 4], 0], // the first line feed ends the record
+      ['x\r\n"a"\n\r\nb\r\n', [1, 2, 4, 5], 0], // records end at CR LF; LF dropped
+      ['\uFEFF名称,"多\n行"\n值\n', [1, 3, 4], 0],
+      ['a\n"open,b\nc\n', [1, 2], 2],
+    ]) {
+      const records = recordsOf(Papa, text, ',');
+      assert.deepEqual(records.lines, lines, JSON.stringify(text));
+      assert.equal(records.unclosedAt, unclosedAt, JSON.stringify(text));
+    }
+  });
+
+  // Against a slow reference, record by record from papaparse's position
+  // after each: the lines, cells and unclosed quote of small random texts.
+  await t.test('records read at once are those read one by one', () => {
+    const reference = (text) => {
+      const lines = [];
+      const counts = [];
+      let unclosedAt = 0;
+      let before = 0; // line feeds before the next record
+      Papa.parse(text, {
+        delimiter: ',',
+        quoteChar: '"',
+        skipEmptyLines: false,
+        step(result) {
+          lines.push(before + 1);
+          counts.push(result.data.length);
+          if (!unclosedAt && result.errors.some((e) => e.code === 'MissingQuotes')) unclosedAt = before + 1;
+          before = text.slice(0, result.meta.cursor).split('\n').length - 1;
+        },
+      });
+      return { lines, counts, unclosedAt };
+    };
+    let seed = 12345;
+    const random = (n) => {
+      seed = (seed * 1103515245 + 12345) % 2147483648;
+      return seed % n;
+    };
+    const pieces = ['a', '7', '"', ',', '\n', '\r', '\r\n', ' ', '中'];
+    for (let i = 0; i < 3000; ++i) {
+      let text = '';
+      for (let n = 1 + random(24); n > 0; --n) text += pieces[random(pieces.length)];
+      const records = recordsOf(Papa, text, ',');
+      const { lines, counts, unclosedAt } = reference(text);
+      const shown = JSON.stringify(text);
+      assert.deepEqual(records.lines, lines, shown);
+      assert.deepEqual(records.counts, counts, shown);
+      assert.equal(records.unclosedAt, unclosedAt, shown);
+    }
+  });
 
   await t.test('refused tables give pilaro-batch\'s message', () => {
     for (const text of ['名称,foo\n1,2\n', 'type,concrete,steel,Nj,Mj,D,a\n', 'D,d,直径\n',

@@ -6,8 +6,8 @@
 // markup in a name stays text; the diagrams' markers agree with
 // pilaro-batch's verdicts and their texts with its drawings; the form's run
 // has its diagram; a table of the current code beside the archived method
-// runs, downloads and draws as in pilaro-batch; a 2,000-row table
-// completes.
+// runs, downloads and draws as in pilaro-batch; a 2,000-row table shows
+// pilaro-batch's rows, summary and CSV, run by one worker or with helpers.
 //   node table_test.mjs PAGE CHROMIUM NODE_MODULES PILARO_BATCH EXAMPLE LOAD_CASE_TABLE
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -502,15 +502,33 @@ test('the load-case tables and diagrams', async (t) => {
     assert.ok(batchText.startsWith(drawn.frame), `${drawn.frame}\n${batchText}`);
   });
 
-  await t.test('a 2,000-row table completes', async () => {
+  // Run by the table worker alone (two cores), with one helper (three
+  // cores) and with three (five cores), every row, the summary and the CSV
+  // are pilaro-batch's.
+  await t.test('a 2,000-row table shows what pilaro-batch writes, whatever the cores', async () => {
     const big = join(work, 'rows2000.csv');
     writeFileSync(big, execFileSync('sh', [loadCaseTable, '2000']));
-    assert.equal(await openFile(big), 'done');
-    await allColumns();
-    const shown = await tab.evaluate(() => [...document.querySelectorAll('#results tbody tr')].map((r) => r.cells[13].textContent));
-    const statuses = cellsOf(pilaroBatch(big).csv).slice(1).map((row) => row[13]);
-    assert.equal(shown.length, 2000);
-    assert.deepEqual(shown, statuses);
+    const expected2000 = pilaroBatch(big);
+    for (const cores of [2, 3, 5]) {
+      const other = await browser.context.newPage();
+      other.on('pageerror', (error) => problems.push(error.message));
+      await other.addInitScript((n) => Object.defineProperty(navigator, 'hardwareConcurrency', { get: () => n }), cores);
+      await other.goto(pageUrl);
+      await other.waitForSelector('body[data-tables="ready"]', { timeout: 20000 });
+      await other.click('#allcolumns');
+      await other.setInputFiles('#tablefile', big);
+      await other.waitForSelector('#tables:not([aria-busy])', { timeout: 60000 });
+      const shown = await other.evaluate(() =>
+        [...document.querySelectorAll('#results tr')].slice(1).map((row) => [...row.cells].map((c) => c.textContent)));
+      assert.equal(shown.length, 2001, `${cores} cores`);
+      assert.deepEqual(shown, shownOf(expected2000), `${cores} cores`);
+      assert.equal(await other.textContent('#summary'), expected2000.summary, `${cores} cores`);
+      const [download] = await Promise.all([other.waitForEvent('download'), other.click('#exportcsv')]);
+      const path = join(work, `rows2000-${cores}.csv`);
+      await download.saveAs(path);
+      assert.ok(readFileSync(path).equals(expected2000.csv), `${cores} cores: the CSV is pilaro-batch's byte for byte`);
+      await other.close();
+    }
   });
 
   await t.test('nothing went wrong, and nothing left the file', async () => {

@@ -14,7 +14,7 @@ import { restoreInputs, saveInputs } from './saved_inputs.js';
 import { startTableView } from './table_view.js';
 import { textMeasure } from './text_measure.js';
 
-function start(pilaro) {
+function start({ pilaro, compiled }) {
   const state = new pilaro.State();
   const form = buildForm(document.getElementById('form'), pilaro, state);
   form.showLists(plain(pilaro.lists(state)));
@@ -137,8 +137,8 @@ function start(pilaro) {
   document.body.dataset.ready = 'true';
   performance.mark('pilaro-ready');
 
-  // The tables run in a worker of their own, ready a little later.
-  startTableView(wasmBinary).then(
+  // The tables run in workers of their own, ready a little later.
+  startTableView(compiled, wasmBinary).then(
     () => {
       document.body.dataset.tables = 'ready';
     },
@@ -146,7 +146,19 @@ function start(pilaro) {
   );
 }
 
+// The WebAssembly is compiled once, for the page and its workers alike.
+async function started() {
+  const compiled = await WebAssembly.compile(wasmBinary);
+  const pilaro = await createPilaroModule({
+    instantiateWasm(imports, receive) {
+      WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled));
+      return {};
+    },
+  });
+  return { pilaro, compiled };
+}
+
 // The one message the module cannot give: that it did not start.
-createPilaroModule({ wasmBinary }).then(start, (error) => {
+started().then(start, (error) => {
   showMessage(`程序无法启动：${error}`);
 });

@@ -291,25 +291,40 @@ declare module 'pilaro:module' {
     warmUpTable(): Uint8Array;
     fileKind(bytes: Uint8Array, name: string): FileKind;
     openTable(records: TableRecords): TableOpening;
+    tableRecords(): {
+      cells: Uint8Array;
+      cellLengths: Uint32Array;
+      recordCells: Uint32Array;
+      lines: Uint32Array;
+    };
     startWorkbook(name: string): void;
     workbookPartWanted(): string;
     readWorkbookPart(events: string, found: boolean): void;
     openWorkbookTable(): TableOpening;
     runTableRows(count: number): RowsRun;
+    tableAnswers(first: number, count: number): Uint8Array;
+    takeTableRows(answers: Uint8Array): RowsRun;
     tableEnd(): TableEnd;
     tableDiagrams(member: number, measure: TextMeasure): PageDiagrams;
     tableWorkbook(): Vector<WorkbookFile>;
     savedTable(): Uint8Array | null;
   }
 
-  const createPilaroModule: (options: {
-    wasmBinary: ArrayBuffer | Uint8Array;
-  }) => Promise<PilaroModule>;
+  const createPilaroModule: (
+    options:
+      | { wasmBinary: ArrayBuffer | Uint8Array }
+      | {
+          instantiateWasm: (
+            imports: WebAssembly.Imports,
+            receive: (instance: WebAssembly.Instance, module: WebAssembly.Module) => void,
+          ) => object;
+        },
+  ) => Promise<PilaroModule>;
   export default createPilaroModule;
 }
 
 declare module 'pilaro:wasm' {
-  const wasm: Uint8Array;
+  const wasm: Uint8Array<ArrayBuffer>;
   export default wasm;
 }
 

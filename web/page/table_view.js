@@ -14,7 +14,8 @@ import { startTableRunner } from './table_runner.js';
 const byId = (id) => document.getElementById(id);
 const xlsxType = 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet';
 
-export function startTableView(wasm) {
+// `compiled` is the module's WebAssembly compiled, `wasm` its bytes.
+export function startTableView(compiled, wasm) {
   /** @type {HTMLElement} */
   const section = byId('tables');
   /** @type {HTMLProgressElement} */
@@ -111,7 +112,7 @@ export function startTableView(wasm) {
       showMessage(message);
     },
   };
-  const runner = startTableRunner(wasm, (message) => told[message.kind](message));
+  const runner = startTableRunner(compiled, wasm, (message) => told[message.kind](message));
 
   function run(name, source) {
     waiting.set(runner.run(source), name);
