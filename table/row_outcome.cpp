@@ -37,15 +37,24 @@ std::uint64_t cellsDigest(const RowCase& row) {
     return digest;
 }
 
-RowAnswer answerRow(const RowCase& row) {
-    RowAnswer answer;
-    answer.line = row.line;
-    answer.cells = cellsDigest(row);
-    if (!row.errors.empty()) return answer;
+namespace {
+
+// The engine's answer alone, by the method the row's grades choose.
+void runEngine(const RowCase& row, RowAnswer& answer) {
+    if (!row.errors.empty()) return;
     if (row.method == Method::Jtg3362)
         answer.current = jtg3362::run(row.current);
     else
         answer.stop = runCalculation(row.input, answer.result);
+}
+
+}  // namespace
+
+RowAnswer answerRow(const RowCase& row) {
+    RowAnswer answer;
+    answer.line = row.line;
+    answer.cells = cellsDigest(row);
+    runEngine(row, answer);
     return answer;
 }
 
@@ -81,7 +90,9 @@ RowOutcome runRow(RowCase row, const RowAnswer& answer) {
 }
 
 RowOutcome runRow(RowCase row) {
-    const RowAnswer answer = answerRow(row);
+    // An answer made here is this row's own: it needs no digest.
+    RowAnswer answer;
+    runEngine(row, answer);
     return runRow(std::move(row), answer);
 }
 

@@ -1,6 +1,8 @@
 #include "text/utf8.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace pilaro::text {
 
@@ -67,7 +69,16 @@ void Utf8Scan::feed(std::string_view piece) {
         carry_.clear();
     }
     for (std::size_t at = 0; at < piece.size();) {
-        // Most of a table is ASCII, a character of one byte each.
+        // Most of a table is ASCII, a character of one byte each: eight
+        // bytes at a time where none has its high bit.
+        if (piece.size() - at >= 8) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, piece.data() + at, 8);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                at += 8;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(piece[at]) < 0x80) {
             ++at;
             continue;

@@ -2,6 +2,7 @@
 // overlong form, surrogate, code point past U+10FFFF or cut character.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "text/utf8.h"
@@ -45,6 +46,32 @@ TEST(Utf8, TellsWellFormedTextFromBytesThatAreNot) {
         EXPECT_EQ(text::isUtf8(c.bytes), c.utf8) << c.what;
         if (!c.bytes.empty()) {
             EXPECT_EQ(text::utf8CharLength(c.bytes, 0), c.firstLength) << c.what;
+        }
+    }
+}
+
+// A scan fed in pieces finds a bad byte, or a character cut short, at any
+// place among ASCII (which it passes eight bytes at a time), on the right
+// line, whatever the pieces' sizes.
+TEST(Utf8, AScanFindsABadByteAnywhereAmongAscii) {
+    const std::string ascii = "Nj,Mj\n5000,1500\nP1,25\n";  // three lines
+    for (std::size_t at = 0; at <= ascii.size(); ++at) {
+        for (const std::string& inserted :
+             {std::string("\xFF"), std::string("\xE4\xB8"), std::string("\xE4\xB8\xAD")}) {
+            const std::string text = ascii.substr(0, at) + inserted + ascii.substr(at);
+            const bool good = inserted.size() == 3;  // 中, whole
+            const long line = 1 + static_cast<long>(std::count(
+                                      ascii.begin(), ascii.begin() + static_cast<long>(at), '\n'));
+            for (std::size_t piece :
+                 {std::size_t{1}, std::size_t{3}, std::size_t{8}, text.size()}) {
+                text::Utf8Scan scan;
+                for (std::size_t from = 0; from < text.size(); from += piece)
+                    scan.feed(std::string_view(text).substr(from, piece));
+                EXPECT_EQ(scan.wholeTextIsUtf8(), good) << at << " " << piece;
+                if (!good) {
+                    EXPECT_EQ(scan.firstBadLine(), line) << at << " " << piece;
+                }
+            }
         }
     }
 }
