@@ -134,7 +134,7 @@ TEST(ScientificDigits14, RoundsBuiltSixteenDigitTiesToTheEvenDigit) {
                 ++exponent;
             }
             const std::string digits = std::to_string(fifteen);
-            char exponentText[8];
+            char exponentText[16];
             std::snprintf(exponentText, sizeof exponentText, "e%c%02d", exponent < 0 ? '-' : '+',
                           std::abs(exponent));
             const std::string expected =
