@@ -5,6 +5,7 @@
 #include <oneapi/tbb/parallel_pipeline.h>
 #include <oneapi/tbb/task_arena.h>
 
+#include <atomic>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -27,9 +28,10 @@ struct Chunk {
     std::vector<table::CellRow> records;
     std::vector<std::uint64_t> bytesRead;
     std::vector<FinishedRow> rows;
-    // What stopped the reading after these records, thrown on once they
-    // have been taken.
+    // What stopped the reading after these records, or the running after
+    // these rows, thrown on once they have been taken.
     std::exception_ptr readFailure;
+    std::exception_ptr runFailure;
 };
 
 }  // namespace
@@ -45,9 +47,13 @@ void runRowsInOrder(table::RecordSource& reader, const table::ColumnMap& columns
     using oneapi::tbb::filter_mode;
     using oneapi::tbb::make_filter;
     bool readingEnded = false;
+    // A failure stops the reading and is thrown once the chunks in flight
+    // have come through (dropped), so that none is left behind undone.
+    std::atomic<bool> stopping{false};
+    std::exception_ptr failure;
     const auto read = [&](oneapi::tbb::flow_control& control) {
         Chunk chunk;
-        if (readingEnded) {
+        if (readingEnded || stopping.load()) {
             control.stop();
             return chunk;
         }
@@ -67,19 +73,31 @@ void runRowsInOrder(table::RecordSource& reader, const table::ColumnMap& columns
         return chunk;
     };
     const auto run = [&](Chunk chunk) {
-        chunk.rows.reserve(chunk.records.size());
-        for (std::size_t i = 0; i < chunk.records.size(); ++i) {
-            FinishedRow& row = chunk.rows.emplace_back();
-            row.outcome = table::runRow(table::readRow(chunk.records[i], columns, provided));
-            row.formatted = format(row.outcome);
-            row.bytesRead = chunk.bytesRead[i];
+        try {
+            chunk.rows.reserve(chunk.records.size());
+            for (std::size_t i = 0; i < chunk.records.size(); ++i) {
+                FinishedRow row;
+                row.outcome = table::runRow(table::readRow(chunk.records[i], columns, provided));
+                row.formatted = format(row.outcome);
+                row.bytesRead = chunk.bytesRead[i];
+                chunk.rows.push_back(std::move(row));
+            }
+        } catch (...) {
+            chunk.runFailure = std::current_exception();
         }
         chunk.records.clear();
         return chunk;
     };
     const auto hand = [&](Chunk chunk) {
-        for (FinishedRow& row : chunk.rows) take(row);
-        if (chunk.readFailure) std::rethrow_exception(chunk.readFailure);
+        if (failure) return;
+        try {
+            for (FinishedRow& row : chunk.rows) take(row);
+            if (chunk.runFailure) std::rethrow_exception(chunk.runFailure);
+            if (chunk.readFailure) std::rethrow_exception(chunk.readFailure);
+        } catch (...) {
+            failure = std::current_exception();
+            stopping.store(true);
+        }
     };
 
     // As many threads as asked for, more than the cores if so.
@@ -93,6 +111,7 @@ void runRowsInOrder(table::RecordSource& reader, const table::ColumnMap& columns
                 make_filter<Chunk, Chunk>(filter_mode::parallel, run) &
                 make_filter<Chunk, void>(filter_mode::serial_in_order, hand));
     });
+    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace pilaro::batch
