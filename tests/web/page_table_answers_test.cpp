@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "table/csv_reader.h"
+#include "tests/web/table_records.h"
 #include "web/page_table.h"
 #include "web/row_answer_bytes.h"
 
@@ -22,19 +22,6 @@ namespace pilaro::web {
 namespace {
 
 using table::CellRow;
-
-std::vector<CellRow> recordsOf(const std::string& csv) {
-    std::istringstream in(csv);
-    table::CsvReader reader(in);
-    std::vector<CellRow> records;
-    for (CellRow record; reader.next(record);) records.push_back(record);
-    return records;
-}
-
-std::string file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // What a table gives once every row is in, and every step's rows as shown.
 struct Written {

@@ -15,10 +15,10 @@
 
 #include "form/form_diagram.h"
 #include "form/form_events.h"
-#include "table/csv_reader.h"
 #include "tests/support/amplified_moment.h"
 #include "tests/support/grades.h"
 #include "tests/web/pier_state.h"
+#include "tests/web/table_records.h"
 #include "web/page_table.h"
 #include "web/page_text.h"
 
@@ -26,19 +26,6 @@ namespace pilaro::web {
 namespace {
 
 using table::CellRow;
-
-std::vector<CellRow> recordsOf(const std::string& csv) {
-    std::istringstream in(csv);
-    table::CsvReader reader(in);
-    std::vector<CellRow> records;
-    for (CellRow record; reader.next(record);) records.push_back(record);
-    return records;
-}
-
-std::string file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The rows as the page shows them, each cell cut out of the text where the
 // page's strings end it (in UTF-16 units).
