@@ -285,7 +285,8 @@ declare module 'pilaro:module' {
 
     tableEncoding(bytes: Uint8Array): 'utf-8' | 'gb18030' | 'utf-16le' | 'utf-16be';
     undecodableText(bytes: Uint8Array, decodes: (line: Uint8Array) => boolean): string;
-    tableSeparator(text: string): string;
+    /** The text's first lines, as a string or as UTF-8. */
+    tableSeparator(text: string | Uint8Array): string;
     unclosedQuote(line: number): string;
     tablesNotStarted(reason: string): string;
     warmUpTable(): Uint8Array;

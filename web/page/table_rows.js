@@ -115,12 +115,15 @@ export function resultsTable(table, allColumns) {
           while (parts[part].first + parts[part].marks.length <= written) part += 1;
           const { cells, cellEnds, marks, first } = parts[part];
           const k = written - first;
-          const texts = view.map((column) => {
+          const row = /** @type {HTMLElement} */ (empty.cloneNode(true));
+          let cell = row.firstChild;
+          for (const column of view) {
             const at = k * count + column;
-            return cells.slice(at === 0 ? 0 : cellEnds[at - 1], cellEnds[at]);
-          });
-          const row = filledRow(empty, texts);
-          row.dataset.mark = marks[k];
+            const start = at === 0 ? 0 : cellEnds[at - 1];
+            if (cellEnds[at] > start) cell.textContent = cells.slice(start, cellEnds[at]);
+            cell = cell.nextSibling;
+          }
+          row.setAttribute('data-mark', marks[k]);
           if (governing.has(written)) row.dataset.governing = 'true';
           if (written % rowsPerBody === 0) {
             body = document.createElement('tbody');
