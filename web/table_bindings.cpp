@@ -55,13 +55,15 @@ struct TableOpening {
     std::vector<ShownColumn> columns;
 };
 
-// ShownRows as the page takes them: the cells' ends as a Uint32Array, the
-// one list long enough (every cell of the rows) to cross whole.
+// ShownRows as the page takes them, each list made in one call rather than
+// read out item by item: the cells' ends as a Uint32Array, the marks as an
+// array of their names ("design", "pass", "fail" or "none"), the widths
+// as a Float64Array.
 struct RowsRun {
     std::string cells;
     val cellEnds = val::undefined();
-    std::vector<std::string> marks;  // "design", "pass", "fail" or "none"
-    std::vector<double> widths;
+    val marks = val::undefined();
+    val widths = val::undefined();
     std::size_t rowsRun = 0;  // so far
 };
 
@@ -203,8 +205,15 @@ RowsRun boundRows(ShownRows shown) {
     rows.cellEnds =
         val::global("Uint32Array")
             .new_(emscripten::typed_memory_view(shown.cellEnds.size(), shown.cellEnds.data()));
-    for (RowMark mark : shown.marks) rows.marks.emplace_back(rowMarkName(mark));
-    rows.widths = std::move(shown.widths);
+    std::string names;
+    for (RowMark mark : shown.marks) {
+        if (!names.empty()) names += ' ';
+        names += rowMarkName(mark);
+    }
+    rows.marks = names.empty() ? val::array() : val(names).call<val>("split", std::string(" "));
+    rows.widths =
+        val::global("Float64Array")
+            .new_(emscripten::typed_memory_view(shown.widths.size(), shown.widths.data()));
     rows.rowsRun = table()->rowsRun();
     return rows;
 }

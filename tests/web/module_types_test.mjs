@@ -77,7 +77,7 @@ function mismatches(value, type, where) {
   if (type.flags & ts.TypeFlags.Null) return value === null ? [] : [`${where}: not null`];
   if (type.flags & ts.TypeFlags.Void) return value === undefined ? [] : [`${where}: not undefined`];
   const name = type.getSymbol()?.getName();
-  if (name === 'Uint8Array' || name === 'Uint32Array')
+  if (['Uint8Array', 'Uint32Array', 'Float64Array'].includes(name))
     return value instanceof globalThis[name] ? [] : [`${where}: no ${name}`];
   const element = name === 'Vector' ? type.typeArguments?.[0] ?? checker.getTypeArguments(type)[0]
     : checker.isArrayType(type) ? checker.getTypeArguments(type)[0] : null;

@@ -232,8 +232,8 @@ declare module 'pilaro:module' {
   export interface RowsRun {
     cells: string;
     cellEnds: Uint32Array;
-    marks: Vector<'design' | 'pass' | 'fail' | 'none'>;
-    widths: Vector<number>;
+    marks: Array<'design' | 'pass' | 'fail' | 'none'>;
+    widths: Float64Array;
     rowsRun: number;
   }
 
