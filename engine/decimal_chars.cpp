@@ -10,6 +10,33 @@
 
 namespace pilaro {
 
+bool shortDecimalValue(const char* first, const char* last, double& value) {
+    // 10^0 to 10^15, each exactly a double.
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = first;
+    const bool negative = p != last && *p == '-';
+    if (negative) ++p;
+    long long digits = 0;
+    int count = 0;
+    int decimals = -1;  // digits after the period; -1 without one
+    for (; p != last; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++count > 15) return false;
+            digits = digits * 10 + (*p - '0');
+            if (decimals >= 0) ++decimals;
+        } else if (*p == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0) return false;
+    const double magnitude = static_cast<double>(digits) / kPowers[decimals < 0 ? 0 : decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 
 DecimalChars decimalFromChars(const char* first, const char* last, double& value) {
@@ -68,6 +95,7 @@ const char* decimalEnd(const char* first, const char* last) {
 DecimalChars decimalFromChars(const char* first, const char* last, double& value) {
     const char* end = decimalEnd(first, last);
     if (end == first) return {first, std::errc::invalid_argument};
+    if (shortDecimalValue(first, end, value)) return {end, std::errc()};
     const std::string text(first, end);
     errno = 0;
     const double read = std::strtod(text.c_str(), nullptr);

@@ -19,4 +19,13 @@ struct DecimalChars {
 // which the C locale leaves with the period.)
 [[nodiscard]] DecimalChars decimalFromChars(const char* first, const char* last, double& value);
 
+// The value of exactly [first, last) when it is a short plain decimal: an
+// optional minus, then at most fifteen digits in all with an optional
+// period, and no exponent. Both the digits as a whole number and the power
+// of ten are exact doubles then, so one division rounds correctly: the
+// value from_chars gives. False for anything else, which leaves `value`.
+// The browser edition reads most cells this way, without its C library's
+// long arithmetic.
+[[nodiscard]] bool shortDecimalValue(const char* first, const char* last, double& value);
+
 }  // namespace pilaro

@@ -70,27 +70,56 @@ std::string numberToText(double value) {
     if (value == 0) return " 0";
 
     // Fifteen significant digits, correctly rounded, always laid out as
-    // "d.dddddddddddddde+XX" (two or three exponent digits).
+    // "d.dddddddddddddde+XX" (two or three exponent digits). The text is
+    // put together in place: a sheet writes a dozen of these a row.
     const std::string scientific = decimalDigits(std::fabs(value), Layout::Scientific, 14);
-    std::string digits = scientific.substr(0, 1) + scientific.substr(2, 14);
+    std::array<char, 15> digits{};
+    digits[0] = scientific[0];
+    std::copy_n(scientific.begin() + 2, 14, digits.begin() + 1);
+    std::size_t count = digits.size();
+    while (count > 1 && digits[count - 1] == '0') --count;
     int exponent = 0;
     for (std::size_t i = 18; i < scientific.size(); ++i)
         exponent = exponent * 10 + (scientific[i] - '0');
     if (scientific[17] == '-') exponent = -exponent;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
-    std::string text(1, value < 0 ? '-' : ' ');
+    std::array<char, 32> text{};
+    std::size_t length = 0;
+    const auto put = [&](const char* from, std::size_t n) {
+        std::copy_n(from, n, text.begin() + static_cast<std::ptrdiff_t>(length));
+        length += n;
+    };
+    const auto putChars = [&](char c, std::size_t n) {
+        std::fill_n(text.begin() + static_cast<std::ptrdiff_t>(length), n, c);
+        length += n;
+    };
+    putChars(value < 0 ? '-' : ' ', 1);
     if (exponent >= 15 || exponent < -5) {
-        text += digits[0];
-        if (digits.size() > 1) text += '.' + digits.substr(1);
-        return text + 'E' + (exponent < 0 ? '-' : '+') + paddedDigits(std::abs(exponent), 2);
+        put(digits.data(), 1);
+        if (count > 1) {
+            putChars('.', 1);
+            put(digits.data() + 1, count - 1);
+        }
+        putChars('E', 1);
+        putChars(exponent < 0 ? '-' : '+', 1);
+        const std::string shown = paddedDigits(std::abs(exponent), 2);
+        put(shown.data(), shown.size());
+    } else if (exponent < 0) {
+        putChars('.', 1);
+        putChars('0', static_cast<std::size_t>(-exponent - 1));
+        put(digits.data(), count);
+    } else {
+        const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+        if (count <= whole) {
+            put(digits.data(), count);
+            putChars('0', whole - count);
+        } else {
+            put(digits.data(), whole);
+            putChars('.', 1);
+            put(digits.data() + whole, count - whole);
+        }
     }
-    if (exponent < 0)
-        return text + '.' + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-
-    const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= whole) return text + digits + std::string(whole - digits.size(), '0');
-    return text + digits.substr(0, whole) + '.' + digits.substr(whole);
+    return std::string(text.data(), length);
 }
 
 std::string fixedDecimalsText(double value, int decimals) {

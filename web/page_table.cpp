@@ -54,6 +54,15 @@ std::vector<CellRow> withoutBlankRecords(std::vector<CellRow> records) {
 std::uint32_t appendShown(std::string& out, std::string_view cell) {
     std::uint32_t units = 0;
     for (std::size_t i = 0; i < cell.size();) {
+        // A run of ASCII, one unit a byte, in one piece.
+        std::size_t ascii = i;
+        while (ascii < cell.size() && static_cast<unsigned char>(cell[ascii]) < 0x80) ++ascii;
+        if (ascii > i) {
+            out.append(cell, i, ascii - i);
+            units += static_cast<std::uint32_t>(ascii - i);
+            i = ascii;
+            continue;
+        }
         const std::size_t length = text::utf8CharLength(cell, i);
         if (length == 0) {
             out += "\xEF\xBF\xBD";
@@ -139,7 +148,6 @@ ShownRows PageTable::write(std::size_t count, std::span<const table::RowAnswer> 
         const RowOutcome& outcome =
             outcomes_.emplace_back(i < answers.size() ? table::runRow(std::move(row), answers[i])
                                                       : table::runRow(std::move(row)));
-        writer_->write(outcome);
         summaries_.add(outcome);
         diagrams_.add(outcome);
         shown.marks.push_back(markOf(outcome));
@@ -173,8 +181,11 @@ std::vector<std::size_t> PageTable::governingRows() const {
     return governing;
 }
 
+// Written once asked for, after the rows are shown: the page offers it
+// only when the table has finished.
 std::string PageTable::csv() {
     if (!writer_) return {};
+    for (; csvRows_ < outcomes_.size(); ++csvRows_) writer_->write(outcomes_[csvRows_]);
     writer_->finish();
     return csv_.bytes();
 }

@@ -129,6 +129,7 @@ class PageTable {
     std::vector<ShownColumn> columns_;
     MemoryFile csv_;
     std::unique_ptr<table::RowWriter> writer_;
+    std::size_t csvRows_ = 0;  // the rows csv_ holds
     std::vector<table::RowOutcome> outcomes_;
     table::MemberSummaries summaries_;
     diagram::DiagramTable diagrams_;
