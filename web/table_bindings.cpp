@@ -60,7 +60,7 @@ struct TableOpening {
 // array of their names ("design", "pass", "fail" or "none"), the widths
 // as a Float64Array.
 struct RowsRun {
-    std::string cells;
+    val cells = val("");  // a string
     val cellEnds = val::undefined();
     val marks = val::undefined();
     val widths = val::undefined();
@@ -199,9 +199,18 @@ TableOpening openWorkbookTable() {
     return opened(read->takeRecords());
 }
 
+// UTF-8 as a string, decoded by the browser: embind's own decoding looks
+// at each byte in JavaScript first, which for a step's cells takes longer
+// than writing them.
+val decodedText(const std::string& utf8) {
+    static const val decoder = val::global("TextDecoder").new_();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    return decoder.call<val>("decode", val(emscripten::typed_memory_view(utf8.size(), bytes)));
+}
+
 RowsRun boundRows(ShownRows shown) {
     RowsRun rows;
-    rows.cells = std::move(shown.cells);
+    rows.cells = decodedText(shown.cells);
     rows.cellEnds =
         val::global("Uint32Array")
             .new_(emscripten::typed_memory_view(shown.cellEnds.size(), shown.cellEnds.data()));
