@@ -138,6 +138,7 @@ ShownRows PageTable::take(std::string_view bytes) {
 
 ShownRows PageTable::write(std::size_t count, std::span<const table::RowAnswer> answers) {
     ShownRows shown;
+    shown.cellEnds.reserve(std::min(count, rowCount() - rowsRun()) * columns_.size());
     std::uint32_t end = 0;
     for (std::size_t i = 0; i < count && !finished(); ++i) {
         const CellRow& record = records_[firstRow() + rowsRun()];
@@ -151,13 +152,13 @@ ShownRows PageTable::write(std::size_t count, std::span<const table::RowAnswer> 
         summaries_.add(outcome);
         diagrams_.add(outcome);
         shown.marks.push_back(markOf(outcome));
-        const std::vector<table::OutputCell> cells =
-            table::outputCells(outcome, layout_, table::MessageColumn::ToldInChinese);
-        for (std::size_t column = 0; column < cells.size(); ++column) {
-            end += appendShown(shown.cells, cells[column].text);
-            shown.cellEnds.push_back(end);
-            shownWidths_.fitShown(column, cells[column].text);
-        }
+        std::size_t column = 0;
+        table::forEachOutputCell(outcome, layout_, table::MessageColumn::ToldInChinese,
+                                 [&](std::string_view text, bool) {
+                                     end += appendShown(shown.cells, text);
+                                     shown.cellEnds.push_back(end);
+                                     shownWidths_.fitShown(column++, text);
+                                 });
     }
     shown.widths = shownWidths_.widths();
     return shown;
