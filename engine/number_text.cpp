@@ -23,35 +23,44 @@ std::string paddedDigits(int value, std::size_t width) {
     return digits;
 }
 
-enum class Layout { Scientific, Fixed };
-
-// `value` correctly rounded to `precision` digits after the point, laid
-// out as printf's "%.*e" or "%.*f" lays it out, with a period whatever the
-// locale.
-std::string decimalDigits(double value, Layout layout, int precision) {
+// `value` correctly rounded to `decimals` digits after the point, laid
+// out as printf's "%.*f" lays it out, with a period whatever the locale.
+std::string fixedDigits(double value, int decimals) {
     // The largest double has 309 digits before the point.
     std::array<char, 420> buffer{};
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-    const std::chars_format format =
-        layout == Layout::Scientific ? std::chars_format::scientific : std::chars_format::fixed;
-    char* end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision).ptr;
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                              std::chars_format::fixed, decimals)
+                    .ptr;
     return std::string(buffer.data(), end);
 #else
     // The browser edition's C++ library (emscripten's libc++) has no
     // to_chars for doubles. Its C library's printf (musl's) rounds
     // correctly and writes a period whatever the locale: the same text.
-    // The read-outs' fifteen digits are worked out in integers where they
-    // can be, the same text several times faster.
-    if (layout == Layout::Scientific && precision == 14) {
-        char fast[24];
-        const std::size_t length = scientificDigits14(value, fast);
-        if (length != 0) return std::string(fast, length);
-    }
-    const int length =
-        std::snprintf(buffer.data(), buffer.size(), layout == Layout::Scientific ? "%.*e" : "%.*f",
-                      precision, value);
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
     return std::string(buffer.data(), static_cast<std::size_t>(std::max(length, 0)));
+#endif
+}
+
+// `value` (positive) to fifteen significant digits as "%.14e" lays it
+// out, written to `out`; its length. Without a string of its own: a sheet
+// writes a dozen of these a row.
+std::size_t scientific14(double value, std::array<char, 32>& out) {
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+    return static_cast<std::size_t>(
+        std::to_chars(out.data(), out.data() + out.size(), value, std::chars_format::scientific, 14)
+            .ptr -
+        out.data());
+#else
+    // As fixedDigits; the fifteen digits are worked out in integers where
+    // they can be, the same text several times faster than printf's.
+    char fast[24];
+    if (const std::size_t length = scientificDigits14(value, fast); length != 0) {
+        std::copy_n(fast, length, out.data());
+        return length;
+    }
+    const int length = std::snprintf(out.data(), out.size(), "%.14e", value);
+    return static_cast<std::size_t>(std::max(length, 0));
 #endif
 }
 
@@ -72,14 +81,15 @@ std::string numberToText(double value) {
     // Fifteen significant digits, correctly rounded, always laid out as
     // "d.dddddddddddddde+XX" (two or three exponent digits). The text is
     // put together in place: a sheet writes a dozen of these a row.
-    const std::string scientific = decimalDigits(std::fabs(value), Layout::Scientific, 14);
+    std::array<char, 32> scientific{};
+    const std::size_t scientificLength = scientific14(std::fabs(value), scientific);
     std::array<char, 15> digits{};
     digits[0] = scientific[0];
     std::copy_n(scientific.begin() + 2, 14, digits.begin() + 1);
     std::size_t count = digits.size();
     while (count > 1 && digits[count - 1] == '0') --count;
     int exponent = 0;
-    for (std::size_t i = 18; i < scientific.size(); ++i)
+    for (std::size_t i = 18; i < scientificLength; ++i)
         exponent = exponent * 10 + (scientific[i] - '0');
     if (scientific[17] == '-') exponent = -exponent;
 
@@ -124,7 +134,7 @@ std::string numberToText(double value) {
 
 std::string fixedDecimalsText(double value, int decimals) {
     clearUpperVectorHalves();
-    return decimalDigits(value, Layout::Fixed, std::clamp(decimals, 0, 100));
+    return fixedDigits(value, std::clamp(decimals, 0, 100));
 }
 
 }  // namespace pilaro

@@ -27,8 +27,10 @@ const stepTime = 10; // ms
 // turn, and this worker writes each row from its answer, in order.
 const chunkRows = 32;
 // The browser compiles the code that runs often well, after a while: each
-// worker runs its own table a few times while it waits for the first.
-const warmUps = 6;
+// worker runs its own table of 400 rows a dozen times while it waits for
+// the first (about half a second of one core; a table that comes meanwhile
+// stops it). Fewer left the first long table a tenth or more slower.
+const warmUps = 12;
 
 /** @type {import('pilaro:module').PilaroModule} */
 let pilaro = null;
