@@ -87,6 +87,13 @@ struct WorkbookFile {
     val bytes = val::undefined();
 };
 
+// A typed array of `type` (Uint32Array, Float64Array) of its own holding
+// the values, made in one call.
+template <typename T>
+val copiedArray(const char* type, const std::vector<T>& values) {
+    return val::global(type).new_(emscripten::typed_memory_view(values.size(), values.data()));
+}
+
 std::unique_ptr<PageTable>& table() {
     static std::unique_ptr<PageTable> theTable;
     return theTable;
@@ -145,12 +152,9 @@ HeldRecords tableRecords() {
         }
     }
     records.cells = bytes(cells);
-    const auto array = [](const auto& values, const char* type) {
-        return val::global(type).new_(emscripten::typed_memory_view(values.size(), values.data()));
-    };
-    records.cellLengths = array(lengths, "Uint32Array");
-    records.recordCells = array(counts, "Uint32Array");
-    records.lines = array(lines, "Uint32Array");
+    records.cellLengths = copiedArray("Uint32Array", lengths);
+    records.recordCells = copiedArray("Uint32Array", counts);
+    records.lines = copiedArray("Uint32Array", lines);
     return records;
 }
 
@@ -211,18 +215,14 @@ val decodedText(const std::string& utf8) {
 RowsRun boundRows(ShownRows shown) {
     RowsRun rows;
     rows.cells = decodedText(shown.cells);
-    rows.cellEnds =
-        val::global("Uint32Array")
-            .new_(emscripten::typed_memory_view(shown.cellEnds.size(), shown.cellEnds.data()));
+    rows.cellEnds = copiedArray("Uint32Array", shown.cellEnds);
     std::string names;
     for (RowMark mark : shown.marks) {
         if (!names.empty()) names += ' ';
         names += rowMarkName(mark);
     }
     rows.marks = names.empty() ? val::array() : val(names).call<val>("split", std::string(" "));
-    rows.widths =
-        val::global("Float64Array")
-            .new_(emscripten::typed_memory_view(shown.widths.size(), shown.widths.data()));
+    rows.widths = copiedArray("Float64Array", shown.widths);
     rows.rowsRun = table()->rowsRun();
     return rows;
 }
