@@ -76,11 +76,12 @@ void runRowsInOrder(table::RecordSource& reader, const table::ColumnMap& columns
         try {
             chunk.rows.reserve(chunk.records.size());
             for (std::size_t i = 0; i < chunk.records.size(); ++i) {
-                FinishedRow row;
-                row.outcome = table::runRow(table::readRow(chunk.records[i], columns, provided));
+                FinishedRow& row = chunk.rows.emplace_back(
+                    [&] {
+                        return table::runRow(table::readRow(chunk.records[i], columns, provided));
+                    },
+                    chunk.bytesRead[i]);
                 row.formatted = format(row.outcome);
-                row.bytesRead = chunk.bytesRead[i];
-                chunk.rows.push_back(std::move(row));
             }
         } catch (...) {
             chunk.runFailure = std::current_exception();

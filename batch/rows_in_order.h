@@ -22,6 +22,13 @@ int defaultJobs();
 // A row run and formatted for the output, and how far the reader had come
 // after it.
 struct FinishedRow {
+    FinishedRow() = default;
+    // Made where it is kept from `make()`'s outcome: an outcome is some
+    // kilobytes of texts and figures, which a run of a large table would
+    // otherwise move from place to place for each row.
+    template <typename Make>
+    FinishedRow(Make&& make, std::uint64_t bytes) : outcome(make()), bytesRead(bytes) {}
+
     table::RowOutcome outcome;
     table::FormattedRow formatted;
     std::uint64_t bytesRead = 0;

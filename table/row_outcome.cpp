@@ -8,8 +8,6 @@
 
 namespace pilaro::table {
 
-using text::withoutLeadingBlank;
-
 namespace {
 
 void writeCurrentCode(RowOutcome& out, const jtg3362::Outcome& current) {
@@ -85,7 +83,7 @@ RowOutcome runRow(RowCase row, const RowAnswer& answer) {
     if (!out.hasResult) return out;
 
     out.readOuts = readOuts(out.result, out.checkRoad);
-    for (std::string& text : out.readOuts) text = withoutLeadingBlank(std::move(text));
+    for (std::string& shown : out.readOuts) text::dropLeadingBlank(shown);
     return out;
 }
 

@@ -4,8 +4,12 @@
 
 namespace pilaro::text {
 
-std::string withoutLeadingBlank(std::string text) {
+void dropLeadingBlank(std::string& text) {
     if (text.starts_with(' ')) text.erase(0, 1);
+}
+
+std::string withoutLeadingBlank(std::string text) {
+    dropLeadingBlank(text);
     return text;
 }
 

@@ -7,6 +7,8 @@
 namespace pilaro::text {
 
 [[nodiscard]] std::string withoutLeadingBlank(std::string text);
+// The same, where the text is kept.
+void dropLeadingBlank(std::string& text);
 
 // The window's text of a value (engine/number_text.h), without its blank.
 [[nodiscard]] std::string plainNumber(double value);
