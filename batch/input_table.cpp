@@ -62,7 +62,12 @@ TableReading InputTable::read() const {
         return reading;
     }
     reading.stream = openFile(path_);
-    reading.text = std::make_unique<table::InputText>(*reading.stream);
+    if (decided_) {
+        reading.text = std::make_unique<table::InputText>(*reading.stream, *decided_);
+    } else {
+        reading.text = std::make_unique<table::InputText>(*reading.stream);
+        decided_ = reading.text->decision();
+    }
     reading.size = reading.text->utf8Size();
     reading.records = std::make_unique<table::CsvReader>(reading.text->utf8(), options_.separator);
     return reading;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "batch/options.h"
@@ -41,6 +42,9 @@ class InputTable {
     std::unique_ptr<SpooledInput> standardInput_;
     std::string path_;  // the file read, or where standard input is kept
     table::FileKind kind_ = table::FileKind::Text;
+    // What the first reading of a text table decided, which the next ones
+    // take rather than read the whole text again before its first row.
+    mutable std::optional<table::TextDecision> decided_;
 };
 
 }  // namespace pilaro::batch

@@ -204,6 +204,13 @@ InputText::InputText(std::istream& in) : source_(&in) {
     converter_ = std::make_unique<Converter>(*source_, encoding_);
 }
 
+InputText::InputText(std::istream& in, const TextDecision& decided)
+    : source_(&in), start_(in.tellg()), encoding_(decided.encoding), utf8Size_(decided.utf8Size) {
+    if (start_ == std::istream::pos_type(-1))
+        throw tableError(TableProblem::InputNotRereadable, {});
+    if (encoding_ != TextEncoding::Utf8) converter_ = std::make_unique<Converter>(in, encoding_);
+}
+
 void InputText::restart() {
     rewind(*source_, start_);
     if (converter_) converter_ = std::make_unique<Converter>(*source_, encoding_);

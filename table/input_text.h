@@ -15,6 +15,13 @@
 
 namespace pilaro::table {
 
+// What reading a text to its end decided: its encoding and the length of
+// its UTF-8.
+struct TextDecision {
+    TextEncoding encoding = TextEncoding::Utf8;
+    std::uint64_t utf8Size = 0;
+};
+
 class InputText {
   public:
     // Reads `in` to its end once to decide, then reads it again from the
@@ -23,6 +30,10 @@ class InputText {
     // neither, when the text is neither UTF-8 nor GB18030, or when it
     // cannot be read.
     explicit InputText(std::istream& in);
+    // The same text read again after an InputText of it decided: it is not
+    // read to its end first. Text that is no text of its encoding throws
+    // where it stands, as it is taken.
+    InputText(std::istream& in, const TextDecision& decided);
     ~InputText();
     InputText(const InputText&) = delete;
     InputText& operator=(const InputText&) = delete;
@@ -36,6 +47,7 @@ class InputText {
     void restart();
     // The length of that UTF-8 text in bytes.
     std::uint64_t utf8Size() const { return utf8Size_; }
+    TextDecision decision() const { return {encoding_, utf8Size_}; }
 
   private:
     struct Converter;

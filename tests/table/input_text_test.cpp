@@ -72,6 +72,8 @@ TEST(InputText, IsUtf8WhenWhollyUtf8AndElseGb18030) {
          filler + kUtf8},
         {"one byte that is not UTF-8 makes it all GB18030", "Nj\n\xB9\xB9\n", TextEncoding::Gb18030,
          "Nj\n构\n"},
+        {"UTF-16 with its byte-order mark", std::string("\xFF\xFEN\0j\0\n\0\x84\x67\n\0", 12),
+         TextEncoding::Utf16Le, "\xEF\xBB\xBFNj\n构\n"},
     };
     for (const auto& c : cases) {
         for (bool pipe : {false, true}) {
@@ -80,6 +82,17 @@ TEST(InputText, IsUtf8WhenWhollyUtf8AndElseGb18030) {
             EXPECT_EQ(read.utf8, c.utf8) << c.what << (pipe ? " from a pipe" : "");
             EXPECT_EQ(read.size, c.utf8.size()) << c.what;
         }
+        // Read again on what the first reading decided, as a run reads its
+        // table more than once: the same text, and the same length.
+        std::istringstream first(c.bytes);
+        std::istringstream again(c.bytes);
+        const table::InputText decided(first);
+        table::InputText reread(again, decided.decision());
+        std::ostringstream utf8;
+        utf8 << reread.utf8().rdbuf();
+        EXPECT_EQ(reread.encoding(), c.encoding) << c.what << " read again";
+        EXPECT_EQ(utf8.str(), c.utf8) << c.what << " read again";
+        EXPECT_EQ(reread.utf8Size(), c.utf8.size()) << c.what << " read again";
     }
 }
 
