@@ -52,6 +52,10 @@ namespace {
 // this many a row cannot hold more rows than a sheet.
 constexpr std::uint64_t kFewestBytesOfRow = 16;
 
+// Rows written between two hints to the system to start writing the output
+// to the disk: a megabyte or two of a CSV.
+constexpr long kRowsBetweenWriteBacks = 8192;
+
 // Every provided member by name must be in the table, or it is told.
 void checkProvidedMemberColumn(const BatchOptions& options, const ColumnMap& columns) {
     if (!options.provided.byMember.empty() && !columns.has(Column::Member))
@@ -179,6 +183,7 @@ int tableRun(const BatchOptions& options, const InputTable& input) {
             if (drawing) diagrams.add(outcome);
             status = worse(status, statusOf(outcome));
             progress.update(++rowsRun, row.bytesRead);
+            if (file && rowsRun % kRowsBetweenWriteBacks == 0) file->startWriteBack();
         });
     writingTo(outputName, [&] { writer->finish(); });
     if (file) file->commit();

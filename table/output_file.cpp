@@ -17,6 +17,8 @@ namespace pilaro::table {
 
 namespace {
 
+constexpr std::size_t kStreamBufferBytes = std::size_t{1} << 18;
+
 // As many links as the system itself follows in one path.
 constexpr int kMostLinks = 40;
 
@@ -116,6 +118,10 @@ OutputFile::OutputFile(std::string path, Language language)
         unlistTemporaryFile(temporaryPath_);
         throw fileError(FileProblem::CannotWrite, temporaryPath_, error);
     }
+    // A table's output runs to megabytes: written a disk block at a time,
+    // the system calls would cost a run more than the writing itself.
+    buffer_ = std::make_unique<char[]>(kStreamBufferBytes);
+    std::setvbuf(stream_, buffer_.get(), _IOFBF, kStreamBufferBytes);
 }
 
 OutputFile::~OutputFile() {
@@ -137,6 +143,12 @@ void OutputFile::closeStream() {
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
     if (!closed) throw fileError(FileProblem::CannotWrite, temporaryPath_);
+}
+
+void OutputFile::startWriteBack() {
+    if (!stream_ || std::fflush(stream_) != 0) return;
+    // Only a hint to the system: the sync of commit() is what counts.
+    sync_file_range(fileno(stream_), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 void OutputFile::commit() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "messages/language.h"
@@ -33,6 +34,10 @@ class OutputFile {
     // Closes the stream (for a writer that writes the path itself); throws
     // messages::MessageError on failure.
     void closeStream();
+    // Starts the disk on what the stream has written so far, without
+    // waiting for it, so that commit() has little left to wait for. A
+    // failure to write is left on the stream, for commit() to tell.
+    void startWriteBack();
 
     // Flushes to disk and renames; throws messages::MessageError on failure.
     void commit();
@@ -40,6 +45,8 @@ class OutputFile {
   private:
     std::string path_;  // the file itself, past any links
     std::string temporaryPath_;
+    // The stream's buffer, which outlives it.
+    std::unique_ptr<char[]> buffer_;
     std::FILE* stream_ = nullptr;
     bool committed_ = false;
     Language language_;

@@ -146,6 +146,24 @@ TEST(OutputFile, RefusesWhatIsNoFileAndLeavesItAsItWas) {
     }
 }
 
+TEST(OutputFile, StartingTheDiskEarlyKeepsEveryByteAndTheOldFileTillCommitted) {
+    ScratchFolder folder;
+    const std::string path = (folder.path() / "out.csv").string();
+    folder.write("out.csv", "old");
+    std::string written;
+    OutputFile file(path);
+    for (int part = 0; part < 3; ++part) {
+        // More than the stream holds between two hints, and less.
+        const std::string bytes(part == 1 ? 600000 : 1000, static_cast<char>('a' + part));
+        std::fputs(bytes.c_str(), file.stream());
+        written += bytes;
+        file.startWriteBack();
+        EXPECT_EQ(folder.read("out.csv"), "old") << part;
+    }
+    file.commit();
+    EXPECT_EQ(folder.read("out.csv"), written);
+}
+
 TEST(OutputFile, KeepsTheOldFileUnlessCommittedAndSyncsAFileWrittenByPath) {
     ScratchFolder folder;
     const std::string path = (folder.path() / "out.xlsx").string();
