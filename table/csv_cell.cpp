@@ -1,5 +1,7 @@
 #include "table/csv_cell.h"
 
+#include <array>
+
 #include "table/cell_values.h"
 
 namespace pilaro::table {
@@ -14,16 +16,27 @@ std::string spreadsheetText(std::string_view cell) {
     return takenForFormula(cell) ? "'" + std::string(cell) : std::string(cell);
 }
 
+namespace {
+
+// The bytes that make a cell quoted wherever they stand.
+constexpr std::array<bool, 256> kQuotedFor = [] {
+    std::array<bool, 256> quoted{};
+    for (const unsigned char c : {',', '"', '\r', '\n'}) quoted[c] = true;
+    return quoted;
+}();
+
+}  // namespace
+
 void appendCsvField(std::string& line, std::string_view cell) {
     // A reader drops the blanks and tabs around a cell that is not quoted.
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     // One pass over the cell, with no early way out, is the quickest look
     // at the short cells of a table.
     bool special = false;
-    for (const char c : cell) special = special || c == ',' || c == '"' || c == '\r' || c == '\n';
+    for (const char c : cell) special |= kQuotedFor[static_cast<unsigned char>(c)];
     const bool quote = special || (!cell.empty() && (blank(cell.front()) || blank(cell.back())));
     if (!quote) {
-        line += cell;
+        line.append(cell);
         return;
     }
     line += '"';
