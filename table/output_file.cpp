@@ -146,7 +146,8 @@ void OutputFile::closeStream() {
 }
 
 void OutputFile::startWriteBack() {
-    if (!stream_ || std::fflush(stream_) != 0) return;
+    if (!stream_) return;
+    if (std::fflush(stream_) != 0) throw fileError(FileProblem::CannotWrite, path_, errno);
     // Only a hint to the system: the sync of commit() is what counts.
     sync_file_range(fileno(stream_), 0, 0, SYNC_FILE_RANGE_WRITE);
 }

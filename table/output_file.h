@@ -35,8 +35,9 @@ class OutputFile {
     // messages::MessageError on failure.
     void closeStream();
     // Starts the disk on what the stream has written so far, without
-    // waiting for it, so that commit() has little left to wait for. A
-    // failure to write is left on the stream, for commit() to tell.
+    // waiting for it, so that commit() has little left to wait for. Throws
+    // messages::MessageError, as commit() does, when what the stream holds
+    // cannot be written.
     void startWriteBack();
 
     // Flushes to disk and renames; throws messages::MessageError on failure.
