@@ -9,8 +9,11 @@
 #
 # The machine is shared: each round runs the engine alone, --jobs 1 and
 # every core one after another, so that a busy spell touches all three
-# alike, and the least time of the rounds is the one others disturbed
-# least.
+# alike. Two figures come of the rounds: the least time of each, the one
+# others disturbed least, and the median of the rounds' own ratios of
+# every core to the engine alone, which a spell that touched one run of a
+# round and not the other moves least (as the page's benchmark takes its
+# ratio).
 #
 # Builds what it needs in build-bench/ (or $PILARO_BENCH_BUILD); the program
 # under test may be another build's ($PILARO_BATCH).
@@ -63,6 +66,7 @@ nearAxialTable() {
 }
 
 least() { sort -g | head -n 1; }
+median() { sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Wall time and peak memory (KiB) of one run: "seconds peak".
 timed() {
@@ -74,13 +78,14 @@ timed() {
 # every core, side by side, the least of the rounds.
 measure() {
   local name=$1 file=$2
-  local engines=() ones=() alls=() onePeaks=() allPeaks=() engine one onePeak all allPeak
+  local engines=() ones=() alls=() onePeaks=() allPeaks=() ratios=() engine one onePeak all allPeak
   for _ in $(seq "$rounds"); do
     engine=$("$build/bench/pilaro_batch_engine_time" "$file")
     engines+=("$(echo "$engine" | sed -E 's/.*: ([0-9.]+) s of CPU.*/\1/')")
     read -r one onePeak < <(timed "$file" -o "$work/out-1.csv" --jobs 1)
     read -r all allPeak < <(timed "$file" -o "$work/out.csv")
     ones+=("$one") onePeaks+=("$onePeak") alls+=("$all") allPeaks+=("$allPeak")
+    ratios+=("$(awk -v a="$all" -v e="${engines[-1]}" 'BEGIN { printf "%.3f", a / e }')")
     cmp -s "$work/out-1.csv" "$work/out.csv" || echo "  the outputs of --jobs 1 and every core differ!"
   done
   engine=$(printf '%s\n' "${engines[@]}" | least)
@@ -89,6 +94,7 @@ measure() {
   echo "$name, least of $rounds rounds: engine alone $engine s of CPU ($(awk -v e="$engine" -v n="$(($(wc -l <"$file") - 1))" 'BEGIN { printf "%.2f", e / n * 1e6 }') us a run)"
   echo "  pilaro-batch --jobs 1:    $one s (peak $(printf '%s\n' "${onePeaks[@]}" | sort -g | tail -n 1) KiB)"
   echo "  pilaro-batch, $(nproc) cores: $all s (peak $(printf '%s\n' "${allPeaks[@]}" | sort -g | tail -n 1) KiB), $(awk -v a="$all" -v e="$engine" 'BEGIN { printf "%.2f", a / e }') x the engine alone"
+  echo "  every core against the engine alone, round by round: $(printf '%s ' "${ratios[@]}")(median $(printf '%s\n' "${ratios[@]}" | median) x)"
 }
 
 table "$rows" >"$work/table.csv"
