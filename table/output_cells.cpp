@@ -20,14 +20,4 @@ void forEachOutputCell(const RowOutcome& o, const OutputLayout& layout, MessageC
                       [&](std::string_view text) { take(text, result++ >= kReadOuts.size()); });
 }
 
-std::vector<OutputCell> outputCells(const RowOutcome& o, const OutputLayout& layout,
-                                    MessageColumn messages) {
-    std::vector<OutputCell> cells;
-    cells.reserve(kArchivedColumnCount + o.row.otherCells.size() + 4 + kReadOuts.size());
-    forEachOutputCell(o, layout, messages, [&](std::string_view text, bool guarded) {
-        cells.push_back({std::string(text), guarded});
-    });
-    return cells;
-}
-
 }  // namespace pilaro::table

@@ -4,33 +4,21 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "table/row_outcome.h"
 #include "table/row_writer.h"
 
 namespace pilaro::table {
 
-struct OutputCell {
-    std::string text;
-    // A cell a CSV guards from being taken for a formula (spreadsheetText):
-    // the input's cells and those after the archived read-outs (γ0 as
-    // typed first). A screen shows every cell as it is.
-    bool guarded = false;
-};
-
 // The input cells, the cells of the table's other columns, the row's line,
 // its status, its message (the output's, or what the user is told in
-// Chinese), its status in Chinese, then the read-outs (resultCells).
-[[nodiscard]] std::vector<OutputCell> outputCells(const RowOutcome& outcome,
-                                                  const OutputLayout& layout,
-                                                  MessageColumn messages);
-
-// The same cells handed to `take(text, guarded)` in order, each seen where
-// the outcome holds it where it can be: how a CSV line is built without
-// copying them.
+// Chinese), its status in Chinese, then the read-outs (resultCells), handed
+// to `take(text, guarded)` in order, each seen where the outcome holds it
+// where it can be. `guarded` marks a cell a CSV guards from being taken for
+// a formula (spreadsheetText): the input's cells and those after the
+// archived read-outs (γ0 as typed first). A screen shows every cell as it
+// is.
 void forEachOutputCell(const RowOutcome& outcome, const OutputLayout& layout,
                        MessageColumn messages,
                        const std::function<void(std::string_view text, bool guarded)>& take);
