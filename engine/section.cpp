@@ -20,13 +20,31 @@ double stressBlockFactor(double xi, StressBlockMemory& memory) {
     return beta;
 }
 
+// A yield angle and the sines of it and of twice it, as the formulas take
+// them.
+struct YieldAngle {
+    double angle;
+    double sine;
+    double sineOfTwice;
+};
+
 // Where the steel ring's strain never reaches the yield strain the yielded
 // zone is empty (angle 0); where the whole half ring passes it, the zone is
 // the whole half turn. Between, the angle rule gives the arccosine.
-double yieldAngle(double t) {
-    if (t > 1) return 0.0;
-    if (t < -1) return kPi;
-    return angleOf(t);
+//
+// Most trials of a search that runs beyond the section, or of the shallow
+// depths of a scan, have a fixed angle. Its sines are the library's own
+// values, taken once: sin(0) is exactly 0, and the sines of pi are those
+// the same calls give (computed here, not written down, so that every
+// build's library gives its own bits).
+YieldAngle yieldAngle(double t) {
+    if (t > 1) return {0.0, 0.0, 0.0};
+    if (t < -1) {
+        static const YieldAngle halfTurn{kPi, std::sin(kPi), std::sin(2 * kPi)};
+        return halfTurn;
+    }
+    const double angle = angleOf(t);
+    return {angle, std::sin(angle), std::sin(2 * angle)};
 }
 
 }  // namespace
@@ -54,8 +72,10 @@ SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double E
     c.coefA = (2 * theta - std::sin(2 * theta)) / 2;
     c.coefB = (2.0 / 3.0) * sinTheta * sinTheta * sinTheta;
 
-    const double phi1 = yieldAngle(t1);
-    const double phi2 = yieldAngle(t2);
+    const YieldAngle yield1 = yieldAngle(t1);
+    const YieldAngle yield2 = yieldAngle(t2);
+    const double phi1 = yield1.angle;
+    const double phi2 = yield2.angle;
 
     // den is the elastic strain factor at the compression-yield angle. When
     // no steel reaches that strain (or all of it does), the angle is fixed
@@ -67,11 +87,11 @@ SectionCoefficients sectionCoefficients(double xi, double g, double Rg, double E
         return c;
     }
 
-    const double sinPhi1 = std::sin(phi1);
-    const double sinPhi2 = std::sin(phi2);
+    const double sinPhi1 = yield1.sine;
+    const double sinPhi2 = yield2.sine;
     c.coefC = (phi1 - kPi + phi2) + (g * (sinPhi2 - sinPhi1) - (1 - 2 * xi) * (phi2 - phi1)) / den;
     c.coefD = (sinPhi1 + sinPhi2) +
-              (g * ((phi2 - phi1) / 2 + (std::sin(2 * phi2) - std::sin(2 * phi1)) / 4) -
+              (g * ((phi2 - phi1) / 2 + (yield2.sineOfTwice - yield1.sineOfTwice) / 4) -
                (1 - 2 * xi) * (sinPhi2 - sinPhi1)) /
                   den;
     return c;

@@ -28,6 +28,39 @@ bool CheckTrial::ratioOnlyGrowsBelow(const SectionCoefficients& at, double denom
     return ratio > 1 + kAcceptanceBand + margin;
 }
 
+// On the shallow depths 0 < xi <= 0.6 (the stress-block factor 0.8, the
+// concrete's angle at most a right angle) the section's axial resistance,
+// A Ra + C rho Rg, only grows with xi: A grows with the concrete's angle,
+// and C is the integral over the ring of the steel's stress over its
+// strength, clamp((g cos a - 1 + 2 xi) / (2 xi Rg / 0.0033 / Eg), -1, 1),
+// which grows with xi at every bar where g < 1. Its moment, B Ra + D rho g
+// Rg, is positive: B grows with the angle there, and D, that stress
+// weighted by cos a, is not negative, as the stress falls with a. So where
+// the resistance at the deeper end is a tension, every depth between
+// resists in tension with a positive moment: its eccentricity is negative,
+// and so is the ratio of the load's to it. The margins stand far above
+// the rounding of the coefficients and of the sums.
+bool CheckTrial::belowOneThroughout(double xa, double xb) {
+    constexpr double kDeepestShallow = 0.6;
+    const double target = in.e0 * in.eta;
+    if (!(xa > 0 && xa < xb && xb <= kDeepestShallow) || !(in.Ra > 0) || !(in.Rg > 0) ||
+        !(in.Eg > 0) || !(in.g > 0 && in.g < 1) || !(rhoGiven >= 0) || !std::isfinite(rhoGiven) ||
+        !(in.r > 0) || !(target > 0) || !std::isfinite(target))
+        return false;
+    StressBlockMemory held = memory;
+    const SectionCoefficients shallow = memo.evaluate(xa, held);
+    const SectionCoefficients deep = memo.evaluate(xb, held);
+    if (shallow.zeroDivisor || deep.zeroDivisor) return false;
+    const double concrete = deep.coefA * in.Ra;
+    const double steel = deep.coefC * rhoGiven * in.Rg;
+    const double resistance = concrete + steel;
+    if (!std::isfinite(resistance) ||
+        !(resistance < -1e-6 * (std::fabs(concrete) + std::fabs(steel))))
+        return false;
+    const double concreteMoment = shallow.coefB * in.Ra;
+    return std::isfinite(concreteMoment) && concreteMoment > 1e-7 * rhoGiven * in.g * in.Rg;
+}
+
 TrialOutcome CheckTrial::operator()(double xi) {
     TrialOutcome t;
     c = memo.at(xi, memory, reading);

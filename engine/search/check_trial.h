@@ -28,6 +28,11 @@ struct CheckTrial {
 
     [[nodiscard]] TrialOutcome operator()(double xi);
 
+    // Whether every depth from xa to xb (0 < xa < xb, shallow depths only)
+    // has a ratio below 1 or no usable one, as a trial there would find:
+    // the whole stretch is in tension. Leaves the trial as it was.
+    [[nodiscard]] bool belowOneThroughout(double xa, double xb);
+
   private:
     // Whether, at a depth above the section, the ratio lies above the band
     // and only grows at every later step down.

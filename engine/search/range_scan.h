@@ -10,9 +10,11 @@
 // the ratio there (its second difference over the coarse points), holds no
 // crossing: the ratio is a smooth function of xi wherever the quantity it
 // is divided by keeps its sign, and that quantity is judged alike. Every other stretch (a
-// crossing, a pole, a kink, an unusable point) is read point by point, and
-// the pairs found are bisected in the written order. So the scan lands
-// where reading every point lands, at a tenth of the cost.
+// crossing, a pole, a kink, an unusable point) is read point by point,
+// unless the trial shows that no ratio on it reaches 1 (a trial may tell
+// so by `belowOneThroughout(xa, xb)`), and the pairs found are bisected in
+// the written order. So the scan lands where reading every point lands, at
+// a tenth of the cost.
 #pragma once
 
 #include <algorithm>
@@ -130,6 +132,10 @@ template <typename Trial, typename NoteCoarse>
     std::bitset<kPairCount> pairs;
     for (long j = 0; j + 1 < kCoarseCount; ++j) {
         if (coarse.quietStretch(j)) continue;
+        if constexpr (requires { trial.belowOneThroughout(0.0, 0.0); }) {
+            if (trial.belowOneThroughout(gridPoint(coarseIndex(j)), gridPoint(coarseIndex(j + 1))))
+                continue;
+        }
         TrialOutcome previous = coarse.trial[static_cast<std::size_t>(j)];
         const long end = coarseIndex(j + 1);
         for (long k = coarseIndex(j); k < end; ++k) {

@@ -121,6 +121,56 @@ TEST(SectionCoefficients, UnchangedWhereBothYieldAnglesLieOnTheRing) {
     EXPECT_GT(compared, 10000);
 }
 
+// The written formulas with the yield-angle limits (no bar, or every bar,
+// past its yield strain), every sine taken where the formulas name it.
+SectionCoefficients limitedRule(double xi, double g, double Rg, double Eg, double beta) {
+    const double theta = angleOf(1 - 2 * xi * beta);
+    const double t1 = 2 * xi * Rg / g / 0.0033 / Eg + (1 - 2 * xi) / g;
+    const double t2 = -2 * xi * Rg / g / 0.0033 / Eg + (1 - 2 * xi) / g;
+    const auto limited = [](double t) { return t > 1 ? 0.0 : t < -1 ? kPi : angleOf(t); };
+    const double phi1 = limited(t1);
+    const double phi2 = limited(t2);
+    const double den =
+        t1 > 1 || t1 < -1 ? 2 * xi * Rg / 0.0033 / Eg : g * std::cos(phi1) - 1 + 2 * xi;
+    SectionCoefficients c;
+    c.coefA = (2 * theta - std::sin(2 * theta)) / 2;
+    c.coefB = (2.0 / 3.0) * std::sin(theta) * std::sin(theta) * std::sin(theta);
+    c.coefC = (phi1 - kPi + phi2) +
+              (g * (std::sin(phi2) - std::sin(phi1)) - (1 - 2 * xi) * (phi2 - phi1)) / den;
+    c.coefD = (std::sin(phi1) + std::sin(phi2)) +
+              (g * ((phi2 - phi1) / 2 + (std::sin(2 * phi2) - std::sin(2 * phi1)) / 4) -
+               (1 - 2 * xi) * (std::sin(phi2) - std::sin(phi1))) /
+                  den;
+    return c;
+}
+
+// Shallow depths, where no bar yields, and the written steps far beyond
+// the section, where every bar does, have fixed yield angles: their sines
+// are the library's, bit for bit.
+TEST(SectionCoefficients, FixedYieldAnglesTakeTheSinesOfTheirAngles) {
+    int noneYield = 0, allYield = 0;
+    for (const SteelGrade& steel : steelGrades()) {
+        for (double g : {0.75, kG, 0.95}) {
+            StressBlockMemory memory;
+            for (double xi = 0.0004; xi <= 8; xi += 0.0156) {
+                const double beta = xi > 1.5 ? memory.beta : xi <= 1 ? 0.8 : 1.06667 - 0.26667 * xi;
+                const SectionCoefficients actual =
+                    sectionCoefficients(xi, g, steel.Rg, steel.Eg, memory);
+                if (actual.zeroDivisor) continue;
+                const SectionCoefficients expected = limitedRule(xi, g, steel.Rg, steel.Eg, beta);
+                ASSERT_EQ(actual.coefA, expected.coefA) << xi;
+                ASSERT_EQ(actual.coefB, expected.coefB) << xi;
+                ASSERT_EQ(actual.coefC, expected.coefC) << xi;
+                ASSERT_EQ(actual.coefD, expected.coefD) << xi;
+                noneYield += actual.noBarYields;
+                allYield += actual.pastFullCompression;
+            }
+        }
+    }
+    EXPECT_GT(noneYield, 20);
+    EXPECT_GT(allYield, 1000);
+}
+
 // The steel ring's stress integrated numerically: elastic-plastic, strain
 // 0.0033 (2 xi - 1 + g cos phi) / (2 xi), over the half ring (Simpson).
 struct RingIntegral {
