@@ -156,55 +156,33 @@ TEST(SlowEdges, TheDesignRoadAnswersAsIfItFollowedEveryCycle) {
     EXPECT_GT(stopped, 5);
 }
 
-// The check's trial without its word on stretches in tension, so that the
-// scan reads every loud stretch point by point.
-struct EveryPointTrial {
-    CheckTrial trial;
-
-    TrialOutcome operator()(double xi) { return trial(xi); }
-};
-
-// A check's scan of the range passes over a shallow stretch between coarse
-// points that its trial shows in tension throughout. Read point by point,
-// no depth there reaches a ratio of 1, and the scan lands where reading
-// every point lands.
+// A check's scan passes over a shallow stretch between coarse points that
+// its trial shows in tension throughout: read point by point, no depth
+// there reaches a ratio of 1.
 TEST(SlowEdges, AStretchInTensionHoldsNoRatioOf1) {
     using search_detail::coarseIndex;
-    using search_detail::kCoarseCount;
     int passedOver = 0;
-    for (const test::Grade steel : {test::kI, test::kII, test::kIII, test::kIV, test::k5})
-        for (const double D : {0.6, 1.3})
-            for (const double load : {0.3, 0.9})           // of the squash load at 2 % steel
-                for (const double e : {0.002, 0.02, 0.3})  // e0 / D
-                    for (const double rho : {0.004, 0.03, 0.2, 1.0}) {
-                        const double r = D / 2;
-                        const double squash = 0.95 / 1.25 * kPi * r * r *
-                                              (test::k25.strength + 0.02 * steel.strength);
-                        const double Nj = std::round(load * squash);
-                        const SolverInput in = solverInputOf(
-                            {std::round(Nj * e * D * 10) / 10, Nj, D, 0.05, 5, test::k25, steel});
-                        CoefficientMemo memo(in.g, in.Rg, in.Eg);
-                        CheckTrial trial{in, rho, memo, Reading::ThroughMemo};
-                        for (long j = 0; j + 1 < kCoarseCount; ++j) {
-                            if (!trial.belowOneThroughout(gridPoint(coarseIndex(j)),
-                                                          gridPoint(coarseIndex(j + 1))))
-                                continue;
-                            ++passedOver;
-                            for (long k = coarseIndex(j); k <= coarseIndex(j + 1); ++k) {
-                                CheckTrial fresh{in, rho, memo, Reading::Fresh};
-                                const TrialOutcome t = fresh(gridPoint(k));
-                                EXPECT_TRUE(!search_detail::usable(t) || t.ratio < 1)
-                                    << D << " Nj " << Nj << " rho " << rho << " k " << k;
-                            }
-                        }
-                        CheckTrial scanned{in, rho, memo, Reading::ThroughMemo};
-                        EveryPointTrial everyPoint{CheckTrial{in, rho, memo, Reading::ThroughMemo}};
-                        const SearchResult fast = scanSectionRange(scanned, SearchResult{});
-                        const SearchResult slow = scanSectionRange(everyPoint, SearchResult{});
-                        EXPECT_EQ(fast.end, slow.end) << D << " Nj " << Nj << " rho " << rho;
-                        EXPECT_TRUE(sameBits(fast.xi, slow.xi)) << D << " Nj " << Nj;
+    for (const test::Grade steel : {test::kI, test::kIII, test::k5})
+        for (const double e : {0.002, 0.02, 0.3})  // e0 / D
+            for (const double rho : {0.004, 0.03, 1.0}) {
+                const double squash =
+                    0.95 / 1.25 * kPi * 0.3 * 0.3 * (test::k25.strength + 0.02 * steel.strength);
+                const double Nj = std::round(0.9 * squash);
+                const SolverInput in = solverInputOf(
+                    {std::round(Nj * e * 6) / 10, Nj, 0.6, 0.05, 5, test::k25, steel});
+                CoefficientMemo memo(in.g, in.Rg, in.Eg);
+                CheckTrial trial{in, rho, memo, Reading::ThroughMemo};
+                for (long j = 0; j + 1 < search_detail::kCoarseCount; ++j) {
+                    const long first = coarseIndex(j), last = coarseIndex(j + 1);
+                    if (!trial.belowOneThroughout(gridPoint(first), gridPoint(last))) continue;
+                    ++passedOver;
+                    for (long k = first; k <= last; ++k) {
+                        const TrialOutcome t = trial(gridPoint(k));
+                        EXPECT_TRUE(!search_detail::usable(t) || t.ratio < 1) << rho << ' ' << k;
                     }
-    EXPECT_GT(passedOver, 100);
+                }
+            }
+    EXPECT_GT(passedOver, 300);
 }
 
 }  // namespace
