@@ -44,22 +44,22 @@ std::string fixedDigits(double value, int decimals) {
 
 // `value` (positive) to fifteen significant digits as "%.14e" lays it
 // out, written to `out`; its length. Without a string of its own: a sheet
-// writes a dozen of these a row.
+// writes a dozen of these a row. The digits are worked out in integers
+// where they can be, the same text several times faster than the
+// library's general formatting; the library writes the rest.
 std::size_t scientific14(double value, std::array<char, 32>& out) {
+    char fast[24];
+    if (const std::size_t length = scientificDigits14(value, fast); length != 0) {
+        std::copy_n(fast, length, out.data());
+        return length;
+    }
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     return static_cast<std::size_t>(
         std::to_chars(out.data(), out.data() + out.size(), value, std::chars_format::scientific, 14)
             .ptr -
         out.data());
 #else
-    // printf rounds correctly here too (see fixedDigits); the fifteen
-    // digits are worked out in integers where they can be, the same text
-    // several times faster.
-    char fast[24];
-    if (const std::size_t length = scientificDigits14(value, fast); length != 0) {
-        std::copy_n(fast, length, out.data());
-        return length;
-    }
+    // printf rounds correctly here too (see fixedDigits).
     const int length = std::snprintf(out.data(), out.size(), "%.14e", value);
     return static_cast<std::size_t>(std::max(length, 0));
 #endif

@@ -1,7 +1,8 @@
 // Fifteen significant digits of a double, correctly rounded, in the layout
 // of printf's "%.14e", computed exactly in integers. The browser edition's
-// C library formats numbers through long arithmetic on every call; this
-// covers the magnitudes the sheets show in a fraction of that time.
+// C library formats numbers through long arithmetic on every call, and the
+// native library's general formatting takes several times as long as this
+// too; it covers the magnitudes the sheets show.
 #pragma once
 
 #include <cstddef>
